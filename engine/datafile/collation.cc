@@ -1,0 +1,35 @@
+#include "datafile/collation.h"
+
+namespace lexcore {
+
+uint8_t foldChar(uint8_t c) {
+  if ((c >= 0x41 && c <= 0x5A) || (c >= 0xC0 && c <= 0xDF)) return static_cast<uint8_t>(c | 0x20);
+  return c;
+}
+
+int compareFoldedN(const char* a, const char* b, int n) {
+  for (int i = 0; i < n; ++i) {
+    const uint8_t ca = static_cast<uint8_t>(a[i]);
+    const uint8_t cb = static_cast<uint8_t>(b[i]);
+    const uint8_t fa = foldChar(ca);
+    const uint8_t fb = foldChar(cb);
+    if (fa > fb) return 1;
+    if (fa < fb) return -1;
+    if (ca == 0 || cb == 0) return 0;
+  }
+  return 0;
+}
+
+int compareFolded(const char* a, const char* b) {
+  for (int i = 0;; ++i) {
+    const uint8_t ca = static_cast<uint8_t>(a[i]);
+    const uint8_t cb = static_cast<uint8_t>(b[i]);
+    const uint8_t fa = foldChar(ca);
+    const uint8_t fb = foldChar(cb);
+    if (fa > fb) return 1;
+    if (fa < fb) return -1;
+    if (ca == 0 || cb == 0) return 0;
+  }
+}
+
+}  // namespace lexcore

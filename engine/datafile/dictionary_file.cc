@@ -1,0 +1,183 @@
+#include "datafile/dictionary_file.h"
+
+#include <cstring>
+
+#include "platform/coding.h"
+#include "translator/lexcore.h"
+
+namespace lexcore {
+namespace {
+
+// Turns a nibble length table of `items` items into running end offsets.
+// False when a total passes `limit`.
+template <typename T>
+bool buildEnds(const uint8_t* table, size_t items, uint64_t limit, std::vector<T>* ends) {
+  ends->resize(items);
+  uint64_t sum = 0;
+  for (size_t i = 0; i < items; ++i) {
+    sum += nibbleAt(table, i);
+    if (sum > limit) return false;
+    (*ends)[i] = static_cast<T>(sum);
+  }
+  return true;
+}
+
+// Restores a record body (complemented group bytes) and splits it into
+// groups of strings.  False when a group runs past the body.
+bool restoreTable(std::vector<uint8_t>& body, uint8_t groupCount, WordTable* table) {
+  std::vector<std::vector<std::string>> groups(groupCount);
+  size_t cursor = 0;
+  for (auto& group : groups) {
+    if (cursor >= body.size()) continue;  // no bytes left: an empty group
+    const size_t length = body[cursor];
+    if (length > body.size() - cursor) return false;
+    for (size_t i = cursor + 1; i < cursor + length; ++i) body[i] = static_cast<uint8_t>(0xFF - body[i]);
+    // Strings stand back to back from position 1 of the group; a last string
+    // without its zero byte ends with the group.
+    size_t pos = 1;
+    while (pos < length) {
+      const uint8_t* start = body.data() + cursor + pos;
+      const void* zero = std::memchr(start, 0, length - pos);
+      const size_t stringLength = zero ? static_cast<const uint8_t*>(zero) - start : length - pos;
+      group.emplace_back(reinterpret_cast<const char*>(start), stringLength);
+      pos += stringLength + 1;
+    }
+    cursor += length;  // a length of 0 leaves the cursor where it is
+  }
+  table->present = true;
+  table->groupCount = groupCount;
+  table->groups = std::move(groups);
+  return true;
+}
+
+}  // namespace
+
+DictionaryFile::DictionaryFile(const TD_WCHAR* path) {
+  if (path != nullptr) {
+    for (const TD_WCHAR* p = path; *p != 0; ++p) path_.push_back(*p);
+  }
+  isOpen_ = load();
+  if (!isOpen_) errorCode_ = TD_ERR_FILE;
+}
+
+bool DictionaryFile::load() {
+  File file = File::open(path_.c_str(), OpenMode::Read);
+  if (!file.isOpen()) return false;
+  const int64_t size = file.size();
+  if (size < static_cast<int64_t>(kDataHeaderSize)) return false;
+  const uint64_t fileSize = static_cast<uint64_t>(size);
+
+  uint8_t header[kDataHeaderSize];
+  if (!file.readExact(header, sizeof header) || std::memcmp(header, kDataMagic, 4) != 0) return false;
+  const uint32_t headerSize = decodeU32(header + kDataHeaderSizeOffset);
+  if (headerSize < kDataHeaderSize || headerSize > fileSize) return false;
+  languageId_ = decodeU32(header + kLanguageIdOffset);
+  std::memcpy(languageName_, header + kLanguageNameOffset, kLanguageNameSize);
+  languageName_[kLanguageNameSize - 1] = 0;
+  const int blocks = static_cast<int16_t>(decodeU16(header + kBlockCountOffset));
+  if (blocks < 1) return false;
+
+  // Code table.
+  uint8_t codeLengths[kCodeLengthTableSize];
+  if (!file.seek(headerSize) || !file.readExact(codeLengths, sizeof codeLengths)) return false;
+  std::vector<uint16_t> codeEnds;
+  buildEnds(codeLengths, kCodeCount, UINT16_MAX, &codeEnds);
+  std::memcpy(codeEnds_, codeEnds.data(), sizeof codeEnds_);
+  codeText_.resize(codeEnds_[kCodeCount - 1]);
+  if (!file.readExact(codeText_.data(), codeText_.size())) return false;
+
+  // Block keys.
+  std::vector<uint8_t> table(nibbleTableSize(blocks));
+  if (!file.readExact(table.data(), table.size())) return false;
+  buildEnds(table.data(), blocks, UINT32_MAX, &keyEnds_);
+  keyText_.resize(keyEnds_.back());
+  if (!file.readExact(keyText_.data(), keyText_.size())) return false;
+
+  // Entry counts and block sizes.
+  table.resize(4 * static_cast<size_t>(blocks));
+  if (!file.readExact(table.data(), table.size())) return false;
+  entryEnds_.resize(blocks);
+  blockOffsets_.resize(blocks + 1);
+  uint32_t entries = 0;
+  uint64_t offset = headerSize + kCodeLengthTableSize + codeText_.size() + nibbleTableSize(blocks) +
+                    keyText_.size() + table.size();
+  for (int k = 0; k < blocks; ++k) {
+    const uint16_t count = decodeU16(table.data() + 2 * k);
+    const uint16_t stored = decodeU16(table.data() + 2 * (blocks + k));
+    entries += count;
+    if (count == 0 || entries > kMaxEntryCount) return false;
+    entryEnds_[k] = entries;
+    blockOffsets_[k] = offset;
+    offset += stored;
+  }
+  blockOffsets_[blocks] = offset;
+  if (offset > fileSize) return false;
+
+  loadRecords(file, fileSize);
+  return true;
+}
+
+// Reads the optional records after the last block.  A truncated record ends
+// the scan with what was loaded so far; a record whose groups run past its
+// body is not used.  Never makes loading fail.
+bool DictionaryFile::loadRecords(File& file, uint64_t fileSize) {
+  uint64_t position = blockOffsets_.back();
+  if (!file.seek(position)) return false;
+  for (;;) {
+    uint8_t head[kRecordHeaderSize];
+    if (fileSize - position < kRecordHeaderSize || !file.readExact(head, sizeof head)) return true;
+    const uint8_t type = head[0];
+    const uint8_t groupCount = head[1];
+    const uint16_t bodySize = decodeU16(head + 2);
+    position += kRecordHeaderSize;
+    if (fileSize - position < bodySize) return true;
+    std::vector<uint8_t> body(bodySize);
+    if (!file.readExact(body.data(), body.size())) return true;
+    position += bodySize;
+    if (type == kRecordEndings || type == kRecordVariants) {
+      WordTable restored;
+      if (restoreTable(body, groupCount, &restored)) (type == kRecordEndings ? endings_ : variants_) = std::move(restored);
+    }
+  }
+}
+
+void DictionaryFile::beginSession(File* held) {
+  inSession_ = true;
+  sessionFile_ = held;
+  loadedBlock_ = -1;
+}
+
+void DictionaryFile::endSession() {
+  inSession_ = false;
+  sessionFile_ = nullptr;
+  loadedBlock_ = -1;
+}
+
+// Reads block `block` into the block buffers.  Its entry lengths and code
+// bytes must lie within the block's stored size.
+bool DictionaryFile::readBlock(int block) {
+  if (inSession_ && loadedBlock_ == block) return true;
+  loadedBlock_ = -1;
+  File ownFile;
+  File* file = sessionFile_;
+  if (file == nullptr || !file->isOpen()) {
+    ownFile = File::open(path_.c_str(), OpenMode::Read);
+    file = &ownFile;
+  }
+  const uint32_t count = entryEnds_[block] - firstEntry(block);
+  const uint64_t stored = blockOffsets_[block + 1] - blockOffsets_[block];
+  const size_t tableSize = nibbleTableSize(count);
+  std::vector<uint8_t> bytes(stored);
+  bool ok = file->isOpen() && stored >= tableSize && file->seek(blockOffsets_[block]) &&
+            file->readExact(bytes.data(), bytes.size()) &&
+            buildEnds(bytes.data(), count, stored - tableSize, &blockEntryEnds_);
+  if (!ok) {
+    errorCode_ = TD_ERR_FILE;
+    return false;
+  }
+  blockCodes_.assign(bytes.begin() + tableSize, bytes.begin() + tableSize + blockEntryEnds_.back());
+  loadedBlock_ = block;
+  return true;
+}
+
+}  // namespace lexcore

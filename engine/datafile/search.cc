@@ -1,0 +1,192 @@
+// Word search and entry decoding on a loaded DictionaryFile.
+//
+// A search first picks the one block whose key can start the word, using the
+// keys held in memory, then reads that block and searches its entries.
+#include <algorithm>
+#include <cstring>
+
+#include "datafile/collation.h"
+#include "datafile/dictionary_file.h"
+
+namespace lexcore {
+
+// Compares `word` with the key of `block` over the key's length: negative
+// when the word sorts lower, 0 when the key is a prefix of the word.  A word
+// that ends inside the key sorts lower.
+int DictionaryFile::matchKey(const char* word, int block) const {
+  const char* k = key(block);
+  const int length = keyLength(block);
+  for (int i = 0; i < length; ++i) {
+    const uint8_t w = static_cast<uint8_t>(word[i]);
+    const uint8_t c = static_cast<uint8_t>(k[i]);
+    if (w == 0) return -1;
+    if (w != c) return w < c ? -1 : 1;
+  }
+  return 0;
+}
+
+// The last block whose key is a prefix of the word, or -1.
+int DictionaryFile::findBlock(const char* word) const {
+  const int blocks = blockCount();
+  int c = matchKey(word, 0);
+  if (c < 0) return -1;
+  if (c == 0) {
+    int result = 0;
+    for (int k = 1; k < blocks; ++k) {
+      if (matchKey(word, k) == 0) result = k;
+    }
+    return result;
+  }
+  c = matchKey(word, blocks - 1);
+  if (c == 0) return blocks - 1;
+  if (c > 0) return -1;
+  int lo = 0;
+  int hi = blocks - 1;
+  while (hi - lo > 1) {
+    const int mid = (lo + hi) / 2;
+    c = matchKey(word, mid);
+    if (c < 0) {
+      hi = mid;
+    } else if (c > 0) {
+      lo = mid;
+    } else {
+      int result = mid;
+      for (int k = mid + 1; k <= hi; ++k) {
+        if (matchKey(word, k) == 0) result = k;
+      }
+      return result;
+    }
+  }
+  // The word lies between two keys: a shorter key before it may still be a
+  // prefix.  An empty key is a prefix of every word.
+  for (int k = hi - 1; k >= 1; --k) {
+    if (keyLength(k) == 0) return k;
+    if (key(k)[0] != word[0]) return -1;
+    if (matchKey(word, k) == 0) return k;
+  }
+  return -1;
+}
+
+int DictionaryFile::findBlockFolded(const char* word, int start) const {
+  const size_t wordLength = std::strlen(word);
+  for (int k = start < 0 ? 0 : start; k < blockCount(); ++k) {
+    const int length = keyLength(k);
+    if (wordLength >= static_cast<size_t>(length) && compareFoldedN(word, key(k), length) == 0) return k;
+  }
+  return -1;
+}
+
+// The first block whose running total passes `index`, or -1.
+int DictionaryFile::blockOfEntry(uint32_t index) const {
+  const auto it = std::upper_bound(entryEnds_.begin(), entryEnds_.end(), index);
+  return it == entryEnds_.end() ? -1 : static_cast<int>(it - entryEnds_.begin());
+}
+
+// Expands the code bytes of entry `entry` of the block read last into `out`.
+// False when the expansion does not fit; `out` then holds its first
+// kMaxWordLength bytes, terminated.
+bool DictionaryFile::expandEntry(int entry, char out[kWordBufferSize]) const {
+  const size_t begin = entry == 0 ? 0 : blockEntryEnds_[entry - 1];
+  const size_t end = blockEntryEnds_[entry];
+  size_t used = 0;
+  for (size_t i = begin; i < end; ++i) {
+    const uint8_t code = blockCodes_[i];
+    const size_t from = code == 0 ? 0 : codeEnds_[code - 1];
+    const size_t length = codeEnds_[code] - from;
+    if (used + length > kMaxWordLength) {
+      std::memcpy(out + used, codeText_.data() + from, kMaxWordLength - used);
+      out[kMaxWordLength] = 0;
+      return false;
+    }
+    std::memcpy(out + used, codeText_.data() + from, length);
+    used += length;
+  }
+  out[used] = 0;
+  return true;
+}
+
+// Unsigned byte comparison of `suffix` with the text after the key of entry
+// `entry`.  A text too long for the buffer sorts after its cut form.
+int DictionaryFile::compareWithEntry(const char* suffix, int entry) const {
+  char text[kWordBufferSize];
+  const bool whole = expandEntry(entry, text);
+  const int c = std::strcmp(suffix, text);  // strcmp compares as unsigned char
+  if (c == 0 && !whole) return -1;
+  return c;
+}
+
+int DictionaryFile::findInBlockExact(const char* suffix) const {
+  const int n = static_cast<int>(blockEntryEnds_.size());
+  if (n == 0) return -1;
+  int c = compareWithEntry(suffix, 0);
+  if (c < 0) return -1;
+  if (c == 0) return 0;
+  int hi = n - 1;
+  c = compareWithEntry(suffix, hi);
+  if (c == 0) return hi;
+  if (c > 0) return -1;
+  int lo = 0;
+  while (hi - lo > 1) {
+    const int mid = (lo + hi) / 2;
+    c = compareWithEntry(suffix, mid);
+    if (c == 0) return mid;
+    if (c < 0) {
+      hi = mid;
+    } else {
+      lo = mid;
+    }
+  }
+  return -1;
+}
+
+int DictionaryFile::findInBlockFolded(const char* suffix) const {
+  const int n = static_cast<int>(blockEntryEnds_.size());
+  char text[kWordBufferSize];
+  for (int j = 0; j < n; ++j) {
+    if (expandEntry(j, text) && compareFolded(suffix, text) == 0) return j;
+  }
+  return -1;
+}
+
+int32_t DictionaryFile::findExact(const char* word) {
+  if (!isOpen_ || word == nullptr) return kNoEntry;
+  const int k = findBlock(word);
+  if (k < 0 || !readBlock(k)) return kNoEntry;
+  const int j = findInBlockExact(word + keyLength(k));
+  if (j < 0) return kNoEntry;
+  return static_cast<int32_t>(firstEntry(k)) + j;
+}
+
+int32_t DictionaryFile::findNextFolded(const char* word, int32_t previous) {
+  if (!isOpen_ || word == nullptr) return kNoEntry;
+  int start = 0;
+  if (previous != kNoEntry) {
+    if (previous < 0 || static_cast<uint32_t>(previous) >= entryCount()) return kNoEntry;
+    start = blockOfEntry(static_cast<uint32_t>(previous)) + 1;
+  }
+  for (;;) {
+    const int k = findBlockFolded(word, start);
+    if (k < 0) return kNoEntry;
+    if (readBlock(k)) {
+      const int j = findInBlockFolded(word + keyLength(k));
+      if (j >= 0) return static_cast<int32_t>(firstEntry(k)) + j;
+    }
+    start = k + 1;
+  }
+}
+
+bool DictionaryFile::decodeEntry(int32_t index, char out[kWordBufferSize]) {
+  if (!isOpen_ || index < 0 || static_cast<uint32_t>(index) >= entryCount()) return false;
+  const int k = blockOfEntry(static_cast<uint32_t>(index));
+  if (!readBlock(k)) return false;
+  const int length = keyLength(k);
+  char suffix[kWordBufferSize];
+  if (!expandEntry(static_cast<int>(index - firstEntry(k)), suffix)) return false;
+  const size_t suffixLength = std::strlen(suffix);
+  if (length + suffixLength > kMaxWordLength) return false;
+  std::memcpy(out, key(k), length);
+  std::memcpy(out + length, suffix, suffixLength + 1);
+  return true;
+}
+
+}  // namespace lexcore
