@@ -93,6 +93,7 @@ bool DictionaryFile::expandEntry(int entry, char out[kWordBufferSize]) const {
     const uint8_t code = blockCodes_[i];
     const size_t from = code == 0 ? 0 : codeEnds_[code - 1];
     const size_t length = codeEnds_[code] - from;
+    if (length == 0) continue;
     if (used + length > kMaxWordLength) {
       std::memcpy(out + used, codeText_.data() + from, kMaxWordLength - used);
       out[kMaxWordLength] = 0;
@@ -184,7 +185,7 @@ bool DictionaryFile::decodeEntry(int32_t index, char out[kWordBufferSize]) {
   if (!expandEntry(static_cast<int>(index - firstEntry(k)), suffix)) return false;
   const size_t suffixLength = std::strlen(suffix);
   if (length + suffixLength > kMaxWordLength) return false;
-  std::memcpy(out, key(k), length);
+  if (length > 0) std::memcpy(out, key(k), length);
   std::memcpy(out + length, suffix, suffixLength + 1);
   return true;
 }
