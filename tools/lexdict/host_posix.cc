@@ -1,0 +1,31 @@
+#include <unistd.h>
+
+#include <climits>
+
+#include "host.h"
+
+namespace lexdict {
+
+const char kFolderSeparator = '/';
+
+std::vector<std::string> utf8Arguments(int argc, char** argv) {
+  return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+}
+
+void prepareStandardStreams() {}
+
+std::string executableFolder() {
+  char buffer[PATH_MAX];
+  const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer);
+  if (n <= 0 || static_cast<size_t>(n) >= sizeof buffer) return std::string();
+  const std::string path(buffer, static_cast<size_t>(n));
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+size_t folderPartLength(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? 0 : slash + 1;
+}
+
+}  // namespace lexdict

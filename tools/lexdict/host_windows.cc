@@ -1,0 +1,63 @@
+#include <windows.h>
+#include <shellapi.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+
+#include "host.h"
+#include "platform/charset.h"
+
+namespace lexdict {
+namespace {
+
+std::string toUtf8(const wchar_t* text) {
+  std::u16string wide;
+  for (const wchar_t* p = text; *p != 0; ++p) wide.push_back(static_cast<char16_t>(*p));
+  return lexcore::utf16ToUtf8(wide);
+}
+
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
+
+}  // namespace
+
+const char kFolderSeparator = '\\';
+
+// main() receives its arguments in the ANSI code page, which cannot hold
+// every word; the wide command line can.
+std::vector<std::string> utf8Arguments(int /*argc*/, char** /*argv*/) {
+  std::vector<std::string> args;
+  int count = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (wide == nullptr) return args;
+  for (int i = 1; i < count; ++i) args.push_back(toUtf8(wide[i]));
+  LocalFree(wide);
+  return args;
+}
+
+void prepareStandardStreams() {
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+  SetConsoleOutputCP(CP_UTF8);
+}
+
+std::string executableFolder() {
+  wchar_t buffer[32768];
+  const DWORD n = GetModuleFileNameW(nullptr, buffer, sizeof buffer / sizeof buffer[0]);
+  if (n == 0 || n >= sizeof buffer / sizeof buffer[0]) return std::string();
+  const std::string path = toUtf8(buffer);
+  const size_t length = folderPartLength(path);
+  return length == 0 ? std::string() : path.substr(0, length - 1);
+}
+
+// "C:name.tdl" names a file in the current folder of drive C:, so the drive
+// counts as the folder part when no separator follows it.
+size_t folderPartLength(const std::string& path) {
+  for (size_t i = path.size(); i > 0; --i) {
+    if (isSeparator(path[i - 1])) return i;
+  }
+  return path.size() >= 2 && path[1] == ':' ? 2 : 0;
+}
+
+}  // namespace lexdict
