@@ -5,6 +5,7 @@
 #include <io.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "host.h"
 #include "platform/charset.h"
@@ -36,10 +37,22 @@ std::vector<std::string> utf8Arguments(int /*argc*/, char** /*argv*/) {
   return args;
 }
 
+namespace {
+
+UINT consoleCodePage = 0;
+
+void restoreConsoleCodePage() { SetConsoleOutputCP(consoleCodePage); }
+
+}  // namespace
+
+// The console keeps its code page after the program ends, so the one found
+// is put back on the way out.
 void prepareStandardStreams() {
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
-  SetConsoleOutputCP(CP_UTF8);
+  consoleCodePage = GetConsoleOutputCP();
+  if (consoleCodePage != 0 && consoleCodePage != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
+    std::atexit(restoreConsoleCodePage);
 }
 
 std::string executableFolder() {
