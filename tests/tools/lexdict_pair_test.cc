@@ -66,6 +66,37 @@ TEST_F(LexdictPair, ListFilesThatCannotBeReadAreNotSets) {
   EXPECT_NE(run.out.find("\"translations\": [\"Hund\"]"), std::string::npos);
 }
 
+TEST_F(LexdictPair, AFolderMayHoldMoreThanTwentySets) {
+  DataFileSpec french = englishSpec();
+  french.languageName = "French";
+  writeFile(folder_.file("fr.tdd"), dataFileBytes(french));
+  const std::string list = listFileBytes("fr.tdd", "de.tdd", french, germanSpec(), englishGermanPairs());
+  for (int i = 10; i < 31; ++i) writeFile(folder_.file("a" + std::to_string(i) + ".tdl"), list);
+  // en_de.tdl is the 23rd set by name.
+  const ProgramRun run = translate({"--from", "English", "--to", "German", "dog"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find("\"translations\": [\"Hund\"]"), std::string::npos);
+}
+
+TEST_F(LexdictPair, LongFolderPathsAndLanguageNamesAreWhole) {
+  std::string folder = folder_.path();
+  while (folder.size() < 300) folder += "/" + std::string(40, 'd');
+  std::filesystem::create_directories(folder);
+  DataFileSpec english = englishSpec();
+  english.languageName = std::string(45, 'E') + "nish";  // 49 characters, the most a data file holds
+  writeFile(folder + "/en.tdd", dataFileBytes(english));
+  writeFile(folder + "/de.tdd", dataFileBytes(germanSpec()));
+  writeFile(folder + "/en_de.tdl", listFileBytes("en.tdd", "de.tdd", english, germanSpec(), englishGermanPairs()));
+  const ProgramRun run = runLexdict(
+      {"translate", "--json", "--dir", folder, "--from", std::string(45, 'e') + "nish", "--to", "german", "cat"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find("\"translations\": [\"Katze\"]"), std::string::npos);
+  // One character short is another language.
+  EXPECT_EQ(runLexdict({"translate", "--dir", folder, "--from", std::string(45, 'e') + "nis", "--to", "german", "cat"})
+                .exitCode,
+            1);
+}
+
 TEST_F(LexdictPair, AMissingPairNamesWhatTheFolderOffers) {
   const ProgramRun run = translate({"--from", "English", "--to", "French", "dog"});
   EXPECT_EQ(run.exitCode, 1);
