@@ -1,9 +1,6 @@
 #include "dictionary_sets.h"
 
 #include <algorithm>
-#include <exception>
-#include <filesystem>
-#include <system_error>
 
 #include "host.h"
 #include "lexcore.h"
@@ -28,35 +25,6 @@ char16_t foldCase(char16_t c) {
   }
 }
 
-bool endsWithTdl(const std::string& name) {
-  if (name.size() < 4) return false;
-  std::string extension = name.substr(name.size() - 4);
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; });
-  return extension == ".tdl";
-}
-
-// The names in `folder`, as UTF-8; a name that has no UTF-8 form is left out.
-bool listFolder(const std::string& folder, std::vector<std::string>* names) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  fs::directory_iterator entry;
-  try {
-    entry = fs::directory_iterator(fs::u8path(folder), error);
-  } catch (const std::exception&) {
-    return false;  // a folder name without a native form
-  }
-  if (error) return false;
-  for (; entry != fs::directory_iterator(); entry.increment(error)) {
-    if (error) return false;
-    try {
-      names->push_back(entry->path().filename().u8string());
-    } catch (const std::exception&) {
-    }
-  }
-  return true;
-}
-
 std::string dataFileLanguage(const std::string& path) {
   WideText wide;
   TD_WCHAR name[kNameCapacity];
@@ -74,9 +42,7 @@ std::string pathInFolder(const std::string& folder, const std::string& name) {
 bool listDictionarySets(const std::string& folder, std::vector<DictionarySet>* sets) {
   sets->clear();
   std::vector<std::string> names;
-  if (!listFolder(folder, &names)) return false;
-  names.erase(std::remove_if(names.begin(), names.end(), [](const std::string& n) { return !endsWithTdl(n); }),
-              names.end());
+  if (!findListFiles(folder, &names)) return false;
   std::sort(names.begin(), names.end());
 
   for (const std::string& name : names) {

@@ -1,3 +1,5 @@
+#include <dirent.h>
+#include <strings.h>
 #include <unistd.h>
 
 #include <climits>
@@ -26,6 +28,17 @@ std::string executableFolder() {
 size_t folderPartLength(const std::string& path) {
   const size_t slash = path.rfind('/');
   return slash == std::string::npos ? 0 : slash + 1;
+}
+
+bool findListFiles(const std::string& folder, std::vector<std::string>* names) {
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr) return false;
+  while (const dirent* entry = readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name.size() >= 4 && strcasecmp(name.c_str() + name.size() - 4, ".tdl") == 0) names->push_back(name);
+  }
+  closedir(dir);
+  return true;
 }
 
 }  // namespace lexdict

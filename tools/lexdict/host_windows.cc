@@ -50,6 +50,7 @@ void restoreConsoleCodePage() { SetConsoleOutputCP(consoleCodePage); }
 void prepareStandardStreams() {
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
   consoleCodePage = GetConsoleOutputCP();
   if (consoleCodePage != 0 && consoleCodePage != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
     std::atexit(restoreConsoleCodePage);
@@ -71,6 +72,23 @@ size_t folderPartLength(const std::string& path) {
     if (isSeparator(path[i - 1])) return i;
   }
   return path.size() >= 2 && path[1] == ':' ? 2 : 0;
+}
+
+bool findListFiles(const std::string& folder, std::vector<std::string>* names) {
+  std::u16string pattern;
+  if (!lexcore::utf8ToUtf16(folder + (folderPartLength(folder) == folder.size() ? "" : "\\") + "*.tdl", &pattern))
+    return false;
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW(std::wstring(pattern.begin(), pattern.end()).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) {
+    // A folder without list files answers "not found"; a missing one "path not found".
+    return GetLastError() == ERROR_FILE_NOT_FOUND;
+  }
+  do {
+    names->push_back(toUtf8(found.cFileName));
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return true;
 }
 
 }  // namespace lexdict
