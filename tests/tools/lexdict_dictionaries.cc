@@ -11,22 +11,22 @@
 
 namespace lexdict_test {
 
-DataFileSpec englishSpec() {
-  DataFileSpec spec;
-  spec.languageName = "English";
-  spec.languageId = 9;
-  spec.words = {"house", "street", "cat", "dog", "big", "open"};
-  spec.endings = {{"", "s"}};
-  return spec;
+TestDataFile englishData() {
+  TestDataFile data;
+  data.languageName = "English";
+  data.languageId = 9;
+  data.words = {"house", "street", "cat", "dog", "big", "open"};
+  data.endings = {{"", "s"}};
+  return data;
 }
 
-DataFileSpec germanSpec() {
-  DataFileSpec spec;
-  spec.languageName = "German";
-  spec.languageId = 7;
-  spec.words = {"Haus", "Heim", "Geb\xe4ude", "Stra\xdf" "e", "Katze", "Hund", "gro\xdf"};
-  spec.variants = {{"ss", "\xdf"}};
-  return spec;
+TestDataFile germanData() {
+  TestDataFile data;
+  data.languageName = "German";
+  data.languageId = 7;
+  data.words = {"Haus", "Heim", "Geb\xe4ude", "Stra\xdf" "e", "Katze", "Hund", "gro\xdf"};
+  data.variants = {{"ss", "\xdf"}};
+  return data;
 }
 
 WordPairs englishGermanPairs() {
@@ -34,31 +34,31 @@ WordPairs englishGermanPairs() {
           {"cat", "Katze"},  {"dog", "Hund"},   {"big", "gro\xdf"}};
 }
 
-std::vector<std::string> fileOrder(const DataFileSpec& spec) {
-  std::vector<std::string> words = spec.words;
+std::vector<std::string> fileOrder(const TestDataFile& data) {
+  std::vector<std::string> words = data.words;
   std::sort(words.begin(), words.end());  // std::string compares bytes unsigned
   return words;
 }
 
-lexcore::DataFileLayout dataFileLayout(const DataFileSpec& spec) {
-  const std::vector<std::string> words = fileOrder(spec);
+lexcore::DataFileLayout dataFileLayout(const TestDataFile& data) {
+  const std::vector<std::string> words = fileOrder(data);
   lexcore::DataFileLayout layout;
   std::string error;
-  if (!lexcore::buildDataFile(words, lexcore::byteCodeTable(), lexcore::planBlocks(words, spec.wordsPerBlock),
+  if (!lexcore::buildDataFile(words, lexcore::byteCodeTable(), lexcore::planBlocks(words, data.wordsPerBlock),
                               &layout, &error))
     throw std::runtime_error("test dictionary: " + error);
-  layout.languageName = spec.languageName;
-  layout.languageId = spec.languageId;
+  layout.languageName = data.languageName;
+  layout.languageId = data.languageId;
   lexcore::OptionalRecord record;
-  if (!spec.endings.empty() && lexcore::makeTableRecord(200, spec.endings, &record)) layout.records.push_back(record);
-  if (!spec.variants.empty() && lexcore::makeTableRecord(201, spec.variants, &record)) layout.records.push_back(record);
+  if (!data.endings.empty() && lexcore::makeTableRecord(200, data.endings, &record)) layout.records.push_back(record);
+  if (!data.variants.empty() && lexcore::makeTableRecord(201, data.variants, &record)) layout.records.push_back(record);
   return layout;
 }
 
-std::string dataFileBytes(const DataFileSpec& spec) { return lexcore::writeDataFile(dataFileLayout(spec)); }
+std::string dataFileBytes(const TestDataFile& data) { return lexcore::writeDataFile(dataFileLayout(data)); }
 
 std::string listFileBytes(const std::string& primaryFile, const std::string& secondaryFile,
-                          const DataFileSpec& primary, const DataFileSpec& secondary, const WordPairs& pairs) {
+                          const TestDataFile& primary, const TestDataFile& secondary, const WordPairs& pairs) {
   const std::vector<std::string> from = fileOrder(primary);
   const std::vector<std::string> to = fileOrder(secondary);
   const auto indexOf = [](const std::vector<std::string>& words, const std::string& word) {
@@ -75,8 +75,8 @@ std::string listFileBytes(const std::string& primaryFile, const std::string& sec
 }
 
 void writeSamplePair(const std::string& folder) {
-  const DataFileSpec english = englishSpec();
-  const DataFileSpec german = germanSpec();
+  const TestDataFile english = englishData();
+  const TestDataFile german = germanData();
   WordPairs reverse;
   for (const auto& pair : englishGermanPairs()) reverse.emplace_back(pair.second, pair.first);
   writeFile(folder + "/en.tdd", dataFileBytes(english));

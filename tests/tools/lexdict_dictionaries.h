@@ -19,7 +19,7 @@
 namespace lexdict_test {
 
 // A data file; all text is Windows-1252.
-struct DataFileSpec {
+struct TestDataFile {
   std::string languageName;
   uint32_t languageId = 0;
   std::vector<std::string> words;  // any order
@@ -30,19 +30,19 @@ struct DataFileSpec {
 
 using WordPairs = std::vector<std::pair<std::string, std::string>>;
 
-DataFileSpec englishSpec();
-DataFileSpec germanSpec();
+TestDataFile englishData();
+TestDataFile germanData();
 // English to German, in Windows-1252.
 WordPairs englishGermanPairs();
 
 // The words in file order: entry i of the data file is element i.
-std::vector<std::string> fileOrder(const DataFileSpec& spec);
-std::string dataFileBytes(const DataFileSpec& spec);
+std::vector<std::string> fileOrder(const TestDataFile& data);
+std::string dataFileBytes(const TestDataFile& data);
 // The layout dataFileBytes() writes, for tests that alter single fields.
-lexcore::DataFileLayout dataFileLayout(const DataFileSpec& spec);
+lexcore::DataFileLayout dataFileLayout(const TestDataFile& data);
 // A list file that links each primary word of `pairs` to its secondary word.
 std::string listFileBytes(const std::string& primaryFile, const std::string& secondaryFile,
-                          const DataFileSpec& primary, const DataFileSpec& secondary, const WordPairs& pairs);
+                          const TestDataFile& primary, const TestDataFile& secondary, const WordPairs& pairs);
 
 // Writes en.tdd, de.tdd, en_de.tdl and de_en.tdl into `folder`.
 void writeSamplePair(const std::string& folder);

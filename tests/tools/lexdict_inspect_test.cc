@@ -20,7 +20,7 @@ TEST_F(LexdictInspect, InfoDescribesADataFile) {
   const std::string path = folder_.file("en.tdd");
   const ProgramRun run = runLexdict({"info", path});
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  const size_t blocks = dataFileLayout(englishSpec()).blocks.size();
+  const size_t blocks = dataFileLayout(englishData()).blocks.size();
   EXPECT_EQ(run.out, path +
                          ": dictionary data file\n"
                          "  language: English\n"
@@ -90,7 +90,7 @@ TEST_F(LexdictInspect, ListPrintsEveryEntryInFileOrder) {
 TEST_F(LexdictInspect, ListStopsAtADamagedBlock) {
   // Move the first block's stored size onto the second: the file still
   // loads, but block 0 no longer holds its entries.
-  lexcore::DataFileLayout layout = dataFileLayout(germanSpec());
+  lexcore::DataFileLayout layout = dataFileLayout(germanData());
   ASSERT_GE(layout.blocks.size(), 2u);
   std::vector<uint16_t> sizes;
   for (const lexcore::DataBlock& block : layout.blocks) {

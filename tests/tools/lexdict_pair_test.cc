@@ -38,11 +38,11 @@ TEST_F(LexdictPair, LanguageNamesMatchRegardlessOfCase) {
 }
 
 TEST_F(LexdictPair, NonAsciiLanguageNamesFoldTheirCase) {
-  DataFileSpec french = englishSpec();
+  TestDataFile french = englishData();
   french.languageName = "Fran\xe7" "ais";
   writeFile(folder_.file("fr.tdd"), dataFileBytes(french));
   writeFile(folder_.file("fr_de.tdl"),
-            listFileBytes("fr.tdd", "de.tdd", french, germanSpec(), englishGermanPairs()));
+            listFileBytes("fr.tdd", "de.tdd", french, germanData(), englishGermanPairs()));
   const ProgramRun run = translate({"--from", "FRANÇAIS", "--to", "german", "cat"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(run.out.find("\"translations\": [\"Katze\"]"), std::string::npos);
@@ -51,7 +51,7 @@ TEST_F(LexdictPair, NonAsciiLanguageNamesFoldTheirCase) {
 TEST_F(LexdictPair, TheFirstSetByFileNameServesAPair) {
   // aa.tdl, found before en_de.tdl, links house to Heim alone.
   writeFile(folder_.file("aa.tdl"),
-            listFileBytes("en.tdd", "de.tdd", englishSpec(), germanSpec(), {{"house", "Heim"}}));
+            listFileBytes("en.tdd", "de.tdd", englishData(), germanData(), {{"house", "Heim"}}));
   const ProgramRun run = translate({"--from", "English", "--to", "German", "house"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(run.out.find("\"translations\": [\"Heim\"]"), std::string::npos) << run.out;
@@ -67,10 +67,10 @@ TEST_F(LexdictPair, ListFilesThatCannotBeReadAreNotSets) {
 }
 
 TEST_F(LexdictPair, AFolderMayHoldMoreThanTwentySets) {
-  DataFileSpec french = englishSpec();
+  TestDataFile french = englishData();
   french.languageName = "French";
   writeFile(folder_.file("fr.tdd"), dataFileBytes(french));
-  const std::string list = listFileBytes("fr.tdd", "de.tdd", french, germanSpec(), englishGermanPairs());
+  const std::string list = listFileBytes("fr.tdd", "de.tdd", french, germanData(), englishGermanPairs());
   for (int i = 10; i < 31; ++i) writeFile(folder_.file("a" + std::to_string(i) + ".tdl"), list);
   // en_de.tdl is the 23rd set by name.
   const ProgramRun run = translate({"--from", "English", "--to", "German", "dog"});
@@ -82,11 +82,11 @@ TEST_F(LexdictPair, LongFolderPathsAndLanguageNamesAreWhole) {
   std::string folder = folder_.path();
   while (folder.size() < 300) folder += "/" + std::string(40, 'd');
   std::filesystem::create_directories(folder);
-  DataFileSpec english = englishSpec();
+  TestDataFile english = englishData();
   english.languageName = std::string(45, 'E') + "nish";  // 49 characters, the most a data file holds
   writeFile(folder + "/en.tdd", dataFileBytes(english));
-  writeFile(folder + "/de.tdd", dataFileBytes(germanSpec()));
-  writeFile(folder + "/en_de.tdl", listFileBytes("en.tdd", "de.tdd", english, germanSpec(), englishGermanPairs()));
+  writeFile(folder + "/de.tdd", dataFileBytes(germanData()));
+  writeFile(folder + "/en_de.tdl", listFileBytes("en.tdd", "de.tdd", english, germanData(), englishGermanPairs()));
   const ProgramRun run = runLexdict(
       {"translate", "--json", "--dir", folder, "--from", std::string(45, 'e') + "nish", "--to", "german", "cat"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -140,7 +140,7 @@ TEST_F(LexdictPair, TheDefaultFolderIsBesideTheProgram) {
   RunOptions options;
   options.program = bin + "/lexdict";
   options.workingDirectory = folder_.path();  // holds other dictionaries; they must not be used
-  writeFile(folder_.file("aa.tdl"), listFileBytes("en.tdd", "de.tdd", englishSpec(), germanSpec(), {}));
+  writeFile(folder_.file("aa.tdl"), listFileBytes("en.tdd", "de.tdd", englishData(), germanData(), {}));
   const ProgramRun run = runLexdict({"translate", "--json", "--from", "English", "--to", "German", "dog"}, options);
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(run.out.find("\"translations\": [\"Hund\"]"), std::string::npos) << run.out;

@@ -6,7 +6,7 @@
 
 namespace lexdict {
 
-bool parseArguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs,
+bool parseArguments(const std::vector<std::string>& args, const std::vector<OptionDefinition>& definitions,
                     ParsedArguments* parsed, std::string* error) {
   bool optionsEnded = false;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -22,15 +22,15 @@ bool parseArguments(const std::vector<std::string>& args, const std::vector<Opti
     const size_t equals = arg.find('=');
     const std::string name = arg.compare(0, 2, "--") == 0 ? arg.substr(2, equals == std::string::npos ? equals : equals - 2)
                                                           : std::string();
-    const OptionSpec* spec = nullptr;
-    for (const OptionSpec& s : specs) {
-      if (!name.empty() && name == s.name) spec = &s;
+    const OptionDefinition* option = nullptr;
+    for (const OptionDefinition& d : definitions) {
+      if (!name.empty() && name == d.name) option = &d;
     }
-    if (spec == nullptr) {
+    if (option == nullptr) {
       *error = "unknown option '" + arg.substr(0, equals) + "'";
       return false;
     }
-    if (!spec->takesValue) {
+    if (!option->takesValue) {
       if (equals != std::string::npos) {
         *error = "option '--" + name + "' takes no value";
         return false;
@@ -74,12 +74,12 @@ bool parseNumber(const std::string& text, int64_t minimum, int64_t maximum, int6
   return true;
 }
 
-bool startCommand(const std::string& command, const std::vector<std::string>& args, std::vector<OptionSpec> specs,
+bool startCommand(const std::string& command, const std::vector<std::string>& args, std::vector<OptionDefinition> definitions,
                   const char* usage, ParsedArguments* parsed, int* exitCode) {
-  specs.push_back({"help", false});
-  specs.push_back({"version", false});
+  definitions.push_back({"help", false});
+  definitions.push_back({"version", false});
   std::string error;
-  if (!parseArguments(args, specs, parsed, &error)) {
+  if (!parseArguments(args, definitions, parsed, &error)) {
     *exitCode = usageError(command, error);
     return false;
   }

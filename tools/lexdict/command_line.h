@@ -19,7 +19,7 @@ enum ExitCode {
   kExitUsage = 2     // the command line is wrong
 };
 
-struct OptionSpec {
+struct OptionDefinition {
   const char* name;  // without the leading "--"
   bool takesValue;
 };
@@ -35,18 +35,18 @@ struct ParsedArguments {
 
 // Parses the arguments of one command.  False with `error` set for an unknown
 // option, a value given to a flag, or a missing value.
-bool parseArguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs,
+bool parseArguments(const std::vector<std::string>& args, const std::vector<OptionDefinition>& definitions,
                     ParsedArguments* parsed, std::string* error);
 
 // Parses a whole number in decimal, or in hexadecimal after "0x", that lies
 // within [minimum, maximum].
 bool parseNumber(const std::string& text, int64_t minimum, int64_t maximum, int64_t* value);
 
-// Parses the arguments of `command`, whose options are `specs` plus --help
+// Parses the arguments of `command`, whose options are `definitions` plus --help
 // and --version.  Answers --help with `usage` and --version with the version,
 // and a bad command line with a usage error.  Returns true when the command
 // should run; otherwise the command is done and `exitCode` says how.
-bool startCommand(const std::string& command, const std::vector<std::string>& args, std::vector<OptionSpec> specs,
+bool startCommand(const std::string& command, const std::vector<std::string>& args, std::vector<OptionDefinition> definitions,
                   const char* usage, ParsedArguments* parsed, int* exitCode);
 
 // Writes "lexdict: <message>" and a pointer to the command's help to

@@ -81,9 +81,9 @@ bool readLine(std::istream& in, std::string* line) {
 int runTranslate(const std::vector<std::string>& args) {
   ParsedArguments parsed;
   int exitCode = kExitSuccess;
-  const std::vector<OptionSpec> specs = {{"from", true},       {"to", true},           {"dir", true}, {"options", true},
+  const std::vector<OptionDefinition> definitions = {{"from", true},       {"to", true},           {"dir", true}, {"options", true},
                                          {"trans-size", true}, {"suggest-size", true}, {"json", false}};
-  if (!startCommand(kCommand, args, specs, kTranslateUsage, &parsed, &exitCode)) return exitCode;
+  if (!startCommand(kCommand, args, definitions, kTranslateUsage, &parsed, &exitCode)) return exitCode;
 
   LookupSettings settings;
   std::string error;
