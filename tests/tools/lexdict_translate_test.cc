@@ -1,0 +1,317 @@
+// lexdict translate through a list file: output, standard input, options,
+// word errors and dictionaries that cannot be opened.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "lexdict_dictionaries.h"
+#include "lexdict_runner.h"
+
+namespace lexdict_test {
+namespace {
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> result;
+  size_t start = 0;
+  while (start < text.size()) {
+    const size_t end = text.find('\n', start);
+    result.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return result;
+}
+
+std::vector<std::string> withArgs(std::vector<std::string> base, const std::vector<std::string>& more) {
+  base.insert(base.end(), more.begin(), more.end());
+  return base;
+}
+
+class LexdictTranslate : public ::testing::Test {
+ protected:
+  LexdictTranslate() { writeSamplePair(folder_.path()); }
+
+  ProgramRun translate(const std::vector<std::string>& args, const std::string& input = "") {
+    RunOptions options;
+    options.input = input;
+    return runLexdict(withArgs({"translate"}, args), options);
+  }
+  std::string enDe() const { return folder_.file("en_de.tdl"); }
+  std::string deEn() const { return folder_.file("de_en.tdl"); }
+
+  TemporaryFolder folder_;
+};
+
+TEST_F(LexdictTranslate, FoundWordShowsTranslationsAndStatusForPeople) {
+  const ProgramRun run = translate({enDe(), "house"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out,
+            "house\n"
+            "  translation: Haus\n"
+            "  translation: Heim\n"
+            "  translation: Gebäude\n"
+            "  status: Word found\n");
+  EXPECT_EQ(run.err, "");
+}
+
+TEST_F(LexdictTranslate, StatusTextsAreTheApplicationsOwn) {
+  EXPECT_EQ(translate({enDe(), "--options", "0", "horse"}).out, "horse\n  status: Word not found\n");
+  EXPECT_EQ(translate({enDe(), "--options", "4", "cats"}).out,
+            "cats\n  translation: Katze\n  suggestion: cat\n  status: Word not found. Possible spellings returned.\n");
+  // A headword without translations counts as not found.
+  EXPECT_EQ(translate({enDe(), "--options", "0", "open"}).out, "open\n  status: Word not found\n");
+}
+
+TEST_F(LexdictTranslate, JsonPrintsOneExactObjectPerWord) {
+  const ProgramRun run = translate({"--json", enDe(), "house", "horse", "street"});
+  EXPECT_EQ(run.exitCode, 0) << "a word that is not found is no failure";
+  EXPECT_EQ(lines(run.out), (std::vector<std::string>{
+                                "{\"word\": \"house\", \"result\": 0, \"status\": 0, \"translations\": [\"Haus\", "
+                                "\"Heim\", \"Gebäude\"], \"suggestions\": []}",
+                                "{\"word\": \"horse\", \"result\": 0, \"status\": 1, \"translations\": [], "
+                                "\"suggestions\": []}",
+                                "{\"word\": \"street\", \"result\": 0, \"status\": 0, \"translations\": "
+                                "[\"Straße\"], \"suggestions\": []}"}));
+}
+
+TEST_F(LexdictTranslate, JsonEscapesQuotesBackslashesAndControlCharacters) {
+  const ProgramRun run = translate({"--json", "--options", "0", enDe(), "a\"b\\c\td"});
+  EXPECT_EQ(run.out,
+            "{\"word\": \"a\\\"b\\\\c\\td\", \"result\": 0, \"status\": 1, \"translations\": [], "
+            "\"suggestions\": []}\n");
+}
+
+TEST_F(LexdictTranslate, WordsInUtf8MeetTheDictionariesCharacterSet) {
+  const ProgramRun run = translate({"--json", deEn(), "Straße", "groß", "Gebäude"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(lines(run.out), (std::vector<std::string>{
+                                "{\"word\": \"Straße\", \"result\": 0, \"status\": 0, \"translations\": "
+                                "[\"street\"], \"suggestions\": []}",
+                                "{\"word\": \"groß\", \"result\": 0, \"status\": 0, \"translations\": [\"big\"], "
+                                "\"suggestions\": []}",
+                                "{\"word\": \"Gebäude\", \"result\": 0, \"status\": 0, \"translations\": "
+                                "[\"house\"], \"suggestions\": []}"}));
+}
+
+TEST_F(LexdictTranslate, StandardInputLinesLoseOnlyTheirLineEnds) {
+  const ProgramRun run = translate({"--json", "--options", "0", enDe()}, "house\r\n dog\ncat \n\nstreet");
+  EXPECT_EQ(run.exitCode, 0);
+  const std::vector<std::string> out = lines(run.out);
+  ASSERT_EQ(out.size(), 5u) << run.out;
+  EXPECT_NE(out[0].find("{\"word\": \"house\", \"result\": 0, \"status\": 0,"), std::string::npos);
+  // Blanks stay: " dog" is no headword, and a phrase that begins with a
+  // space has no first word to fall back to.
+  EXPECT_NE(out[1].find("{\"word\": \" dog\", \"result\": 0, \"status\": 1,"), std::string::npos);
+  // "cat " is a phrase whose first word is offered instead.
+  EXPECT_EQ(out[2], "{\"word\": \"cat \", \"result\": 0, \"status\": 5, \"translations\": [\"Katze\"], "
+                    "\"suggestions\": [\"cat\"]}");
+  EXPECT_NE(out[3].find("{\"word\": \"\", \"result\": 0, \"status\": 1,"), std::string::npos);
+  EXPECT_NE(out[4].find("{\"word\": \"street\", \"result\": 0, \"status\": 0,"), std::string::npos);
+}
+
+TEST_F(LexdictTranslate, OptionBitsReachTheEngine) {
+  const auto status = [&](const std::vector<std::string>& args) {
+    const std::string out = translate(withArgs({"--json"}, args)).out;
+    const size_t at = out.find("\"status\": ");
+    return at == std::string::npos ? std::string("none") : out.substr(at + 10, 1);
+  };
+  EXPECT_EQ(status({"--options", "0", enDe(), "HOUSE"}), "1");
+  EXPECT_EQ(status({"--options", "1", enDe(), "HOUSE"}), "0");  // case insensitive
+  EXPECT_EQ(status({"--options", "0", enDe(), "cats"}), "1");
+  EXPECT_EQ(status({"--options", "4", enDe(), "cats"}), "5");  // smart search: cats -> cat
+  EXPECT_EQ(status({"--options", "0", deEn(), "Strasse"}), "1");
+  EXPECT_EQ(status({"--options", "8", deEn(), "Strasse"}), "5");  // spell checker: ss -> ß
+  EXPECT_EQ(status({"--options", "0x4", enDe(), "cats"}), "5");
+  // The default is all four options.
+  EXPECT_EQ(status({enDe(), "HOUSE"}), "0");
+  EXPECT_EQ(status({deEn(), "Strasse"}), "5");
+}
+
+TEST_F(LexdictTranslate, TranslationAreaSizeLimitsTheTranslations) {
+  // Haus, Heim and Gebäude take 5 + 5 + 8 bytes with their terminators.
+  EXPECT_EQ(translate({"--json", "--trans-size", "18", enDe(), "house"}).out,
+            "{\"word\": \"house\", \"result\": 0, \"status\": 0, \"translations\": [\"Haus\", \"Heim\", "
+            "\"Gebäude\"], \"suggestions\": []}\n");
+  EXPECT_EQ(translate({"--json", "--trans-size=17", enDe(), "house"}).out,
+            "{\"word\": \"house\", \"result\": 0, \"status\": 2, \"translations\": [\"Haus\", \"Heim\"], "
+            "\"suggestions\": []}\n");
+  // For people a full list still means the word was found.
+  const ProgramRun run = translate({"--trans-size", "5", enDe(), "house"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out,
+            "house\n"
+            "  translation: Haus\n"
+            "  note: more translations than fit in 5 bytes (see --trans-size)\n"
+            "  status: Word found\n");
+}
+
+TEST_F(LexdictTranslate, SuggestionAreaSizeReachesTheEngine) {
+  // "cat" needs 4 bytes of suggestion area; with 3 it cannot be offered.
+  EXPECT_EQ(translate({"--json", "--options", "4", "--suggest-size", "4", enDe(), "cats"}).out,
+            "{\"word\": \"cats\", \"result\": 0, \"status\": 5, \"translations\": [\"Katze\"], \"suggestions\": "
+            "[\"cat\"]}\n");
+  EXPECT_EQ(translate({"--json", "--options", "4", "--suggest-size", "3", enDe(), "cats"}).out,
+            "{\"word\": \"cats\", \"result\": 0, \"status\": 1, \"translations\": [], \"suggestions\": []}\n");
+}
+
+TEST_F(LexdictTranslate, OutOfRangeNumbersAreUsageErrors) {
+  for (const std::vector<std::string>& bad :
+       {std::vector<std::string>{"--trans-size", "0"}, {"--trans-size", "32768"}, {"--trans-size", "12x"},
+        {"--suggest-size", "0"}, {"--suggest-size", "-1"}, {"--options", "-1"}, {"--options", "4294967296"},
+        {"--options", "0x"}, {"--options", ""}, {"--options"}}) {
+    const ProgramRun run = translate(withArgs(bad, {enDe(), "house"}));
+    EXPECT_EQ(run.exitCode, 2) << bad[0];
+    EXPECT_EQ(run.out, "") << bad[0];
+    EXPECT_NE(run.err.find("lexdict translate --help"), std::string::npos) << bad[0];
+  }
+  EXPECT_EQ(translate({"--trans-size", "32767", "--suggest-size", "1", enDe(), "house"}).exitCode, 0);
+  EXPECT_EQ(translate({"--options", "0xFFFFFFFF", enDe(), "house"}).exitCode, 0);
+  EXPECT_EQ(translate({"--options", "4294967295", enDe(), "house"}).exitCode, 0);
+}
+
+TEST_F(LexdictTranslate, UnrepresentableWordFailsAloneAndTheExitStatusTells) {
+  const ProgramRun run = translate({"--json", enDe(), "house", "日本", "dog"});
+  EXPECT_EQ(run.exitCode, 1);
+  const std::vector<std::string> out = lines(run.out);
+  ASSERT_EQ(out.size(), 3u);
+  EXPECT_NE(out[0].find("\"word\": \"house\", \"result\": 0, \"status\": 0"), std::string::npos);
+  EXPECT_EQ(out[1], "{\"word\": \"日本\", \"result\": null, \"status\": 4, \"translations\": [], \"suggestions\": []}");
+  EXPECT_NE(out[2].find("\"word\": \"dog\", \"result\": 0, \"status\": 0"), std::string::npos);
+  EXPECT_NE(run.err.find("\"日本\""), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("cannot represent"), std::string::npos) << run.err;
+
+  const ProgramRun human = translate({enDe(), "€uro", "Ω"});
+  EXPECT_EQ(human.exitCode, 1);
+  EXPECT_EQ(human.out, "€uro\n  status: Word not found\nΩ\n  status: Error\n") << "€ is in Windows-1252, Ω is not";
+}
+
+TEST_F(LexdictTranslate, WordsLongerThan255DictionaryBytesAreRefused) {
+  const std::string longest(255, 'a');
+  const ProgramRun fits = translate({"--options", "0", enDe(), longest});
+  EXPECT_EQ(fits.exitCode, 0);
+  EXPECT_NE(fits.out.find("status: Word not found"), std::string::npos);
+
+  const ProgramRun tooLong = translate({"--json", enDe(), longest + "a", "house"});
+  EXPECT_EQ(tooLong.exitCode, 1);
+  EXPECT_NE(tooLong.out.find("\"result\": null, \"status\": 4"), std::string::npos);
+  EXPECT_NE(tooLong.out.find("\"word\": \"house\", \"result\": 0, \"status\": 0"), std::string::npos);
+  EXPECT_NE(tooLong.err.find("longer than 255 bytes"), std::string::npos) << tooLong.err;
+
+  // 255 letters é are 510 bytes of UTF-8 but 255 bytes of Windows-1252.
+  std::string accented;
+  for (int i = 0; i < 255; ++i) accented += "é";
+  EXPECT_EQ(translate({"--options", "0", enDe(), accented}).exitCode, 0);
+}
+
+TEST_F(LexdictTranslate, MalformedInputIsReportedAndEchoedSafely) {
+  const char bytes[] = "\xff\xfe\nhouse\nnul\0byte\n";
+  const std::string input(bytes, sizeof bytes - 1);
+  const ProgramRun run = translate({"--json", enDe()}, input);
+  EXPECT_EQ(run.exitCode, 1);
+  const std::vector<std::string> out = lines(run.out);
+  ASSERT_EQ(out.size(), 3u) << run.out;
+  EXPECT_EQ(out[0], "{\"word\": \"\xef\xbf\xbd\xef\xbf\xbd\", \"result\": null, \"status\": 4, "
+                    "\"translations\": [], \"suggestions\": []}");
+  EXPECT_NE(out[1].find("\"word\": \"house\", \"result\": 0, \"status\": 0"), std::string::npos);
+  EXPECT_NE(out[2].find("\"word\": \"nul\\u0000byte\", \"result\": null"), std::string::npos) << out[2];
+  EXPECT_NE(run.err.find("is not valid UTF-8"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("holds a zero byte"), std::string::npos) << run.err;
+}
+
+TEST_F(LexdictTranslate, WordsThatLookLikeOptionsFollowTheDoubleDash) {
+  const ProgramRun run = translate({"--json", "--options", "0", enDe(), "--", "-s", "--json"});
+  EXPECT_EQ(run.exitCode, 0);
+  const std::vector<std::string> out = lines(run.out);
+  ASSERT_EQ(out.size(), 2u);
+  EXPECT_NE(out[0].find("{\"word\": \"-s\", \"result\": 0, \"status\": 1"), std::string::npos);
+  EXPECT_NE(out[1].find("{\"word\": \"--json\", \"result\": 0, \"status\": 1"), std::string::npos);
+  EXPECT_EQ(translate({enDe(), "-s"}).exitCode, 2);
+}
+
+TEST_F(LexdictTranslate, BareListFileNameIsOpenedFromTheWorkingDirectory) {
+  RunOptions inFolder;
+  inFolder.workingDirectory = folder_.path();
+  ProgramRun run = runLexdict({"translate", "--json", "en_de.tdl", "street"}, inFolder);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find("\"translations\": [\"Straße\"]"), std::string::npos);
+
+  // A relative path keeps its folder for the data files.
+  std::filesystem::create_directory(folder_.file("sub"));
+  writeSamplePair(folder_.file("sub"));
+  run = runLexdict({"translate", "--json", "sub/de_en.tdl", "Hund"}, inFolder);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find("\"translations\": [\"dog\"]"), std::string::npos);
+
+  // The data files are looked for beside the list file, not in the working
+  // directory.
+  RunOptions elsewhere;
+  elsewhere.workingDirectory = folder_.file("sub");
+  std::filesystem::remove(folder_.file("de.tdd"));
+  run = runLexdict({"translate", "--json", folder_.file("de_en.tdl"), "Hund"}, elsewhere);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find(folder_.file("de.tdd") + ": no such file"), std::string::npos) << run.err;
+}
+
+// When the dictionary cannot be opened, every word still gets its line,
+// with the result of the open call that failed.
+class LexdictOpenFailure : public LexdictTranslate {
+ protected:
+  void expectEveryWordFailed(const ProgramRun& run, const std::string& result) {
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(lines(run.out), (std::vector<std::string>{
+                                  "{\"word\": \"house\", \"result\": " + result +
+                                      ", \"status\": 4, \"translations\": [], \"suggestions\": []}",
+                                  "{\"word\": \"dog\", \"result\": " + result +
+                                      ", \"status\": 4, \"translations\": [], \"suggestions\": []}"}));
+    EXPECT_EQ(run.err.find(result), std::string::npos) << "no bare result code: " << run.err;
+  }
+};
+
+TEST_F(LexdictOpenFailure, MissingListFile) {
+  const std::string missing = folder_.file("xx_yy.tdl");
+  const ProgramRun run = translate({"--json", missing, "house", "dog"});
+  expectEveryWordFailed(run, "-1");
+  EXPECT_EQ(run.err, "lexdict: " + missing + ": no such file\n");
+}
+
+TEST_F(LexdictOpenFailure, ListFileThatIsNone) {
+  writeFile(folder_.file("text.tdl"), std::string(200, 'x'));
+  ProgramRun run = translate({"--json", folder_.file("text.tdl")}, "house\ndog\n");
+  expectEveryWordFailed(run, "-2");
+  EXPECT_NE(run.err.find(folder_.file("text.tdl") + ": is not a dictionary list file"), std::string::npos) << run.err;
+
+  writeFile(folder_.file("short.tdl"), readFile(enDe()).substr(0, 100));
+  run = translate({"--json", folder_.file("short.tdl"), "house", "dog"});
+  expectEveryWordFailed(run, "-1");
+  EXPECT_NE(run.err.find("shorter than the 128-byte header"), std::string::npos) << run.err;
+}
+
+TEST_F(LexdictOpenFailure, MissingPrimaryDataFile) {
+  std::filesystem::remove(folder_.file("en.tdd"));
+  const ProgramRun run = translate({"--json", enDe(), "house", "dog"});
+  expectEveryWordFailed(run, "-2");
+  EXPECT_EQ(run.err, "lexdict: " + folder_.file("en.tdd") + ": no such file (the primary data file named by " +
+                         enDe() + ")\n");
+}
+
+TEST_F(LexdictOpenFailure, DamagedSecondaryDataFile) {
+  writeFile(folder_.file("de.tdd"), readFile(folder_.file("de.tdd")).substr(0, 150));
+  const ProgramRun run = translate({"--json", enDe(), "house", "dog"});
+  expectEveryWordFailed(run, "-2");
+  EXPECT_NE(run.err.find(folder_.file("de.tdd") + ": cannot be read or is not a valid dictionary data file"),
+            std::string::npos)
+      << run.err;
+  EXPECT_NE(run.err.find("the secondary data file named by"), std::string::npos) << run.err;
+}
+
+TEST_F(LexdictOpenFailure, PeopleSeeTheApplicationsText) {
+  std::filesystem::remove(folder_.file("de.tdd"));
+  const ProgramRun run = translate({enDe(), "house"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, "house\n  status: Dictionary is not open.\n");
+}
+
+}  // namespace
+}  // namespace lexdict_test
