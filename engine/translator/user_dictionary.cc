@@ -13,8 +13,11 @@ constexpr int64_t kMaxFileSize = INT32_MAX;
 bool isBlank(char c) { return static_cast<uint8_t>(c) >= 1 && static_cast<uint8_t>(c) <= 32; }
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
-bool fitsOnOneLine(const char* text) {
-  return *text != 0 && std::strpbrk(text, "\r\n") == nullptr;
+// A pair is stored as one line, first:second, so neither text may be empty or
+// hold a line end, and the first may hold no colon.
+bool storable(const char* first, const char* second) {
+  return *first != 0 && *second != 0 && std::strpbrk(first, ":\r\n") == nullptr &&
+         std::strpbrk(second, "\r\n") == nullptr;
 }
 
 // Index of the character after the last folder separator of `path`.
@@ -195,8 +198,9 @@ std::string UserDictionary::serialize() const {
 }
 
 int UserDictionary::add(const char* word, const char* translation) {
-  // A pair that cannot be one line of the file would not read back as given.
-  if (word == nullptr || translation == nullptr || !fitsOnOneLine(word) || !fitsOnOneLine(translation)) return 0;
+  // A pair that would not read back as given is refused.
+  if (word == nullptr || translation == nullptr) return 0;
+  if (!(reversed_ ? storable(translation, word) : storable(word, translation))) return 0;
   if (isDuplicate(word, translation)) return 1;
   File file = File::open(filePath_.c_str(), OpenMode::ReadWriteOpenAlways);
   if (!file.isOpen() || !loadFrom(file)) return 0;
