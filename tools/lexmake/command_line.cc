@@ -15,7 +15,8 @@ constexpr size_t kMaxCodeLength = 4;
 
 bool parseCode(const std::string& text, std::string* code, std::string* error) {
   bool ok = !text.empty() && text.size() <= kMaxCodeLength;
-  for (const char c : text) ok = ok && std::isalnum(static_cast<unsigned char>(c)) && static_cast<unsigned char>(c) < 0x80;
+  for (const char c : text)
+    ok = ok && std::isalnum(static_cast<unsigned char>(c)) && static_cast<unsigned char>(c) < 0x80;
   if (!ok) {
     *error = "a language code is 1 to 4 ASCII letters or digits, not \"" + text + "\"";
     return false;
@@ -122,7 +123,12 @@ bool parseCommandLine(const std::vector<std::string>& args, Options* options, st
     *error = "missing the word pair file";
     return false;
   }
-  if (options->a.language.code == options->b.language.code) {
+  // File names must differ on file systems that ignore letter case, too.
+  const auto lower = [](std::string code) {
+    for (char& c : code) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return code;
+  };
+  if (lower(options->a.language.code) == lower(options->b.language.code)) {
     *error = "the two languages need different codes";
     return false;
   }

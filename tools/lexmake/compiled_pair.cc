@@ -57,10 +57,10 @@ bool compilePair(const std::vector<WordPair>& pairs, const Language& a, const La
     result->leftOut.unencodable += failedA.size() + failedB.size();
     kept = dropWords(dropWords(kept, Side::A, failedA), Side::B, failedB);
   }
-  result->aToB = linkTranslations(kept, Side::A, result->wordsA, result->wordsB, &result->leftOut.translationsAB,
-                                  diagnostics);
-  result->bToA = linkTranslations(kept, Side::B, result->wordsB, result->wordsA, &result->leftOut.translationsBA,
-                                  diagnostics);
+  result->aToB =
+      linkTranslations(kept, Side::A, result->wordsA, result->wordsB, &result->leftOut.translationsAB, diagnostics);
+  result->bToA =
+      linkTranslations(kept, Side::B, result->wordsB, result->wordsA, &result->leftOut.translationsBA, diagnostics);
   return true;
 }
 

@@ -29,7 +29,8 @@ bool toDictionaryText(const std::string& utf8, std::string* text, std::string* p
     const size_t start = i;
     uint32_t codePoint = wide[i++];
     // utf8ToUtf16 only makes well-formed surrogate pairs.
-    if (codePoint >= 0xD800 && codePoint <= 0xDBFF) codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (wide[i++] - 0xDC00);
+    if (codePoint >= 0xD800 && codePoint <= 0xDBFF)
+      codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (wide[i++] - 0xDC00);
     if (isControl(codePoint)) {
       *problem = "control character " + codePointName(codePoint);
       return false;

@@ -88,8 +88,8 @@ std::vector<std::vector<uint16_t>> linkTranslations(const std::vector<WordPair>&
     if (!seen.insert({source, target}).second) continue;
     if (links[source].size() == static_cast<size_t>(lexcore::kMaxTranslations)) {
       ++*dropped;
-      diagnostics->warning(pair.where, "translation " + quoted(wordOf(pair, to)) + " of " +
-                                           quoted(wordOf(pair, from)) + " left out: a word has at most 15");
+      diagnostics->warning(pair.where, "translation " + quoted(wordOf(pair, to)) + " of " + quoted(wordOf(pair, from)) +
+                                           " left out: a word has at most 15");
       continue;
     }
     links[source].push_back(target);

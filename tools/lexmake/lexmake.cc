@@ -83,21 +83,24 @@ int runLexmake(const std::vector<std::string>& args, std::ostream& out, std::ost
   }
   report(diagnostics, err);
 
+  // The files are checked where they were written, in a staging folder, so
+  // that a failure leaves the files of an earlier run in place.
   const std::vector<PairFile> files = pairFiles(pair);
+  const std::string staging = stagingFolder(pair, options.outputFolder);
   std::string writeError;
-  if (!writePairFiles(files, options.outputFolder, &writeError)) {
-    err << "lexmake: error: " << writeError << "\n";
-    removePairFiles(files, options.outputFolder);
-    return kExitFailed;
-  }
   std::vector<std::string> problems;
-  if (!selfCheck(pair, options.outputFolder, &problems)) {
+  if (!writePairFiles(files, staging, &writeError)) {
+    err << "lexmake: error: " << writeError << "\n";
+  } else if (!selfCheck(pair, staging, &problems)) {
     for (const std::string& p : problems) err << "lexmake: error: check: " << p << "\n";
-    removePairFiles(files, options.outputFolder);
-    return kExitFailed;
+  } else if (!publishPairFiles(files, staging, options.outputFolder, &writeError)) {
+    err << "lexmake: error: " << writeError << "\n";
+  } else {
+    out << summary(pair, files) << "\n";
+    return kExitDone;
   }
-  out << summary(pair, files) << "\n";
-  return kExitDone;
+  removeFolder(staging);
+  return kExitFailed;
 }
 
 }  // namespace lexmake

@@ -13,8 +13,9 @@ namespace lexmake {
 enum ExitStatus { kExitDone = 0, kExitFailed = 1, kExitUsage = 2 };
 
 // Runs lexmake on `args` (without the program name).  The help text and the
-// summary go to `out`; warnings and errors to `err`.  Written files that
-// fail their check are removed again.
+// summary go to `out`; warnings and errors to `err`.  Files of the pair
+// already in the output folder are replaced only when the new ones pass
+// their check.
 int runLexmake(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace lexmake

@@ -35,6 +35,10 @@ std::vector<PairFile> pairFiles(const CompiledPair& pair) {
   };
 }
 
+std::string stagingFolder(const CompiledPair& pair, const std::string& output) {
+  return joinPath(output, ".lexmake-" + pair.a.code + pair.b.code);
+}
+
 std::string joinPath(const std::string& folder, const std::string& name) {
   return (std::filesystem::u8path(folder) / std::filesystem::u8path(name)).u8string();
 }
@@ -59,11 +63,24 @@ bool writePairFiles(const std::vector<PairFile>& files, const std::string& folde
   return true;
 }
 
-void removePairFiles(const std::vector<PairFile>& files, const std::string& folder) {
+bool publishPairFiles(const std::vector<PairFile>& files, const std::string& staging, const std::string& output,
+                      std::string* error) {
   for (const PairFile& file : files) {
-    std::error_code ignored;
-    std::filesystem::remove(std::filesystem::u8path(joinPath(folder, file.name)), ignored);
+    std::error_code ec;
+    std::filesystem::rename(std::filesystem::u8path(joinPath(staging, file.name)),
+                            std::filesystem::u8path(joinPath(output, file.name)), ec);
+    if (ec) {
+      *error = "cannot move " + file.name + " into " + output + ": " + ec.message();
+      return false;
+    }
   }
+  removeFolder(staging);
+  return true;
+}
+
+void removeFolder(const std::string& folder) {
+  std::error_code ignored;
+  std::filesystem::remove_all(std::filesystem::u8path(folder), ignored);
 }
 
 }  // namespace lexmake

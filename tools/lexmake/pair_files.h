@@ -30,12 +30,21 @@ std::vector<PairFile> pairFiles(const CompiledPair& pair);
 // Joins a folder and a file name.
 std::string joinPath(const std::string& folder, const std::string& name);
 
+// The folder inside `output` where the files are written and checked before
+// they replace the files of the same names in `output`.
+std::string stagingFolder(const CompiledPair& pair, const std::string& output);
+
 // Writes the files into `folder`, which is created when missing; false with
 // a reason in `error` when a file cannot be written.
 bool writePairFiles(const std::vector<PairFile>& files, const std::string& folder, std::string* error);
 
-// Removes the files from `folder`, as far as they exist.
-void removePairFiles(const std::vector<PairFile>& files, const std::string& folder);
+// Moves the files from `staging` into `output` and removes `staging`; false
+// with a reason in `error` when a file cannot be moved.
+bool publishPairFiles(const std::vector<PairFile>& files, const std::string& staging, const std::string& output,
+                      std::string* error);
+
+// Removes a folder and everything in it, as far as it exists.
+void removeFolder(const std::string& folder);
 
 }  // namespace lexmake
 

@@ -150,8 +150,8 @@ class DirectionCheck {
     request.suggestList = suggestions;
     const int32_t result = TD_Translate(handle, &request);
     const std::vector<uint16_t>& expected = links_[i];
-    bool ok = result == TD_OK && request.status == TD_FOUND &&
-              request.transCount == static_cast<int16_t>(expected.size());
+    bool ok =
+        result == TD_OK && request.status == TD_FOUND && request.transCount == static_cast<int16_t>(expected.size());
     const char* text = translations;
     for (size_t j = 0; ok && j < expected.size(); ++j) {
       ok = secondaryWords_[expected[j]] == text;

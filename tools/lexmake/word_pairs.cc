@@ -12,9 +12,7 @@ std::string trimBlanks(const std::string& s) {
   return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
-bool isSkipped(const std::string& line) {
-  return line.find_first_not_of(" \t") == std::string::npos || line[0] == '#';
-}
+bool isSkipped(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos || line[0] == '#'; }
 
 // One field of a pair line; false with an error when it is empty or cannot
 // be represented.

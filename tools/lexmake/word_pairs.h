@@ -20,8 +20,7 @@ struct WordPair {
 
 // Parses the contents of the pair file `fileName`.  Every bad line adds an
 // error naming the file and line and is left out of the result.
-std::vector<WordPair> parseWordPairs(const std::string& content, const std::string& fileName,
-                                     Diagnostics* diagnostics);
+std::vector<WordPair> parseWordPairs(const std::string& content, const std::string& fileName, Diagnostics* diagnostics);
 
 }  // namespace lexmake
 

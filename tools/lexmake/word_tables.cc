@@ -40,7 +40,8 @@ class TableLineParser {
         strings->emplace_back();
         continue;
       }
-      if (item.find('"') != std::string::npos) return fail("\"" + item + "\": quotes stand only in \"\", the empty string");
+      if (item.find('"') != std::string::npos)
+        return fail("\"" + item + "\": quotes stand only in \"\", the empty string");
       std::string text, problem;
       if (!toDictionaryText(item, &text, &problem)) return fail("\"" + item + "\": " + problem);
       strings->push_back(text);

@@ -15,7 +15,9 @@ std::vector<std::string> sampleWords() {
   for (const char* stem : {"walk", "talk", "play", "work", "sing", "read", "jump", "look", "cook", "paint"}) {
     for (const char* ending : {"", "s", "ed", "ing", "er", "ers"}) words.push_back(std::string(stem) + ending);
   }
-  words.push_back("Stra\xDF" "e");
+  words.push_back(
+      "Stra\xDF"
+      "e");
   return words;
 }
 

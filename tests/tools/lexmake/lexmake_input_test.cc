@@ -41,7 +41,7 @@ TEST(LexmakeInput, AcceptsByteOrderMarkAndEveryLineEnd) {
   const Parsed p = parse("\xEF\xBB\xBFhouse\tHaus\r\ncat\tKatze\rdog\tHund\r\n\r\nmouse\tMaus");
   ASSERT_EQ(p.pairs.size(), 4u);
   EXPECT_EQ(p.pairs[0].a, "house");  // no mark left in the first word
-  EXPECT_EQ(p.pairs[1].b, "Katze");   // no CR left in a translation
+  EXPECT_EQ(p.pairs[1].b, "Katze");  // no CR left in a translation
   EXPECT_EQ(p.pairs[2].where, "pairs.tsv:3");
   EXPECT_EQ(p.pairs[3].where, "pairs.tsv:5");
   EXPECT_EQ(p.pairs[3].b, "Maus");  // a last line without a line end
@@ -57,7 +57,9 @@ TEST(LexmakeInput, DropsBlanksAroundFieldsAndKeepsThemInside) {
 TEST(LexmakeInput, ConvertsUtf8ToWindows1252) {
   const Parsed p = parse("street\tStraße\nheart\tcœur\nprice\t5 €\n");
   ASSERT_EQ(p.pairs.size(), 3u);
-  EXPECT_EQ(p.pairs[0].b, "Stra\xDF" "e");
+  EXPECT_EQ(p.pairs[0].b,
+            "Stra\xDF"
+            "e");
   EXPECT_EQ(p.pairs[1].b, "c\x9Cur");
   EXPECT_EQ(p.pairs[2].b, "5 \x80");
 }
@@ -84,8 +86,10 @@ TEST(LexmakeInput, RefusesCharactersWithoutAByteAndBrokenUtf8) {
       "Moscow\tМосква\n"
       "smile\t\xF0\x9F\x98\x80\n"
       "broken\t\xC3(\n"
-      "bell\ta\x07" "b\n"
-      "c1\ta\xC2\x81" "b\n");
+      "bell\ta\x07"
+      "b\n"
+      "c1\ta\xC2\x81"
+      "b\n");
   EXPECT_TRUE(p.pairs.empty());
   ASSERT_EQ(p.diagnostics.errors.size(), 5u);
   EXPECT_EQ(p.diagnostics.errors[0],
@@ -94,8 +98,12 @@ TEST(LexmakeInput, RefusesCharactersWithoutAByteAndBrokenUtf8) {
             "pairs.tsv:2: translation \"\xF0\x9F\x98\x80\": \"\xF0\x9F\x98\x80\" (U+1F600) has no Windows-1252 "
             "character");
   EXPECT_EQ(p.diagnostics.errors[2], "pairs.tsv:3: translation \"\xC3(\": not valid UTF-8");
-  EXPECT_EQ(p.diagnostics.errors[3], "pairs.tsv:4: translation \"a\x07" "b\": control character U+0007");
-  EXPECT_EQ(p.diagnostics.errors[4], "pairs.tsv:5: translation \"a\xC2\x81" "b\": control character U+0081");
+  EXPECT_EQ(p.diagnostics.errors[3],
+            "pairs.tsv:4: translation \"a\x07"
+            "b\": control character U+0007");
+  EXPECT_EQ(p.diagnostics.errors[4],
+            "pairs.tsv:5: translation \"a\xC2\x81"
+            "b\": control character U+0081");
 }
 
 TEST(LexmakeInput, ReportsBothFieldsOfOneLine) {

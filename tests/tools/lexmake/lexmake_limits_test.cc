@@ -21,7 +21,8 @@ Language language(const std::string& code, const std::string& name, uint32_t id)
 
 std::vector<WordPair> pairsOf(const std::vector<std::pair<std::string, std::string>>& list) {
   std::vector<WordPair> pairs;
-  for (size_t i = 0; i < list.size(); ++i) pairs.push_back({list[i].first, list[i].second, "p:" + std::to_string(i + 1)});
+  for (size_t i = 0; i < list.size(); ++i)
+    pairs.push_back({list[i].first, list[i].second, "p:" + std::to_string(i + 1)});
   return pairs;
 }
 
@@ -39,7 +40,8 @@ TEST(LexmakeLimits, KeepsFifteenTranslationsOfAWordInEachDirection) {
 
   const auto a = std::find(pair.wordsA.begin(), pair.wordsA.end(), "word") - pair.wordsA.begin();
   ASSERT_EQ(pair.aToB[a].size(), 15u);
-  for (size_t j = 0; j < 15; ++j) EXPECT_EQ(pair.wordsB[pair.aToB[a][j]], "w" + std::to_string(100 + j));  // input order
+  for (size_t j = 0; j < 15; ++j)
+    EXPECT_EQ(pair.wordsB[pair.aToB[a][j]], "w" + std::to_string(100 + j));  // input order
   const auto b = std::find(pair.wordsB.begin(), pair.wordsB.end(), "Wort") - pair.wordsB.begin();
   ASSERT_EQ(pair.bToA[b].size(), 15u);
   EXPECT_EQ(pair.wordsA[pair.bToA[b][14]], "x114");

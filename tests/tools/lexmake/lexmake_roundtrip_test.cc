@@ -3,9 +3,13 @@
 // and headers, determinism, and the command line.
 #include <gtest/gtest.h>
 
+#include "compiled_pair.h"
 #include "datafile/format.h"
 #include "lexmake_test_support.h"
+#include "pair_files.h"
+#include "self_check.h"
 #include "translator/list_file.h"
+#include "word_pairs.h"
 
 namespace lexmake {
 namespace {
@@ -70,10 +74,8 @@ TEST_F(LexmakeRoundTrip, WritesFourNamedFilesAndASummary) {
   EXPECT_EQ(run.out, "lexmake: en-de: ende_en.tdd 10 entries in 1 block, " + std::to_string(english.size()) +
                          " bytes; ende_de.tdd 9 entries in 1 block, " +
                          std::to_string(lexmake_test::readFile(output_ + "/ende_de.tdd").size()) +
-                         " bytes; en_de.tdl " +
-                         std::to_string(lexmake_test::readFile(output_ + "/en_de.tdl").size()) +
-                         " bytes; de_en.tdl " +
-                         std::to_string(lexmake_test::readFile(output_ + "/de_en.tdl").size()) +
+                         " bytes; en_de.tdl " + std::to_string(lexmake_test::readFile(output_ + "/en_de.tdl").size()) +
+                         " bytes; de_en.tdl " + std::to_string(lexmake_test::readFile(output_ + "/de_en.tdl").size()) +
                          " bytes; left out: nothing\n");
 }
 
@@ -133,8 +135,7 @@ TEST_F(LexmakeRoundTrip, HeadersNameLanguagesAndFilesAndLeaveReservedBytesZero) 
   ASSERT_EQ(compile(output_).status, kExitDone);
   TD_WCHAR primary[20];
   TD_WCHAR secondary[20];
-  ASSERT_EQ(TD_TransGetTDDFiles(lexmake_test::widePath(output_ + "/de_en.tdl").c_str(), primary, secondary, 20),
-            TD_OK);
+  ASSERT_EQ(TD_TransGetTDDFiles(lexmake_test::widePath(output_ + "/de_en.tdl").c_str(), primary, secondary, 20), TD_OK);
   EXPECT_EQ(lexcore::WideString(primary), lexmake_test::widePath("ende_de.tdd"));
   EXPECT_EQ(lexcore::WideString(secondary), lexmake_test::widePath("ende_en.tdd"));
   TD_WCHAR name[50];
@@ -172,11 +173,28 @@ TEST_F(LexmakeRoundTrip, SameInputGivesTheSameBytes) {
   }
 }
 
+TEST_F(LexmakeRoundTrip, ReplacesEarlierFilesOnlyWithGoodOnes) {
+  ASSERT_EQ(compile(output_).status, kExitDone);
+  const std::string before = lexmake_test::readFile(output_ + "/en_de.tdl");
+  folder_.write("en_de.tsv", "house\tHaus\nbroken line\n");
+  EXPECT_EQ(compile(output_).status, kExitFailed);
+  EXPECT_EQ(lexmake_test::readFile(output_ + "/en_de.tdl"), before);
+
+  folder_.write("en_de.tsv", "house\tHaus\nmouse\tMaus\n");
+  ASSERT_EQ(compile(output_).status, kExitDone);
+  EXPECT_NE(lexmake_test::readFile(output_ + "/en_de.tdl"), before);
+  Translator forward(output_, "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  EXPECT_EQ(forward.translate("mouse", 0).translations, (Strings{"Maus"}));
+  EXPECT_EQ(forward.translate("bank", 0).status, TD_NOT_FOUND);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(output_), std::filesystem::directory_iterator()), 4);
+}
+
 TEST_F(LexmakeRoundTrip, TwoPairsSharingALanguageKeepTheirOwnDataFiles) {
   ASSERT_EQ(compile(output_).status, kExitDone);
   const std::string french = folder_.write("en_fr.tsv", "house\tmaison\ncat\tchat\n");
-  std::vector<std::string> args = {"--lang-a", "en", "--lang-b", "fr", "--name-a", "English", "--name-b", "French",
-                                   "--id-a", "1033", "--id-b", "0x040C", "--output", output_, french};
+  std::vector<std::string> args = {"--lang-a", "en",       "--lang-b", "fr",     "--name-a",
+                                   "English",  "--name-b", "French",   "--id-a", "1033",
+                                   "--id-b",   "0x040C",   "--output", output_,  french};
   const RunResult run = lexmake_test::runLexmake(args);
   ASSERT_EQ(run.status, kExitDone) << run.err;
   Translator german(output_, "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
@@ -189,6 +207,41 @@ TEST_F(LexmakeRoundTrip, TwoPairsSharingALanguageKeepTheirOwnDataFiles) {
   // Without tables the data files offer no smart search or spell checking.
   EXPECT_EQ(TD_TransExtensionSupported(reverse.handle(), TD_EXT_ENDINGS), 0);
   EXPECT_EQ(TD_TransExtensionSupported(reverse.handle(), TD_EXT_VARIANTS), 0);
+}
+
+// The check that ends every run finds damage in what was written.
+TEST(LexmakeSelfCheck, FindsEntriesAndTranslationsThatDoNotReadBack) {
+  ScratchFolder folder("check");
+  Diagnostics diagnostics;
+  const std::vector<WordPair> pairs = parseWordPairs(kPairs, "en_de.tsv", &diagnostics);
+  Language english{"en", "English", 1033, {}};
+  Language german{"de", "German", 1031, {}};
+  CompiledPair pair;
+  ASSERT_TRUE(compilePair(pairs, english, german, &pair, &diagnostics));
+  std::vector<PairFile> files = pairFiles(pair);
+  std::string error;
+  ASSERT_TRUE(writePairFiles(files, folder.path(), &error)) << error;
+  std::vector<std::string> problems;
+  ASSERT_TRUE(selfCheck(pair, folder.path(), &problems));
+
+  // The last byte of the English file is a code byte of its last entry.
+  std::string englishFile = files[0].bytes;
+  englishFile.back() = static_cast<char>(englishFile.back() ^ 0x01);
+  folder.write(files[0].name, englishFile);
+  EXPECT_FALSE(selfCheck(pair, folder.path(), &problems));
+  ASSERT_FALSE(problems.empty());
+  EXPECT_NE(problems[0].find("en_de.tdl: entry 9 does not decode to \"town\""), std::string::npos) << problems[0];
+
+  // The last two bytes of the German-English list name the English entry of
+  // the last German word's translation.
+  folder.write(files[0].name, files[0].bytes);
+  std::string reverse = files[3].bytes;
+  reverse[reverse.size() - 2] = static_cast<char>(reverse[reverse.size() - 2] ^ 0x01);
+  folder.write(files[3].name, reverse);
+  problems.clear();
+  EXPECT_FALSE(selfCheck(pair, folder.path(), &problems));
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0], "de_en.tdl: \"guten Morgen\" does not translate as written");
 }
 
 TEST(LexmakeCommandLine, HelpDescribesBothInputFormats) {
@@ -216,6 +269,7 @@ TEST(LexmakeCommandLine, RefusesBadUsageWithStatusTwo) {
       {without("--lang-a"), "missing --lang-a"},
       {without("--id-b"), "missing --id-b"},
       {with("--lang-a", "de"), "the two languages need different codes"},
+      {with("--lang-a", "DE"), "the two languages need different codes"},
       {with("--lang-a", "engl1"), "a language code is 1 to 4 ASCII letters or digits, not \"engl1\""},
       {with("--lang-b", "d_e"), "a language code is 1 to 4 ASCII letters or digits, not \"d_e\""},
       {with("--id-a", "12x"), "a language id is a number from 0 to 4294967295, not \"12x\""},

@@ -36,7 +36,9 @@ TEST(LexmakeTables, ReadsEndingAndVariantGroupsInLineOrder) {
 }
 
 TEST(LexmakeTables, EmptyStringsBlanksLineEndsAndCharacterSet) {
-  const Parsed p = parse("\xEF\xBB\xBF" "ending\t\"\"\t<-\t\"\"x  e\r\nvariant ss ß \"\"\r\nvariant oe œ\r");
+  const Parsed p = parse(
+      "\xEF\xBB\xBF"
+      "ending\t\"\"\t<-\t\"\"x  e\r\nvariant ss ß \"\"\r\nvariant oe œ\r");
   // "\"\"x" is no empty string: quotes stand only alone.
   EXPECT_FALSE(p.ok);
   ASSERT_EQ(p.diagnostics.errors.size(), 1u);
@@ -46,15 +48,15 @@ TEST(LexmakeTables, EmptyStringsBlanksLineEndsAndCharacterSet) {
 
 TEST(LexmakeTables, ReportsEveryBadLineWithItsNumber) {
   const Parsed p = parse(
-      "ending s\n"                  // 1: no arrow, no ending
-      "ending \"\" s es\n"          // 2: no arrow
-      "ending y <-\n"               // 3: no ending
-      "variant ph\n"                // 4: one string only
-      "endings y <- ies\n"          // 5: unknown line
-      "variant a a\n"               // 6: twice the same
-      "ending e <- s e\n"           // 7: an ending equal to its base
-      "variant я a\n"               // 8: no byte for the character
-      "ending y <- ies\n");          // 9: good
+      "ending s\n"           // 1: no arrow, no ending
+      "ending \"\" s es\n"   // 2: no arrow
+      "ending y <-\n"        // 3: no ending
+      "variant ph\n"         // 4: one string only
+      "endings y <- ies\n"   // 5: unknown line
+      "variant a a\n"        // 6: twice the same
+      "ending e <- s e\n"    // 7: an ending equal to its base
+      "variant я a\n"        // 8: no byte for the character
+      "ending y <- ies\n");  // 9: good
   EXPECT_FALSE(p.ok);
   ASSERT_EQ(p.diagnostics.errors.size(), 8u);
   EXPECT_EQ(p.diagnostics.errors[0], "en.tables:1: expected: ending BASE <- ENDING...");
@@ -70,7 +72,7 @@ TEST(LexmakeTables, ReportsEveryBadLineWithItsNumber) {
 
 TEST(LexmakeTables, EnforcesTheRecordLimits) {
   // A group holds its length byte and at most 254 bytes of strings.
-  const std::string fits = "variant " + std::string(126, 'a') + " " + std::string(126, 'b') + "\n";   // 254
+  const std::string fits = "variant " + std::string(126, 'a') + " " + std::string(126, 'b') + "\n";     // 254
   const std::string tooLong = "variant " + std::string(126, 'a') + " " + std::string(127, 'b') + "\n";  // 255
   Parsed p = parse(fits + tooLong);
   EXPECT_FALSE(p.ok);

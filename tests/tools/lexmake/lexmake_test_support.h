@@ -75,8 +75,8 @@ inline RunResult runLexmake(const std::vector<std::string>& args) {
 // The usual arguments for an English-German pair compiled into `output`.
 inline std::vector<std::string> pairArguments(const std::string& pairs, const std::string& output,
                                               const std::string& tablesA = "", const std::string& tablesB = "") {
-  std::vector<std::string> args = {"--lang-a", "en",   "--lang-b", "de",   "--name-a", "English", "--name-b",
-                                   "German",   "--id-a", "1033",   "--id-b", "1031",   "--output", output};
+  std::vector<std::string> args = {"--lang-a", "en",     "--lang-b", "de",     "--name-a", "English",  "--name-b",
+                                   "German",   "--id-a", "1033",     "--id-b", "1031",     "--output", output};
   if (!tablesA.empty()) args.insert(args.end(), {"--tables-a", tablesA});
   if (!tablesB.empty()) args.insert(args.end(), {"--tables-b", tablesB});
   args.push_back(pairs);
