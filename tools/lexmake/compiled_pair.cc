@@ -2,7 +2,7 @@
 
 #include <unordered_set>
 
-#include "platform/charset.h"
+#include "dictionary_text.h"
 
 namespace lexmake {
 namespace {
@@ -23,8 +23,8 @@ bool layOut(const std::vector<WordPair>& pairs, const std::vector<std::string>& 
   for (const WordPair& pair : pairs) {
     const std::string& word = side == Side::A ? pair.a : pair.b;
     if (unencodable->count(word) != 0) {
-      diagnostics->warning(pair.where, "pair left out: \"" + lexcore::dictionaryToUtf8(word) +
-                                           "\" does not encode in 15 codes after its block key");
+      diagnostics->warning(pair.where,
+                           "pair left out: " + quoted(word) + " does not encode in 15 codes after its block key");
     }
   }
   return false;

@@ -46,4 +46,6 @@ bool toDictionaryText(const std::string& utf8, std::string* text, std::string* p
   return true;
 }
 
+std::string quoted(const std::string& text) { return "\"" + lexcore::dictionaryToUtf8(text) + "\""; }
+
 }  // namespace lexmake

@@ -11,6 +11,9 @@ namespace lexmake {
 // control character, or holds a character the set cannot represent.
 bool toDictionaryText(const std::string& utf8, std::string* text, std::string* problem);
 
+// Dictionary text as UTF-8 in double quotes, for messages.
+std::string quoted(const std::string& text);
+
 }  // namespace lexmake
 
 #endif  // LEXMAKE_DICTIONARY_TEXT_H

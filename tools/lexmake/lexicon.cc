@@ -5,15 +5,13 @@
 #include <utility>
 
 #include "datafile/format.h"
-#include "platform/charset.h"
+#include "dictionary_text.h"
 #include "translator/list_file.h"
 
 namespace lexmake {
 namespace {
 
 const std::string& wordOf(const WordPair& pair, Side side) { return side == Side::A ? pair.a : pair.b; }
-
-std::string quoted(const std::string& text) { return "\"" + lexcore::dictionaryToUtf8(text) + "\""; }
 
 // Keeps the pairs whose word on `side` is among the first kMaxEntryCount
 // distinct words of that side.

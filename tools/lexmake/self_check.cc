@@ -1,8 +1,7 @@
 #include "self_check.h"
 
-#include <memory>
-
 #include "datafile/dictionary_file.h"
+#include "dictionary_text.h"
 #include "pair_files.h"
 #include "platform/charset.h"
 #include "translator/lexcore.h"
@@ -30,8 +29,6 @@ lexcore::WideString widen(const std::string& text) {
   for (const char c : text) wide.push_back(static_cast<TD_WCHAR>(lexcore::widenByte(static_cast<uint8_t>(c))));
   return wide;
 }
-
-std::string quoted(const std::string& text) { return "\"" + lexcore::dictionaryToUtf8(text) + "\""; }
 
 // One translation direction: its list file and its primary and secondary
 // data files.

@@ -53,7 +53,7 @@ class TableLineParser {
   bool checkGroup(const std::vector<std::string>& group) {
     for (size_t i = 0; i < group.size(); ++i) {
       if (std::find(group.begin(), group.begin() + i, group[i]) != group.begin() + i)
-        return fail("\"" + group[i] + "\" stands twice in the line");
+        return fail(quoted(group[i]) + " stands twice in the line");
     }
     size_t bytes = 1;
     for (const std::string& s : group) bytes += s.size() + 1;

@@ -53,7 +53,7 @@ TEST(LexmakeTables, ReportsEveryBadLineWithItsNumber) {
       "ending y <-\n"        // 3: no ending
       "variant ph\n"         // 4: one string only
       "endings y <- ies\n"   // 5: unknown line
-      "variant a a\n"        // 6: twice the same
+      "variant ß ß\n"        // 6: twice the same
       "ending e <- s e\n"    // 7: an ending equal to its base
       "variant я a\n"        // 8: no byte for the character
       "ending y <- ies\n");  // 9: good
@@ -64,7 +64,7 @@ TEST(LexmakeTables, ReportsEveryBadLineWithItsNumber) {
   EXPECT_EQ(p.diagnostics.errors[2], "en.tables:3: expected: ending BASE <- ENDING...");
   EXPECT_EQ(p.diagnostics.errors[3], "en.tables:4: expected: variant TEXT TEXT...");
   EXPECT_EQ(p.diagnostics.errors[4], "en.tables:5: unknown line \"endings\"; expected \"ending\" or \"variant\"");
-  EXPECT_EQ(p.diagnostics.errors[5], "en.tables:6: \"a\" stands twice in the line");
+  EXPECT_EQ(p.diagnostics.errors[5], "en.tables:6: \"ß\" stands twice in the line");
   EXPECT_EQ(p.diagnostics.errors[6], "en.tables:7: \"e\" stands twice in the line");
   EXPECT_EQ(p.diagnostics.errors[7], "en.tables:8: \"я\": \"я\" (U+044F) has no Windows-1252 character");
   EXPECT_EQ(p.tables.endings, (Groups{{"y", "ies"}}));
