@@ -1,0 +1,139 @@
+// The format's limits: 15 translations a word, 127 bytes an entry, 65535
+// entries a data file.  What does not fit is left out and reported.
+#include <gtest/gtest.h>
+
+#include "compiled_pair.h"
+#include "lexmake_test_support.h"
+
+namespace lexmake {
+namespace {
+
+using lexmake_test::RunResult;
+using lexmake_test::ScratchFolder;
+
+Language language(const std::string& code, const std::string& name, uint32_t id) {
+  Language l;
+  l.code = code;
+  l.name = name;
+  l.id = id;
+  return l;
+}
+
+std::vector<WordPair> pairsOf(const std::vector<std::pair<std::string, std::string>>& list) {
+  std::vector<WordPair> pairs;
+  for (size_t i = 0; i < list.size(); ++i)
+    pairs.push_back({list[i].first, list[i].second, "p:" + std::to_string(i + 1)});
+  return pairs;
+}
+
+bool compile(const std::vector<WordPair>& pairs, CompiledPair* result, Diagnostics* diagnostics) {
+  return compilePair(pairs, language("en", "English", 1033), language("de", "German", 1031), result, diagnostics);
+}
+
+TEST(LexmakeLimits, KeepsFifteenTranslationsOfAWordInEachDirection) {
+  std::vector<std::pair<std::string, std::string>> list;
+  for (int i = 0; i < 16; ++i) list.push_back({"word", "w" + std::to_string(100 + i)});
+  for (int i = 0; i < 16; ++i) list.push_back({"x" + std::to_string(100 + i), "Wort"});
+  CompiledPair pair;
+  Diagnostics diagnostics;
+  ASSERT_TRUE(compile(pairsOf(list), &pair, &diagnostics));
+
+  const auto a = std::find(pair.wordsA.begin(), pair.wordsA.end(), "word") - pair.wordsA.begin();
+  ASSERT_EQ(pair.aToB[a].size(), 15u);
+  for (size_t j = 0; j < 15; ++j)
+    EXPECT_EQ(pair.wordsB[pair.aToB[a][j]], "w" + std::to_string(100 + j));  // input order
+  const auto b = std::find(pair.wordsB.begin(), pair.wordsB.end(), "Wort") - pair.wordsB.begin();
+  ASSERT_EQ(pair.bToA[b].size(), 15u);
+  EXPECT_EQ(pair.wordsA[pair.bToA[b][14]], "x114");
+  EXPECT_EQ(pair.leftOut.translationsAB, 1u);
+  EXPECT_EQ(pair.leftOut.translationsBA, 1u);
+  // The dropped translation stays a word of the file: it translates back.
+  EXPECT_NE(std::find(pair.wordsB.begin(), pair.wordsB.end(), "w115"), pair.wordsB.end());
+  ASSERT_EQ(diagnostics.warnings.size(), 2u);
+  EXPECT_EQ(diagnostics.warnings[0], "p:16: translation \"w115\" of \"word\" left out: a word has at most 15");
+  EXPECT_EQ(diagnostics.warnings[1], "p:32: translation \"x115\" of \"Wort\" left out: a word has at most 15");
+}
+
+TEST(LexmakeLimits, MergesRepeatedPairsWithoutCountingThem) {
+  CompiledPair pair;
+  Diagnostics diagnostics;
+  ASSERT_TRUE(compile(pairsOf({{"cat", "Katze"}, {"dog", "Hund"}, {"cat", "Katze"}}), &pair, &diagnostics));
+  EXPECT_EQ(pair.wordsA, (std::vector<std::string>{"cat", "dog"}));
+  EXPECT_EQ(pair.aToB[0].size(), 1u);
+  EXPECT_TRUE(diagnostics.warnings.empty());
+}
+
+TEST(LexmakeLimits, LeavesOutPairsWithAWordOver127Bytes) {
+  const std::string fits(127, 'a');
+  const std::string tooLong(128, 'b');
+  CompiledPair pair;
+  Diagnostics diagnostics;
+  ASSERT_TRUE(compile(pairsOf({{fits, "lang"}, {tooLong, "zu lang"}, {"short", tooLong}}), &pair, &diagnostics));
+  EXPECT_EQ(pair.wordsA, (std::vector<std::string>{fits}));
+  EXPECT_EQ(pair.wordsB, (std::vector<std::string>{"lang"}));
+  EXPECT_EQ(pair.leftOut.longPairs, 2u);
+  ASSERT_EQ(diagnostics.warnings.size(), 2u);
+  EXPECT_EQ(diagnostics.warnings[0], "p:2: pair left out: a word longer than 127 bytes does not fit an entry");
+}
+
+TEST(LexmakeLimits, RefusesAnInputWithNothingLeft) {
+  CompiledPair pair;
+  Diagnostics diagnostics;
+  EXPECT_FALSE(compile(pairsOf({{std::string(200, 'x'), "y"}}), &pair, &diagnostics));
+  ASSERT_EQ(diagnostics.errors.size(), 1u);
+  EXPECT_EQ(diagnostics.errors[0], "input: no word pairs to compile");
+
+  ScratchFolder folder("empty");
+  const std::string pairs = folder.write("empty.tsv", "# nothing but a comment\n");
+  const RunResult run = lexmake_test::runLexmake(lexmake_test::pairArguments(pairs, folder.file("out")));
+  EXPECT_EQ(run.status, kExitFailed);
+  EXPECT_NE(run.err.find("no word pairs to compile"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(folder.file("out")));
+}
+
+TEST(LexmakeLimits, LeavesOutWordsThatDoNotEncodeAndKeepsTheRest) {
+  std::mt19937 random(11);
+  std::vector<std::pair<std::string, std::string>> list = {{"cat", "Katze"}, {"dog", "Hund"}};
+  for (int i = 0; i < 40; ++i) {
+    std::string noise;
+    for (int j = 0; j < 120; ++j) noise.push_back(static_cast<char>('A' + random() % 58));
+    list.push_back({noise, "Rauschen"});
+  }
+  CompiledPair pair;
+  Diagnostics diagnostics;
+  ASSERT_TRUE(compile(pairsOf(list), &pair, &diagnostics));
+  EXPECT_GT(pair.leftOut.unencodable, 0u);
+  EXPECT_EQ(pair.wordsA.size() + pair.leftOut.unencodable, 42u);
+  EXPECT_NE(std::find(pair.wordsA.begin(), pair.wordsA.end(), "cat"), pair.wordsA.end());
+  EXPECT_EQ(diagnostics.warnings.size(), pair.leftOut.unencodable);
+  EXPECT_NE(diagnostics.warnings[0].find("does not encode in 15 codes after its block key"), std::string::npos);
+}
+
+// 65536 distinct words on each side: the last of each is left out, and the
+// 65535 that stay make files that pass the check.
+TEST(LexmakeLimits, KeepsTheFirst65535WordsOfEachLanguage) {
+  ScratchFolder folder("limit");
+  std::string content;
+  char line[64];
+  for (int i = 0; i < 65536; ++i) {
+    std::snprintf(line, sizeof line, "w%05d\tv%05d\n", (i * 7919) % 65536, i);
+    content += line;
+  }
+  const std::string pairs = folder.write("many.tsv", content);
+  const RunResult run = lexmake_test::runLexmake(lexmake_test::pairArguments(pairs, folder.path()));
+  ASSERT_EQ(run.status, kExitDone) << run.err;
+  EXPECT_NE(run.out.find("ende_en.tdd 65535 entries"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("ende_de.tdd 65535 entries"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("left out: 1 word beyond 65535 entries"), std::string::npos) << run.out;
+  // The 65536th word of the input (and with it its pair) is the one left out.
+  std::snprintf(line, sizeof line, "many.tsv:65536: \"w%05d\" left out", (65535 * 7919) % 65536);
+  EXPECT_NE(run.err.find(line), std::string::npos) << run.err;
+
+  lexmake_test::Translator reverse(folder.path(), "de_en.tdl", "ende_de.tdd", "ende_en.tdd");
+  ASSERT_EQ(reverse.openResult(), TD_OK);
+  EXPECT_EQ(reverse.translate("v00000", 0).translations, (std::vector<std::string>{"w00000"}));
+  EXPECT_EQ(reverse.translate("v65535", 0).status, TD_NOT_FOUND);
+}
+
+}  // namespace
+}  // namespace lexmake

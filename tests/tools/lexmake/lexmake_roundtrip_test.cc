@@ -1,0 +1,306 @@
+// Whole runs of lexmake, read back through the engine's TD_ functions:
+// translations in both directions, ending and variant suggestions, names
+// and headers, determinism, and the command line.
+#include <gtest/gtest.h>
+
+#include "compiled_pair.h"
+#include "datafile/format.h"
+#include "lexmake_test_support.h"
+#include "pair_files.h"
+#include "self_check.h"
+#include "translator/list_file.h"
+#include "word_pairs.h"
+
+namespace lexmake {
+namespace {
+
+using lexmake_test::RunResult;
+using lexmake_test::ScratchFolder;
+using lexmake_test::Translation;
+using lexmake_test::Translator;
+using Strings = std::vector<std::string>;
+
+const char* const kPairs =
+    "# English - German\n"
+    "house\tHaus\n"
+    "cat\tKatze\n"
+    "city\tStadt\n"
+    "town\tStadt\n"
+    "bank\tBank\n"
+    "bank\tUfer\n"
+    "bench\tBank\n"
+    "street\tStraße\n"
+    "photo\tFoto\n"
+    "good morning\tguten Morgen\n"
+    "big\tgroß\n";
+
+const char* const kEnglishTables =
+    "ending \"\" <- s es\n"
+    "ending y <- ies\n"
+    "variant ph f\n";
+
+const char* const kGermanTables =
+    "ending \"\" <- e en n\n"
+    "variant ss ß\n";
+
+class LexmakeRoundTrip : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    pairs_ = folder_.write("en_de.tsv", kPairs);
+    englishTables_ = folder_.write("en.tables", kEnglishTables);
+    germanTables_ = folder_.write("de.tables", kGermanTables);
+    output_ = folder_.file("out");
+  }
+
+  RunResult compile(const std::string& output) {
+    return lexmake_test::runLexmake(lexmake_test::pairArguments(pairs_, output, englishTables_, germanTables_));
+  }
+
+  ScratchFolder folder_{"roundtrip"};
+  std::string pairs_;
+  std::string englishTables_;
+  std::string germanTables_;
+  std::string output_;
+};
+
+TEST_F(LexmakeRoundTrip, WritesFourNamedFilesAndASummary) {
+  const RunResult run = compile(output_);
+  ASSERT_EQ(run.status, kExitDone) << run.err;
+  EXPECT_TRUE(run.err.empty()) << run.err;
+  for (const char* name : {"en_de.tdl", "de_en.tdl", "ende_en.tdd", "ende_de.tdd"})
+    EXPECT_TRUE(std::filesystem::exists(folder_.file("out/" + std::string(name)))) << name;
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(output_), std::filesystem::directory_iterator()), 4);
+  const std::string english = lexmake_test::readFile(output_ + "/ende_en.tdd");
+  EXPECT_EQ(run.out, "lexmake: en-de: ende_en.tdd 10 entries in 1 block, " + std::to_string(english.size()) +
+                         " bytes; ende_de.tdd 9 entries in 1 block, " +
+                         std::to_string(lexmake_test::readFile(output_ + "/ende_de.tdd").size()) +
+                         " bytes; en_de.tdl " + std::to_string(lexmake_test::readFile(output_ + "/en_de.tdl").size()) +
+                         " bytes; de_en.tdl " + std::to_string(lexmake_test::readFile(output_ + "/de_en.tdl").size()) +
+                         " bytes; left out: nothing\n");
+}
+
+TEST_F(LexmakeRoundTrip, TranslatesEveryWordInBothDirectionsInInputOrder) {
+  ASSERT_EQ(compile(output_).status, kExitDone);
+  Translator forward(output_, "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  ASSERT_EQ(forward.openResult(), TD_OK);
+  Translation t = forward.translate("bank", 0);
+  EXPECT_EQ(t.status, TD_FOUND);
+  EXPECT_EQ(t.translations, (Strings{"Bank", "Ufer"}));
+  EXPECT_EQ(forward.translate("street", 0).translations, (Strings{"Straße"}));
+  EXPECT_EQ(forward.translate("good morning", 0).translations, (Strings{"guten Morgen"}));
+  EXPECT_EQ(forward.translate("Bank", 0).status, TD_NOT_FOUND);  // a German word
+
+  Translator reverse(output_, "de_en.tdl", "ende_de.tdd", "ende_en.tdd");
+  ASSERT_EQ(reverse.openResult(), TD_OK);
+  EXPECT_EQ(reverse.translate("Bank", 0).translations, (Strings{"bank", "bench"}));
+  EXPECT_EQ(reverse.translate("Stadt", 0).translations, (Strings{"city", "town"}));
+  EXPECT_EQ(reverse.translate("groß", 0).translations, (Strings{"big"}));
+}
+
+TEST_F(LexmakeRoundTrip, EndingTableSuggestsTheBaseForm) {
+  ASSERT_EQ(compile(output_).status, kExitDone);
+  Translator forward(output_, "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  EXPECT_NE(TD_TransExtensionSupported(forward.handle(), TD_EXT_ENDINGS), 0);
+  EXPECT_EQ(forward.translate("houses", 0).status, TD_NOT_FOUND);  // smart search off
+  Translation t = forward.translate("houses", TD_OPT_SMART_SEARCH);
+  EXPECT_EQ(t.status, TD_SUGGESTED);
+  EXPECT_EQ(t.suggestions, (Strings{"house"}));
+  EXPECT_EQ(t.translations, (Strings{"Haus"}));
+  t = forward.translate("cities", TD_OPT_SMART_SEARCH);
+  EXPECT_EQ(t.suggestions, (Strings{"city"}));
+  EXPECT_EQ(t.translations, (Strings{"Stadt"}));
+
+  Translator reverse(output_, "de_en.tdl", "ende_de.tdd", "ende_en.tdd");
+  t = reverse.translate("Katzen", TD_OPT_SMART_SEARCH);
+  EXPECT_EQ(t.suggestions, (Strings{"Katze"}));
+  EXPECT_EQ(t.translations, (Strings{"cat"}));
+}
+
+TEST_F(LexmakeRoundTrip, VariantTableSuggestsOtherSpellings) {
+  ASSERT_EQ(compile(output_).status, kExitDone);
+  Translator reverse(output_, "de_en.tdl", "ende_de.tdd", "ende_en.tdd");
+  EXPECT_NE(TD_TransExtensionSupported(reverse.handle(), TD_EXT_VARIANTS), 0);
+  Translation t = reverse.translate("Strasse", TD_OPT_SPELLING);
+  EXPECT_EQ(t.status, TD_SUGGESTED);
+  EXPECT_EQ(t.suggestions, (Strings{"Straße"}));
+  EXPECT_EQ(t.translations, (Strings{"street"}));
+
+  Translator forward(output_, "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  t = forward.translate("foto", TD_OPT_SPELLING);
+  EXPECT_EQ(t.suggestions, (Strings{"photo"}));
+  EXPECT_EQ(t.translations, (Strings{"Foto"}));
+}
+
+TEST_F(LexmakeRoundTrip, HeadersNameLanguagesAndFilesAndLeaveReservedBytesZero) {
+  ASSERT_EQ(compile(output_).status, kExitDone);
+  TD_WCHAR primary[20];
+  TD_WCHAR secondary[20];
+  ASSERT_EQ(TD_TransGetTDDFiles(lexmake_test::widePath(output_ + "/de_en.tdl").c_str(), primary, secondary, 20), TD_OK);
+  EXPECT_EQ(lexcore::WideString(primary), lexmake_test::widePath("ende_de.tdd"));
+  EXPECT_EQ(lexcore::WideString(secondary), lexmake_test::widePath("ende_en.tdd"));
+  TD_WCHAR name[50];
+  ASSERT_EQ(TD_TransGetTDDLanguage(lexmake_test::widePath(output_ + "/ende_de.tdd").c_str(), name, 50), TD_OK);
+  EXPECT_EQ(lexcore::WideString(name), lexmake_test::widePath("German"));
+
+  Translator forward(output_, "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  LANGSTRUCT language;
+  ASSERT_EQ(TD_TransGetLanguage(forward.handle(), &language, 0), TD_OK);
+  EXPECT_EQ(language.languageId, 1033u);
+  EXPECT_STREQ(language.languageName, "English");
+  ASSERT_EQ(TD_TransGetLanguage(forward.handle(), &language, 1), TD_OK);
+  EXPECT_EQ(language.languageId, 1031u);
+
+  // Fields the reader does not interpret are written as zeros.
+  const std::string list = lexmake_test::readFile(output_ + "/en_de.tdl");
+  ASSERT_GE(list.size(), lexcore::kListHeaderSize);
+  for (size_t i : {4, 5, 6, 7}) EXPECT_EQ(list[i], 0) << i;
+  for (size_t i = 12; i < lexcore::kListEntryCountOffset; ++i) EXPECT_EQ(list[i], 0) << i;
+  for (size_t i = 80; i < lexcore::kPrimaryNameOffset; ++i) EXPECT_EQ(list[i], 0) << i;
+  const std::string data = lexmake_test::readFile(output_ + "/ende_en.tdd");
+  ASSERT_GE(data.size(), lexcore::kDataHeaderSize);
+  EXPECT_EQ(data[lexcore::kDataHeaderSizeOffset], 76);
+  for (size_t i : {4, 5, 6, 7, 12, 13, 14, 15}) EXPECT_EQ(data[i], 0) << i;
+}
+
+TEST_F(LexmakeRoundTrip, SameInputGivesTheSameBytes) {
+  ASSERT_EQ(compile(output_).status, kExitDone);
+  const std::string again = folder_.file("again");
+  ASSERT_EQ(compile(again).status, kExitDone);
+  for (const char* name : {"en_de.tdl", "de_en.tdl", "ende_en.tdd", "ende_de.tdd"}) {
+    const std::string first = lexmake_test::readFile(output_ + "/" + name);
+    EXPECT_FALSE(first.empty());
+    EXPECT_EQ(first, lexmake_test::readFile(again + "/" + name)) << name;
+  }
+}
+
+TEST_F(LexmakeRoundTrip, ReplacesEarlierFilesOnlyWithGoodOnes) {
+  ASSERT_EQ(compile(output_).status, kExitDone);
+  const std::string before = lexmake_test::readFile(output_ + "/en_de.tdl");
+  folder_.write("en_de.tsv", "house\tHaus\nbroken line\n");
+  EXPECT_EQ(compile(output_).status, kExitFailed);
+  EXPECT_EQ(lexmake_test::readFile(output_ + "/en_de.tdl"), before);
+
+  folder_.write("en_de.tsv", "house\tHaus\nmouse\tMaus\n");
+  ASSERT_EQ(compile(output_).status, kExitDone);
+  EXPECT_NE(lexmake_test::readFile(output_ + "/en_de.tdl"), before);
+  Translator forward(output_, "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  EXPECT_EQ(forward.translate("mouse", 0).translations, (Strings{"Maus"}));
+  EXPECT_EQ(forward.translate("bank", 0).status, TD_NOT_FOUND);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(output_), std::filesystem::directory_iterator()), 4);
+}
+
+TEST_F(LexmakeRoundTrip, TwoPairsSharingALanguageKeepTheirOwnDataFiles) {
+  ASSERT_EQ(compile(output_).status, kExitDone);
+  const std::string french = folder_.write("en_fr.tsv", "house\tmaison\ncat\tchat\n");
+  std::vector<std::string> args = {"--lang-a", "en",       "--lang-b", "fr",     "--name-a",
+                                   "English",  "--name-b", "French",   "--id-a", "1033",
+                                   "--id-b",   "0x040C",   "--output", output_,  french};
+  const RunResult run = lexmake_test::runLexmake(args);
+  ASSERT_EQ(run.status, kExitDone) << run.err;
+  Translator german(output_, "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  EXPECT_EQ(german.translate("bank", 0).translations, (Strings{"Bank", "Ufer"}));
+  Translator reverse(output_, "fr_en.tdl", "enfr_fr.tdd", "enfr_en.tdd");
+  EXPECT_EQ(reverse.translate("maison", 0).translations, (Strings{"house"}));
+  LANGSTRUCT language;
+  ASSERT_EQ(TD_TransGetLanguage(reverse.handle(), &language, 0), TD_OK);
+  EXPECT_EQ(language.languageId, 0x040Cu);
+  // Without tables the data files offer no smart search or spell checking.
+  EXPECT_EQ(TD_TransExtensionSupported(reverse.handle(), TD_EXT_ENDINGS), 0);
+  EXPECT_EQ(TD_TransExtensionSupported(reverse.handle(), TD_EXT_VARIANTS), 0);
+}
+
+// The check that ends every run finds damage in what was written.
+TEST(LexmakeSelfCheck, FindsEntriesAndTranslationsThatDoNotReadBack) {
+  ScratchFolder folder("check");
+  Diagnostics diagnostics;
+  const std::vector<WordPair> pairs = parseWordPairs(kPairs, "en_de.tsv", &diagnostics);
+  Language english{"en", "English", 1033, {}};
+  Language german{"de", "German", 1031, {}};
+  CompiledPair pair;
+  ASSERT_TRUE(compilePair(pairs, english, german, &pair, &diagnostics));
+  std::vector<PairFile> files = pairFiles(pair);
+  std::string error;
+  ASSERT_TRUE(writePairFiles(files, folder.path(), &error)) << error;
+  std::vector<std::string> problems;
+  ASSERT_TRUE(selfCheck(pair, folder.path(), &problems));
+
+  // The last byte of the English file is a code byte of its last entry.
+  std::string englishFile = files[0].bytes;
+  englishFile.back() = static_cast<char>(englishFile.back() ^ 0x01);
+  folder.write(files[0].name, englishFile);
+  EXPECT_FALSE(selfCheck(pair, folder.path(), &problems));
+  ASSERT_FALSE(problems.empty());
+  EXPECT_NE(problems[0].find("en_de.tdl: entry 9 does not decode to \"town\""), std::string::npos) << problems[0];
+
+  // The last two bytes of the German-English list name the English entry of
+  // the last German word's translation.
+  folder.write(files[0].name, files[0].bytes);
+  std::string reverse = files[3].bytes;
+  reverse[reverse.size() - 2] = static_cast<char>(reverse[reverse.size() - 2] ^ 0x01);
+  folder.write(files[3].name, reverse);
+  problems.clear();
+  EXPECT_FALSE(selfCheck(pair, folder.path(), &problems));
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0], "de_en.tdl: \"guten Morgen\" does not translate as written");
+}
+
+TEST(LexmakeCommandLine, HelpDescribesBothInputFormats) {
+  const RunResult run = lexmake_test::runLexmake({"--help"});
+  EXPECT_EQ(run.status, kExitDone);
+  for (const char* text : {"Usage: lexmake", "word<TAB>translation", "ending BASE <- ENDING", "variant TEXT TEXT",
+                           "\"\"", "<a><b>_<a>.tdd"})
+    EXPECT_NE(run.out.find(text), std::string::npos) << text;
+}
+
+TEST(LexmakeCommandLine, RefusesBadUsageWithStatusTwo) {
+  const std::vector<std::string> good = lexmake_test::pairArguments("p.tsv", "out");
+  const auto without = [&good](const std::string& option) {
+    std::vector<std::string> args = good;
+    const auto it = std::find(args.begin(), args.end(), option);
+    args.erase(it, it + 2);
+    return args;
+  };
+  const auto with = [&good](const std::string& option, const std::string& value) {
+    std::vector<std::string> args = good;
+    *(std::find(args.begin(), args.end(), option) + 1) = value;
+    return args;
+  };
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {without("--lang-a"), "missing --lang-a"},
+      {without("--id-b"), "missing --id-b"},
+      {with("--lang-a", "de"), "the two languages need different codes"},
+      {with("--lang-a", "DE"), "the two languages need different codes"},
+      {with("--lang-a", "engl1"), "a language code is 1 to 4 ASCII letters or digits, not \"engl1\""},
+      {with("--lang-b", "d_e"), "a language code is 1 to 4 ASCII letters or digits, not \"d_e\""},
+      {with("--id-a", "12x"), "a language id is a number from 0 to 4294967295, not \"12x\""},
+      {with("--id-a", "4294967296"), "a language id is a number from 0 to 4294967295, not \"4294967296\""},
+      {with("--name-a", std::string(50, 'E')), "is longer than 49 characters"},
+      {with("--name-b", "Русский"), "has no Windows-1252 character"},
+      {{"--lang-a"}, "--lang-a needs a value"},
+      {{"--frobnicate", "1"}, "unknown option --frobnicate"},
+      {{"a.tsv", "b.tsv"}, "more than one word pair file"},
+  };
+  for (const auto& [args, message] : cases) {
+    const RunResult run = lexmake_test::runLexmake(args);
+    EXPECT_EQ(run.status, kExitUsage) << message;
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+  }
+  const RunResult run = lexmake_test::runLexmake(with("--id-a", "0xFFFFFFFF"));
+  EXPECT_NE(run.status, kExitUsage) << run.err;  // a valid id; the pair file is missing
+}
+
+TEST(LexmakeCommandLine, ReportsUnreadableFilesAndBadTables) {
+  ScratchFolder folder("files");
+  const std::string pairs = folder.write("p.tsv", "cat\tKatze\n");
+  const std::string tables = folder.write("bad.tables", "ending y\n");
+  RunResult run = lexmake_test::runLexmake(lexmake_test::pairArguments(folder.file("missing.tsv"), folder.path()));
+  EXPECT_EQ(run.status, kExitFailed);
+  EXPECT_NE(run.err.find("missing.tsv: cannot read the file"), std::string::npos) << run.err;
+  run = lexmake_test::runLexmake(lexmake_test::pairArguments(pairs, folder.file("out"), tables));
+  EXPECT_EQ(run.status, kExitFailed);
+  EXPECT_NE(run.err.find("bad.tables:1: expected: ending BASE <- ENDING..."), std::string::npos) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(folder.file("out")));
+}
+
+}  // namespace
+}  // namespace lexmake

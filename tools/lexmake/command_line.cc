@@ -1,0 +1,182 @@
+#include "command_line.h"
+
+#include <cctype>
+#include <cstdint>
+
+#include "datafile/format.h"
+#include "dictionary_text.h"
+
+namespace lexmake {
+namespace {
+
+// Language codes make up the file names: <a><b>_<a>.tdd must stay within the
+// 19 characters a list file can name.
+constexpr size_t kMaxCodeLength = 4;
+
+bool parseCode(const std::string& text, std::string* code, std::string* error) {
+  bool ok = !text.empty() && text.size() <= kMaxCodeLength;
+  for (const char c : text)
+    ok = ok && std::isalnum(static_cast<unsigned char>(c)) && static_cast<unsigned char>(c) < 0x80;
+  if (!ok) {
+    *error = "a language code is 1 to 4 ASCII letters or digits, not \"" + text + "\"";
+    return false;
+  }
+  *code = text;
+  return true;
+}
+
+bool parseName(const std::string& text, std::string* name, std::string* error) {
+  std::string problem;
+  if (text.empty() || !toDictionaryText(text, name, &problem)) {
+    *error = "language name \"" + text + "\": " + (text.empty() ? "empty" : problem);
+    return false;
+  }
+  if (name->size() > lexcore::kLanguageNameSize - 1) {
+    *error = "language name \"" + text + "\" is longer than 49 characters";
+    return false;
+  }
+  return true;
+}
+
+// A decimal number, or a hexadecimal one after "0x".
+bool parseId(const std::string& text, uint32_t* id, std::string* error) {
+  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+  const std::string digits = hex ? text.substr(2) : text;
+  const uint64_t base = hex ? 16 : 10;
+  uint64_t value = 0;
+  bool ok = !digits.empty();
+  for (size_t i = 0; ok && i < digits.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(digits[i]);
+    int digit = -1;
+    if (std::isdigit(c)) {
+      digit = c - '0';
+    } else if (hex && std::isxdigit(c)) {
+      digit = std::tolower(c) - 'a' + 10;
+    }
+    value = value * base + static_cast<uint64_t>(digit);
+    ok = digit >= 0 && value <= UINT32_MAX;
+  }
+  if (!ok) {
+    *error = "a language id is a number from 0 to 4294967295, not \"" + text + "\"";
+    return false;
+  }
+  *id = static_cast<uint32_t>(value);
+  return true;
+}
+
+}  // namespace
+
+bool parseCommandLine(const std::vector<std::string>& args, Options* options, std::string* error) {
+  bool seen[6] = {};  // the six required options, in the order below
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--help" || arg == "-h") {
+      options->help = true;
+      return true;
+    }
+    if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+      if (!options->pairsPath.empty()) {
+        *error = "more than one word pair file: \"" + arg + "\"";
+        return false;
+      }
+      options->pairsPath = arg;
+      continue;
+    }
+    if (i + 1 == args.size()) {
+      *error = arg + " needs a value";
+      return false;
+    }
+    const std::string& value = args[++i];
+    bool ok = true;
+    if (arg == "--lang-a") {
+      ok = seen[0] = parseCode(value, &options->a.language.code, error);
+    } else if (arg == "--lang-b") {
+      ok = seen[1] = parseCode(value, &options->b.language.code, error);
+    } else if (arg == "--name-a") {
+      ok = seen[2] = parseName(value, &options->a.language.name, error);
+    } else if (arg == "--name-b") {
+      ok = seen[3] = parseName(value, &options->b.language.name, error);
+    } else if (arg == "--id-a") {
+      ok = seen[4] = parseId(value, &options->a.language.id, error);
+    } else if (arg == "--id-b") {
+      ok = seen[5] = parseId(value, &options->b.language.id, error);
+    } else if (arg == "--tables-a") {
+      options->a.tablesPath = value;
+    } else if (arg == "--tables-b") {
+      options->b.tablesPath = value;
+    } else if (arg == "--output") {
+      options->outputFolder = value;
+    } else {
+      *error = "unknown option " + arg;
+      return false;
+    }
+    if (!ok) return false;
+  }
+  static const char* const kRequired[6] = {"--lang-a", "--lang-b", "--name-a", "--name-b", "--id-a", "--id-b"};
+  for (int i = 0; i < 6; ++i) {
+    if (!seen[i]) {
+      *error = std::string("missing ") + kRequired[i];
+      return false;
+    }
+  }
+  if (options->pairsPath.empty()) {
+    *error = "missing the word pair file";
+    return false;
+  }
+  // File names must differ on file systems that ignore letter case, too.
+  const auto lower = [](std::string code) {
+    for (char& c : code) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return code;
+  };
+  if (lower(options->a.language.code) == lower(options->b.language.code)) {
+    *error = "the two languages need different codes";
+    return false;
+  }
+  return true;
+}
+
+std::string helpText() {
+  return R"(Usage: lexmake [options] PAIRS.tsv
+
+Compiles word pairs of two languages A and B into the four dictionary files
+of the pair, in the output folder:
+  <a>_<b>.tdl      list file: A words to their B translations
+  <b>_<a>.tdl      list file: B words to their A translations
+  <a><b>_<a>.tdd   data file of the A words
+  <a><b>_<b>.tdd   data file of the B words
+and then reads them back through the engine to check them.
+
+Options:
+  --lang-a CODE    code of language A, 1 to 4 ASCII letters or digits (en)
+  --lang-b CODE    code of language B (de)
+  --name-a NAME    name of language A as the application shows it (English)
+  --name-b NAME    name of language B (German)
+  --id-a ID        language id of A, decimal or 0x hexadecimal (1033)
+  --id-b ID        language id of B (1031)
+  --tables-a FILE  ending and variant tables of language A (optional)
+  --tables-b FILE  ending and variant tables of language B (optional)
+  --output FOLDER  where the files go (default: the current folder)
+  -h, --help       show this text
+
+Word pair file (UTF-8): one pair a line, "word<TAB>translation", word in
+language A, translation in language B.  Several lines with the same word
+give it several translations, in line order; a word keeps at most 15.  Blank
+lines and lines starting with '#' are skipped; a byte order mark and CR LF
+line ends are accepted; blanks around the two fields are dropped.  Every
+character must exist in Windows-1252; a word holds at most 127 bytes there.
+
+Table file (UTF-8), one group a line; items are separated by blanks, ""
+is the empty string, and '#' starts a comment:
+  ending BASE <- ENDING...   a word that is not found and ends in ENDING is
+                             tried with ENDING replaced by BASE (smart search)
+                             e.g.  ending y <- ies      cities -> city
+                                   ending "" <- s es    boxes -> box
+  variant TEXT TEXT...       inside a word each TEXT may stand for every
+                             other one (spell checking)
+                             e.g.  variant ss ß         Strasse -> Straße
+
+Exit status: 0 done, 1 bad input or a failed check, 2 bad usage.
+)";
+}
+
+}  // namespace lexmake

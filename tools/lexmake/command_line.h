@@ -1,0 +1,33 @@
+// lexmake's command line and its help text.
+#ifndef LEXMAKE_COMMAND_LINE_H
+#define LEXMAKE_COMMAND_LINE_H
+
+#include <string>
+#include <vector>
+
+#include "language_file.h"
+
+namespace lexmake {
+
+struct LanguageOption {
+  Language language;       // code, name and id; tables are read later
+  std::string tablesPath;  // empty: no ending or variant table
+};
+
+struct Options {
+  bool help = false;
+  LanguageOption a;
+  LanguageOption b;
+  std::string outputFolder = ".";
+  std::string pairsPath;
+};
+
+// Parses the arguments (without the program name).  False with a reason in
+// `error` on bad usage.
+bool parseCommandLine(const std::vector<std::string>& args, Options* options, std::string* error);
+
+std::string helpText();
+
+}  // namespace lexmake
+
+#endif  // LEXMAKE_COMMAND_LINE_H
