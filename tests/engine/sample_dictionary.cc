@@ -63,6 +63,11 @@ SampleDictionary& SampleDictionary::setPerBlock(size_t perBlock) {
   return *this;
 }
 
+SampleDictionary& SampleDictionary::setCodes(const CodeTable& codes) {
+  codes_ = codes;
+  return *this;
+}
+
 std::vector<std::string> SampleDictionary::primaryWords() const {
   std::vector<std::string> words;
   for (const auto& entry : entries_) words.push_back(entry.first);
@@ -85,7 +90,7 @@ uint16_t SampleDictionary::secondaryIndex(const std::string& word) const {
 }
 
 lexcore::DataFileLayout SampleDictionary::primaryLayout() const {
-  lexcore::DataFileLayout layout = wordListLayout(primaryWords(), perBlock_);
+  lexcore::DataFileLayout layout = wordListLayout(primaryWords(), perBlock_, codes_);
   layout.languageId = 1;
   layout.languageName = "Aish";
   if (hasEndings_) layout.records.push_back(tableRecord(200, endings_));
@@ -94,7 +99,7 @@ lexcore::DataFileLayout SampleDictionary::primaryLayout() const {
 }
 
 lexcore::DataFileLayout SampleDictionary::secondaryLayout() const {
-  lexcore::DataFileLayout layout = wordListLayout(secondaryWords(), perBlock_);
+  lexcore::DataFileLayout layout = wordListLayout(secondaryWords(), perBlock_, codes_);
   layout.languageId = 2;
   layout.languageName = "Beeish";
   return layout;

@@ -47,6 +47,8 @@ class SampleDictionary {
   SampleDictionary& setEndings(const lexcore::StringGroups& groups);
   SampleDictionary& setVariants(const lexcore::StringGroups& groups);
   SampleDictionary& setPerBlock(size_t perBlock);
+  // The code table of both data files; one code per byte unless set.
+  SampleDictionary& setCodes(const CodeTable& codes);
 
   std::vector<std::string> primaryWords() const;
   std::vector<std::string> secondaryWords() const;
@@ -67,6 +69,7 @@ class SampleDictionary {
   bool hasEndings_ = false;
   bool hasVariants_ = false;
   size_t perBlock_ = 4;
+  CodeTable codes_ = lexcore::byteCodeTable();
 };
 
 }  // namespace lexcore_test
