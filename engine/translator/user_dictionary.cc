@@ -13,8 +13,15 @@ constexpr int64_t kMaxFileSize = INT32_MAX;
 bool isBlank(char c) { return static_cast<uint8_t>(c) >= 1 && static_cast<uint8_t>(c) <= 32; }
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
+// True when `text` can be one side of a line of the file: it holds no line
+// end, and something besides the blanks that reading drops.
 bool fitsOnOneLine(const char* text) {
-  return *text != 0 && std::strpbrk(text, "\r\n") == nullptr;
+  bool visible = false;
+  for (const char* p = text; *p != 0; ++p) {
+    if (isLineEnd(*p)) return false;
+    if (!isBlank(*p)) visible = true;
+  }
+  return visible;
 }
 
 // Index of the character after the last folder separator of `path`.
@@ -197,7 +204,8 @@ std::string UserDictionary::serialize() const {
 int UserDictionary::add(const char* word, const char* translation) {
   // A pair that cannot be one line of the file would not read back as given.
   if (word == nullptr || translation == nullptr || !fitsOnOneLine(word) || !fitsOnOneLine(translation)) return 0;
-  if (isDuplicate(word, translation)) return 1;
+  // The file decides whether the pair is there: the pairs in memory may be
+  // older than it.
   File file = File::open(filePath_.c_str(), OpenMode::ReadWriteOpenAlways);
   if (!file.isOpen() || !loadFrom(file)) return 0;
   if (isDuplicate(word, translation)) return 1;
