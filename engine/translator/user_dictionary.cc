@@ -210,19 +210,27 @@ int UserDictionary::add(const char* word, const char* translation) {
   if (!file.isOpen() || !loadFrom(file)) return 0;
   if (isDuplicate(word, translation)) return 1;
 
-  const std::vector<char> previousText = text_;
-  const std::vector<Pair> previousPairs = pairs_;
+  // Unless the new file is written, the pairs as reloaded come back, also
+  // when memory runs out on the way: memory never holds a pair the file
+  // lacks.
+  struct Restore {
+    UserDictionary& dictionary;
+    std::vector<char> text;
+    std::vector<Pair> pairs;
+    bool written;
+    ~Restore() {
+      if (written) return;
+      dictionary.text_.swap(text);
+      dictionary.pairs_.swap(pairs);
+    }
+  } restore{*this, text_, pairs_, false};
   const uint32_t w = static_cast<uint32_t>(text_.size());
   text_.insert(text_.end(), word, word + std::strlen(word) + 1);
   const uint32_t tr = static_cast<uint32_t>(text_.size());
   text_.insert(text_.end(), translation, translation + std::strlen(translation) + 1);
   enter(w, tr);
-  if (!file.replaceContents(filePath_.c_str(), serialize())) {
-    text_ = previousText;
-    pairs_ = previousPairs;
-    return 0;
-  }
-  return 1;
+  restore.written = file.replaceContents(filePath_.c_str(), serialize());
+  return restore.written ? 1 : 0;
 }
 
 }  // namespace lexcore
