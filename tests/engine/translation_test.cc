@@ -173,6 +173,23 @@ TEST_F(EndingPass, FirstFoundEndingEndsItsGroup) {
   EXPECT_EQ(Strings{"ci"}, session->translate("cits", kSmart).suggestions) << "\"ts\" is an ending";
 }
 
+// A candidate counts as found when its lookup appended a translation, even
+// when a later one did not fit (status 2) or a later folded match had none
+// (status 1): its translations never stand without it as a suggestion.
+TEST_F(EndingPass, CandidateThatAppendedATranslationCountsAsFound) {
+  dictionary_.add("cat", {"Katze", "Kater"}).add("Dog", {"Hund"}).add("dog", {}).setPerBlock(1);
+  dictionary_.setEndings({{"", "s"}});
+  const auto session = open();
+  Translation t = session->translate("cats", kSmart, 7);
+  EXPECT_EQ(TD_SUGGESTED, t.status);
+  EXPECT_EQ(Strings{"cat"}, t.suggestions);
+  EXPECT_EQ(Strings{"Katze"}, t.translations);
+  t = session->translate("dogs", kSmart | kFolded);
+  EXPECT_EQ(TD_SUGGESTED, t.status);
+  EXPECT_EQ(Strings{"dog"}, t.suggestions);
+  EXPECT_EQ(Strings{"Hund"}, t.translations);
+}
+
 TEST_F(EndingPass, CandidateAlreadySuggestedIsNotTriedAgain) {
   dictionary_.add("cat", {"Katze"}).setEndings({{"", "s"}, {"", "s"}});
   const auto session = open();

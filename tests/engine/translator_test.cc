@@ -155,6 +155,33 @@ TEST_F(Translator, FailedOpenEmptiesOnlyItsRole) {
   EXPECT_EQ(TD_ERR_NO_SECONDARY, session.translate("apple").result);
 }
 
+TEST_F(Translator, ReplacingADataFileKeepsTheOtherFileAndTheUserDictionary) {
+  TranslatorSession session(folder_);
+  ASSERT_EQ(1, TD_TransAddUdr(session.handle(), "plum", "Pflaume"));
+  ASSERT_EQ(TD_OK, TD_TransOpenPrim(session.handle(), path("aa.tdd").c_str()));
+  EXPECT_EQ(std::vector<std::string>{"Pflaume"}, session.translate("plum", TD_OPT_USER_DICTIONARY).translations);
+  EXPECT_EQ(std::vector<std::string>{"Birne"}, session.translate("pear").translations);
+}
+
+// The reserved areas of both headers are not read.
+TEST_F(Translator, ReservedHeaderBytesAreIgnored) {
+  std::string list = folder_.read("aa_bb.tdl");
+  for (size_t i : {4, 5, 6, 7}) list[i] = '\xEE';
+  for (size_t i = 12; i < 76; ++i) list[i] = '\xEE';
+  for (size_t i = 80; i < 88; ++i) list[i] = '\xEE';
+  folder_.write("aa_bb.tdl", list);
+  std::string data = folder_.read("aa.tdd");
+  for (size_t i : {4, 5, 6, 7, 12, 13, 14, 15}) data[i] = '\xEE';
+  folder_.write("aa.tdd", data);
+  TranslatorSession session(folder_);
+  EXPECT_EQ(std::vector<std::string>{"Apfel"}, session.translate("apple").translations);
+  char16_t name[20];
+  ASSERT_EQ(TD_OK, TD_TransGetTDDFiles(path("aa_bb.tdl").c_str(), name, name, 20));
+  EXPECT_EQ(u"bb.tdd", std::u16string(name));
+  ASSERT_EQ(TD_OK, TD_TransGetTDDLanguage(path("aa.tdd").c_str(), name, 20));
+  EXPECT_EQ(u"Aish", std::u16string(name));
+}
+
 TEST_F(Translator, GetLanguageAsksPrimaryForZeroAndSecondaryOtherwise) {
   TranslatorSession session(folder_);
   LANGSTRUCT language = {};
