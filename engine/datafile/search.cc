@@ -149,8 +149,16 @@ int DictionaryFile::findInBlockFolded(const char* suffix) const {
   return -1;
 }
 
+namespace {
+
+// An entry's whole text takes at most kMaxWordLength bytes, so a longer word
+// equals no entry, not even one whose text is too long to decode.
+bool fitsAnEntry(const char* word) { return word != nullptr && std::strlen(word) <= kMaxWordLength; }
+
+}  // namespace
+
 int32_t DictionaryFile::findExact(const char* word) {
-  if (!isOpen_ || word == nullptr) return kNoEntry;
+  if (!isOpen_ || !fitsAnEntry(word)) return kNoEntry;
   const int k = findBlock(word);
   if (k < 0 || !readBlock(k)) return kNoEntry;
   const int j = findInBlockExact(word + keyLength(k));
@@ -159,7 +167,7 @@ int32_t DictionaryFile::findExact(const char* word) {
 }
 
 int32_t DictionaryFile::findNextFolded(const char* word, int32_t previous) {
-  if (!isOpen_ || word == nullptr) return kNoEntry;
+  if (!isOpen_ || !fitsAnEntry(word)) return kNoEntry;
   int start = 0;
   if (previous != kNoEntry) {
     if (previous < 0 || static_cast<uint32_t>(previous) >= entryCount()) return kNoEntry;

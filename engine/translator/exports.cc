@@ -75,7 +75,10 @@ int32_t TD_TransOptions(TD_HANDLE t, int32_t options) {
 int32_t TD_Translate(TD_HANDLE t, TRANSLATE* request) {
   if (t == nullptr) return TD_ERR_HANDLE;
   if (request == nullptr) return TD_ERR_HANDLE;
-  return guarded(TD_ERR_MEMORY, [&] { return lexcore::translate(*t, *request); });
+  const int32_t result = guarded(TD_ERR_MEMORY, [&] { return lexcore::translate(*t, *request); });
+  // A lookup cut short by memory running out could not run.
+  if (result == TD_ERR_MEMORY) request->status = TD_FAILED;
+  return result;
 }
 
 int32_t TD_TransAddUdr(TD_HANDLE t, const char* word, const char* translation) {
@@ -113,25 +116,29 @@ int32_t TD_TransExtensionSupported(TD_HANDLE t, int16_t code) {
 
 int32_t TD_TransGetTDDFiles(const TD_WCHAR* listPath, TD_WCHAR* primaryName, TD_WCHAR* secondaryName,
                             int16_t size) {
-  uint8_t header[lexcore::kListHeaderSize];
-  File file = File::open(listPath, OpenMode::Read);
-  if (lexcore::readListHeader(file, header) != TD_OK) return TD_ERR_FILE;
-  if (primaryName != nullptr) lexcore::listFileName(header, true, primaryName, size);
-  if (secondaryName != nullptr) lexcore::listFileName(header, false, secondaryName, size);
-  return TD_OK;
+  return guarded(TD_ERR_MEMORY, [&] {
+    uint8_t header[lexcore::kListHeaderSize];
+    File file = File::open(listPath, OpenMode::Read);
+    if (lexcore::readListHeader(file, header) != TD_OK) return static_cast<int32_t>(TD_ERR_FILE);
+    if (primaryName != nullptr) lexcore::listFileName(header, true, primaryName, size);
+    if (secondaryName != nullptr) lexcore::listFileName(header, false, secondaryName, size);
+    return static_cast<int32_t>(TD_OK);
+  });
 }
 
 // Reads only the data file's header: its size field must be exactly 76 and
 // its first three bytes "TRD".
 int32_t TD_TransGetTDDLanguage(const TD_WCHAR* dataPath, TD_WCHAR* languageName, int16_t size) {
-  uint8_t header[lexcore::kDataHeaderSize];
-  File file = File::open(dataPath, OpenMode::Read);
-  if (!file.readExact(header, sizeof header) || std::memcmp(header, lexcore::kDataMagic, 3) != 0 ||
-      lexcore::decodeU32(header + lexcore::kDataHeaderSizeOffset) != lexcore::kDataHeaderSize)
-    return TD_ERR_FILE;
-  if (languageName != nullptr) {
-    lexcore::widenText(reinterpret_cast<const char*>(header + lexcore::kLanguageNameOffset),
-                       lexcore::kLanguageNameSize - 1, languageName, size);
-  }
-  return TD_OK;
+  return guarded(TD_ERR_MEMORY, [&] {
+    uint8_t header[lexcore::kDataHeaderSize];
+    File file = File::open(dataPath, OpenMode::Read);
+    if (!file.readExact(header, sizeof header) || std::memcmp(header, lexcore::kDataMagic, 3) != 0 ||
+        lexcore::decodeU32(header + lexcore::kDataHeaderSizeOffset) != lexcore::kDataHeaderSize)
+      return static_cast<int32_t>(TD_ERR_FILE);
+    if (languageName != nullptr) {
+      lexcore::widenText(reinterpret_cast<const char*>(header + lexcore::kLanguageNameOffset),
+                         lexcore::kLanguageNameSize - 1, languageName, size);
+    }
+    return static_cast<int32_t>(TD_OK);
+  });
 }

@@ -56,6 +56,7 @@ class Lookup {
 
  private:
   int32_t lookUpEntry(const char* word, bool withTranslations);
+  bool fitsSuggestions(const std::string& candidate) const;
   bool tryCandidate(const std::string& candidate);
   bool isSuggested(const std::string& candidate) const;
   void endingPass(const std::string& word);
@@ -111,14 +112,18 @@ bool Lookup::isSuggested(const std::string& candidate) const {
   return false;
 }
 
+// True when `candidate` would fit the room left in the suggestion list.
+bool Lookup::fitsSuggestions(const std::string& candidate) const {
+  return r_.suggestList != nullptr && r_.suggestSize - r_.suggestUsed >= static_cast<int>(candidate.size()) + 1;
+}
+
 // A candidate counts as found when its lookup found it or appended a
 // translation; a found candidate becomes a suggestion.  A candidate that is
 // too long for a dictionary entry, or for the room left in the suggestion
 // list, is not tried.
 bool Lookup::tryCandidate(const std::string& candidate) {
   if (candidate.size() > kMaxWordLength || isSuggested(candidate)) return false;
-  if (r_.suggestList == nullptr || r_.suggestSize - r_.suggestUsed < static_cast<int>(candidate.size()) + 1)
-    return false;
+  if (!fitsSuggestions(candidate)) return false;
   const int16_t before = r_.transCount;
   lookUpEntry(candidate.c_str(), withTranslations_);
   if (r_.status != TD_FOUND && r_.transCount == before) return false;
@@ -169,12 +174,13 @@ void Lookup::variantPass(const std::string& word) {
 
 // A phrase of which nothing was found falls back to its first word, which
 // becomes the first suggestion unless its own run found both suggestions and
-// translations.
+// translations.  Like any candidate, the first word is tried only when it
+// could be listed, so that status TD_SUGGESTED always comes with it.
 void Lookup::phraseFallback(const std::string& word) {
   const size_t space = word.find(' ');
   if (space == std::string::npos || space == 0) return;
   const std::string firstWord = word.substr(0, space);
-  if (firstWord.size() > kMaxWordLength) return;
+  if (firstWord.size() > kMaxWordLength || !fitsSuggestions(firstWord)) return;
   Lookup nested(t_, r_, files_);
   nested.run(firstWord.c_str(), false);
   if (r_.suggestCount <= 0 || r_.transCount <= 0) {

@@ -13,11 +13,16 @@ constexpr int64_t kMaxFileSize = INT32_MAX;
 bool isBlank(char c) { return static_cast<uint8_t>(c) >= 1 && static_cast<uint8_t>(c) <= 32; }
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
-// A pair is stored as one line, first:second, so neither text may be empty or
-// hold a line end, and the first may hold no colon.
-bool storable(const char* first, const char* second) {
-  return *first != 0 && *second != 0 && std::strpbrk(first, ":\r\n") == nullptr &&
-         std::strpbrk(second, "\r\n") == nullptr;
+// True when `text` can be one side of a line of the file: it holds no line
+// end (nor, when `colonAllowed` is false, a colon), and something besides
+// the blanks that reading drops.
+bool fitsOnOneLine(const char* text, bool colonAllowed) {
+  bool visible = false;
+  for (const char* p = text; *p != 0; ++p) {
+    if (isLineEnd(*p) || (*p == ':' && !colonAllowed)) return false;
+    if (!isBlank(*p)) visible = true;
+  }
+  return visible;
 }
 
 // Index of the character after the last folder separator of `path`.
@@ -198,27 +203,39 @@ std::string UserDictionary::serialize() const {
 }
 
 int UserDictionary::add(const char* word, const char* translation) {
-  // A pair that would not read back as given is refused.
-  if (word == nullptr || translation == nullptr) return 0;
-  if (!(reversed_ ? storable(translation, word) : storable(word, translation))) return 0;
-  if (isDuplicate(word, translation)) return 1;
+  // A pair that would not read back as given is refused: each line is
+  // first:second, where the first text is the word, or the translation in a
+  // reversed file.
+  if (word == nullptr || translation == nullptr || !fitsOnOneLine(word, reversed_) ||
+      !fitsOnOneLine(translation, !reversed_))
+    return 0;
+  // The file decides whether the pair is there: the pairs in memory may be
+  // older than it.
   File file = File::open(filePath_.c_str(), OpenMode::ReadWriteOpenAlways);
   if (!file.isOpen() || !loadFrom(file)) return 0;
   if (isDuplicate(word, translation)) return 1;
 
-  const std::vector<char> previousText = text_;
-  const std::vector<Pair> previousPairs = pairs_;
+  // Unless the new file is written, the pairs as reloaded come back, also
+  // when memory runs out on the way: memory never holds a pair the file
+  // lacks.
+  struct Restore {
+    UserDictionary& dictionary;
+    std::vector<char> text;
+    std::vector<Pair> pairs;
+    bool written;
+    ~Restore() {
+      if (written) return;
+      dictionary.text_.swap(text);
+      dictionary.pairs_.swap(pairs);
+    }
+  } restore{*this, text_, pairs_, false};
   const uint32_t w = static_cast<uint32_t>(text_.size());
   text_.insert(text_.end(), word, word + std::strlen(word) + 1);
   const uint32_t tr = static_cast<uint32_t>(text_.size());
   text_.insert(text_.end(), translation, translation + std::strlen(translation) + 1);
   enter(w, tr);
-  if (!file.replaceContents(filePath_.c_str(), serialize())) {
-    text_ = previousText;
-    pairs_ = previousPairs;
-    return 0;
-  }
-  return 1;
+  restore.written = file.replaceContents(filePath_.c_str(), serialize());
+  return restore.written ? 1 : 0;
 }
 
 }  // namespace lexcore

@@ -1,0 +1,451 @@
+// Loading of dictionary data files: header, index tables, optional records,
+// and the refusal of files that cannot be indexed.
+#include "datafile/dictionary_file.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "datafile/collation.h"
+#include "sample_dictionary.h"
+#include "temp_folder.h"
+#include "translator/lexcore.h"
+#include "writer/data_file_writer.h"
+#include "writer/list_file_writer.h"
+
+namespace lexcore {
+namespace {
+
+using lexcore_test::TempFolder;
+using lexcore_test::tableRecord;
+using lexcore_test::wordListLayout;
+
+const std::vector<std::string> kWords = {"apple", "apricot", "banana", "band", "bandana", "cherry", "zebra"};
+
+std::string complemented(const std::string& bytes) {
+  std::string out = bytes;
+  for (char& c : out) c = static_cast<char>(~c);
+  return out;
+}
+
+// A group as stored: its length byte, then its strings complemented.
+std::string storedGroup(const std::string& strings) {
+  return std::string(1, static_cast<char>(strings.size() + 1)) + complemented(strings);
+}
+
+OptionalRecord rawRecord(uint8_t type, uint8_t groupCount, const std::string& body) {
+  OptionalRecord record;
+  record.type = type;
+  record.groupCount = groupCount;
+  record.body = body;
+  return record;
+}
+
+class DictionaryFileLoading : public ::testing::Test {
+ protected:
+  std::unique_ptr<DictionaryFile> load(const std::string& bytes) {
+    folder_.write("d.tdd", bytes);
+    return std::make_unique<DictionaryFile>(folder_.widePath("d.tdd").c_str());
+  }
+
+  // The result of TD_TransOpenPrim on these bytes.
+  int32_t openAsPrimary(const std::string& bytes) {
+    folder_.write("d.tdd", bytes);
+    ListFileLayout list;
+    list.primaryFile = "d.tdd";
+    list.secondaryFile = "d.tdd";
+    folder_.write("d_d.tdl", writeListFile(list));
+    TD_HANDLE handle = nullptr;
+    EXPECT_EQ(TD_OK, TD_TransOpen(&handle, folder_.widePath("d_d.tdl").c_str(), 0));
+    const int32_t result = TD_TransOpenPrim(handle, folder_.widePath("d.tdd").c_str());
+    TD_TransClose(&handle);
+    return result;
+  }
+
+  void expectRefused(const std::string& bytes, const char* why) {
+    const auto file = load(bytes);
+    EXPECT_FALSE(file->isOpen()) << why;
+    EXPECT_EQ(TD_ERR_FILE, file->errorCode()) << why;
+    EXPECT_EQ(TD_ERR_FILE, openAsPrimary(bytes)) << why;
+  }
+
+  void expectAllWordsFound(DictionaryFile& file, const std::vector<std::string>& words) {
+    for (size_t i = 0; i < words.size(); ++i) {
+      EXPECT_EQ(static_cast<int32_t>(i), file.findExact(words[i].c_str())) << words[i];
+      char text[kWordBufferSize];
+      ASSERT_TRUE(file.decodeEntry(static_cast<int32_t>(i), text));
+      EXPECT_EQ(words[i], text);
+    }
+  }
+
+  TempFolder folder_;
+};
+
+TEST_F(DictionaryFileLoading, LoadsHeaderAndIndexOfAValidFile) {
+  DataFileLayout layout = wordListLayout(kWords, 2);
+  layout.languageId = 0x12345678;
+  layout.languageName = "Neutral";
+  const auto file = load(writeDataFile(layout));
+  ASSERT_TRUE(file->isOpen());
+  EXPECT_EQ(0, file->errorCode());
+  EXPECT_EQ(0x12345678u, file->languageId());
+  EXPECT_STREQ("Neutral", file->languageName());
+  EXPECT_EQ(kWords.size(), file->entryCount());
+  EXPECT_EQ(static_cast<int>(layout.blocks.size()), file->blockCount());
+  expectAllWordsFound(*file, kWords);
+  EXPECT_EQ(TD_OK, openAsPrimary(writeDataFile(layout)));
+}
+
+TEST_F(DictionaryFileLoading, EntryCountIsTheSumOfTheCountTableWhateverTheHeaderSays) {
+  DataFileLayout layout = wordListLayout(kWords, 2);
+  layout.entryCountField = 999;
+  const auto file = load(writeDataFile(layout));
+  ASSERT_TRUE(file->isOpen());
+  EXPECT_EQ(kWords.size(), file->entryCount());
+}
+
+TEST_F(DictionaryFileLoading, LanguageNameWithoutTerminatorIsCutInsideItsField) {
+  std::string bytes = writeDataFile(wordListLayout(kWords, 2));
+  for (size_t i = 20; i < 70; ++i) bytes[i] = 'n';
+  const auto file = load(bytes);
+  ASSERT_TRUE(file->isOpen());
+  EXPECT_EQ(std::string(49, 'n'), file->languageName());
+}
+
+TEST_F(DictionaryFileLoading, RefusesFilesThatAreNotDataFiles) {
+  const std::string valid = writeDataFile(wordListLayout(kWords, 2));
+  expectRefused("", "empty file");
+  expectRefused(valid.substr(0, 11), "fewer than 12 bytes");
+  expectRefused(valid.substr(0, 75), "header cut short");
+  std::string bytes = valid;
+  bytes[3] = 'X';
+  expectRefused(bytes, "TRD followed by a byte other than zero");
+  bytes = valid;
+  bytes[0] = 't';
+  expectRefused(bytes, "wrong first magic byte");
+
+  const auto missing = std::make_unique<DictionaryFile>(folder_.widePath("missing.tdd").c_str());
+  EXPECT_FALSE(missing->isOpen());
+  EXPECT_EQ(TD_ERR_FILE, missing->errorCode());
+}
+
+TEST_F(DictionaryFileLoading, RefusesHeaderSizesBelow76OrPastTheFile) {
+  DataFileLayout layout = wordListLayout(kWords, 2);
+  std::string bytes = writeDataFile(layout);
+  bytes[8] = 75;
+  expectRefused(bytes, "headerSize 75");
+  bytes[8] = 0;
+  expectRefused(bytes, "headerSize 0");
+  bytes[8] = bytes[9] = bytes[10] = bytes[11] = static_cast<char>(0xFF);
+  expectRefused(bytes, "headerSize 0xFFFFFFFF");
+}
+
+// Tables begin at headerSize; the bytes between offset 76 and headerSize
+// belong to no field.
+TEST_F(DictionaryFileLoading, LargerHeaderMovesTheTablesAndItsExtraBytesReachNoField) {
+  DataFileLayout layout = wordListLayout(kWords, 2);
+  layout.headerSize = 100;
+  std::string bytes = writeDataFile(layout);
+  for (size_t i = 76; i < 100; ++i) bytes[i] = static_cast<char>(0xEE);
+  const auto file = load(bytes);
+  ASSERT_TRUE(file->isOpen());
+  EXPECT_EQ(7u, file->languageId());
+  EXPECT_STREQ("Testish", file->languageName());
+  EXPECT_EQ(kWords.size(), file->entryCount());
+  expectAllWordsFound(*file, kWords);
+}
+
+TEST_F(DictionaryFileLoading, RefusesBlockCountBelowOne) {
+  for (int16_t count : {0, -1, -32768}) {
+    DataFileLayout layout = wordListLayout(kWords, 2);
+    layout.blockCountField = count;
+    expectRefused(writeDataFile(layout), "block count below 1");
+  }
+}
+
+TEST_F(DictionaryFileLoading, RefusesABlockWithoutEntries) {
+  DataFileLayout layout = wordListLayout(kWords, 2);
+  ASSERT_GE(layout.blocks.size(), 3u);
+  std::vector<uint16_t> counts;
+  for (const DataBlock& b : layout.blocks) counts.push_back(static_cast<uint16_t>(b.entryCodes.size()));
+  counts[1] = 0;
+  layout.entryCountFields = counts;
+  expectRefused(writeDataFile(layout), "a block with 0 entries");
+}
+
+// Global entry indexes run to 65534: a running total of 65535 entries loads,
+// one more is refused.
+TEST_F(DictionaryFileLoading, RefusesARunningEntryTotalAbove65535) {
+  DataFileLayout layout;
+  layout.codes = byteCodeTable();
+  layout.blocks = {DataBlock{"a", {"", "b"}}, DataBlock{"c", {"", "d"}}};
+  layout.entryCountFields = std::vector<uint16_t>{65535, 1};
+  expectRefused(writeDataFile(layout), "65536 entries");
+
+  layout.entryCountFields = std::vector<uint16_t>{65534, 1};
+  const auto file = load(writeDataFile(layout));
+  ASSERT_TRUE(file->isOpen());
+  EXPECT_EQ(65535u, file->entryCount());
+  // Entry 65534 is the first entry of block 1, which is intact.
+  char text[kWordBufferSize];
+  ASSERT_TRUE(file->decodeEntry(65534, text));
+  EXPECT_STREQ("c", text);
+  EXPECT_EQ(65534, file->findExact("c"));
+  // Block 0 claims far more entries than its stored bytes hold: reading it
+  // fails cleanly.
+  EXPECT_FALSE(file->decodeEntry(1000, text));
+  EXPECT_EQ(kNoEntry, file->findExact("ab"));
+  EXPECT_EQ(TD_ERR_FILE, file->errorCode());
+}
+
+TEST_F(DictionaryFileLoading, RefusesBlocksThatRunPastTheEndOfTheFile) {
+  DataFileLayout layout = wordListLayout(kWords, 2);
+  std::vector<uint16_t> sizes;
+  for (const DataBlock& b : layout.blocks) {
+    sizes.push_back(static_cast<uint16_t>((b.entryCodes.size() + 1) / 2));
+    for (const std::string& codes : b.entryCodes) sizes.back() += static_cast<uint16_t>(codes.size());
+  }
+  layout.blockSizeFields = sizes;
+  ASSERT_TRUE(load(writeDataFile(layout))->isOpen()) << "sizes as written";
+  sizes.back() += 1;
+  layout.blockSizeFields = sizes;
+  expectRefused(writeDataFile(layout), "last block one byte past the end");
+  sizes.back() -= 1;
+  sizes.front() = 0xFFFF;
+  layout.blockSizeFields = sizes;
+  expectRefused(writeDataFile(layout), "first block far past the end");
+}
+
+TEST_F(DictionaryFileLoading, OddBlockCountIgnoresTheLastHighNibbleOfTheKeyLengths) {
+  DataFileLayout layout = wordListLayout(kWords, 2);
+  ASSERT_EQ(1u, layout.blocks.size() % 2);
+  std::string bytes = writeDataFile(layout);
+  size_t codeText = 0;
+  for (const std::string& c : layout.codes) codeText += c.size();
+  const size_t lastKeyLengthByte = 76 + 128 + codeText + layout.blocks.size() / 2;
+  bytes[lastKeyLengthByte] = static_cast<char>(bytes[lastKeyLengthByte] | 0xF0);
+  const auto file = load(bytes);
+  ASSERT_TRUE(file->isOpen());
+  expectAllWordsFound(*file, kWords);
+}
+
+// A block of three entries whose code strings have 1, 2 and 3 bytes starts
+// with the nibble table 0x21 0x03, whose end offsets are 1, 3 and 6.
+TEST_F(DictionaryFileLoading, ReadsANibbleLengthTableLowNibbleFirst) {
+  DataFileLayout layout;
+  layout.codes = byteCodeTable();
+  layout.blocks = {DataBlock{"", {"a", "bc", "def"}}};
+  const std::string bytes = writeDataFile(layout);
+  const size_t blockStart = bytes.size() - 2 - 6;
+  ASSERT_EQ('\x21', bytes[blockStart]);
+  ASSERT_EQ('\x03', bytes[blockStart + 1]);
+  const auto file = load(bytes);
+  ASSERT_TRUE(file->isOpen());
+  expectAllWordsFound(*file, {"a", "bc", "def"});
+}
+
+TEST_F(DictionaryFileLoading, FileEndingAfterItsLastBlockHasNoTables) {
+  const auto file = load(writeDataFile(wordListLayout(kWords, 2)));
+  ASSERT_TRUE(file->isOpen());
+  EXPECT_FALSE(file->endingTable().present);
+  EXPECT_FALSE(file->variantTable().present);
+}
+
+TEST_F(DictionaryFileLoading, RestoresComplementedGroupsIntoStrings) {
+  DataFileLayout layout = wordListLayout(kWords, 2);
+  // 0x04 0x9E 0x9D 0xFF restores to 0x04 'a' 'b' 0: one string.
+  layout.records = {rawRecord(200, 1, std::string("\x04\x9E\x9D\xFF", 4)),
+                    rawRecord(201, 2, storedGroup(std::string("x\0ks\0", 5)) + storedGroup(std::string("\0y\0", 3)))};
+  const auto file = load(writeDataFile(layout));
+  ASSERT_TRUE(file->isOpen());
+  const WordTable& endings = file->endingTable();
+  ASSERT_TRUE(endings.present);
+  EXPECT_EQ(1, endings.groupCount);
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"ab"}}), endings.groups);
+  const WordTable& variants = file->variantTable();
+  ASSERT_TRUE(variants.present);
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"x", "ks"}, {"", "y"}}), variants.groups);
+}
+
+TEST_F(DictionaryFileLoading, SkipsRecordsOfOtherTypes) {
+  DataFileLayout layout = wordListLayout(kWords, 2);
+  layout.records = {rawRecord(200, 1, storedGroup(std::string("\0s\0", 3))),
+                    rawRecord(202, 1, storedGroup(std::string("junk\0", 5))),
+                    rawRecord(201, 1, storedGroup(std::string("c\0k\0", 4)))};
+  const auto file = load(writeDataFile(layout));
+  ASSERT_TRUE(file->isOpen());
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"", "s"}}), file->endingTable().groups);
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"c", "k"}}), file->variantTable().groups);
+}
+
+TEST_F(DictionaryFileLoading, LaterRecordOfTheSameTypeReplacesTheEarlierOne) {
+  DataFileLayout layout = wordListLayout(kWords, 2);
+  layout.records = {rawRecord(200, 1, storedGroup(std::string("\0s\0", 3))),
+                    rawRecord(200, 1, storedGroup(std::string("\0es\0", 4)))};
+  const auto file = load(writeDataFile(layout));
+  ASSERT_TRUE(file->isOpen());
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"", "es"}}), file->endingTable().groups);
+}
+
+// A group length of 0 leaves the cursor where it is, so that group and all
+// later groups of the record are empty; a length of 1 is one empty group.
+TEST_F(DictionaryFileLoading, GroupLengthsZeroAndOneRestoreNothing) {
+  DataFileLayout layout = wordListLayout(kWords, 2);
+  const std::string ab = storedGroup(std::string("ab\0", 3));
+  layout.records = {rawRecord(200, 3, ab + std::string(1, '\0') + ab),
+                    rawRecord(201, 3, std::string(1, '\1') + ab + ab)};
+  const auto file = load(writeDataFile(layout));
+  ASSERT_TRUE(file->isOpen());
+  EXPECT_EQ(3, file->endingTable().groupCount);
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"ab"}, {}, {}}), file->endingTable().groups);
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{}, {"ab"}, {"ab"}}), file->variantTable().groups);
+}
+
+TEST_F(DictionaryFileLoading, GroupsBeyondTheBodyAreEmpty) {
+  DataFileLayout layout = wordListLayout(kWords, 2);
+  layout.records = {rawRecord(201, 3, storedGroup(std::string("o\0u\0", 4)))};
+  const auto file = load(writeDataFile(layout));
+  ASSERT_TRUE(file->isOpen());
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"o", "u"}, {}, {}}), file->variantTable().groups);
+}
+
+TEST_F(DictionaryFileLoading, LastStringWithoutTerminatorEndsWithItsGroup) {
+  DataFileLayout layout = wordListLayout(kWords, 2);
+  layout.records = {rawRecord(201, 2, storedGroup(std::string("o\0uu", 4)) + storedGroup(std::string("x\0", 2)))};
+  const auto file = load(writeDataFile(layout));
+  ASSERT_TRUE(file->isOpen());
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"o", "uu"}, {"x"}}), file->variantTable().groups);
+}
+
+// A group whose length byte runs past the record's body makes the record
+// unusable; an earlier valid record of the same type stays.
+TEST_F(DictionaryFileLoading, RecordWithAGroupRunningPastItsBodyIsNotUsed) {
+  DataFileLayout layout = wordListLayout(kWords, 2);
+  layout.records = {rawRecord(200, 1, storedGroup(std::string("\0s\0", 3))),
+                    rawRecord(200, 2, storedGroup(std::string("x\0", 2)) + std::string("\x09", 1) + complemented("ab")),
+                    rawRecord(201, 1, std::string("\xFF", 1) + complemented("abc"))};
+  const auto file = load(writeDataFile(layout));
+  ASSERT_TRUE(file->isOpen());
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"", "s"}}), file->endingTable().groups);
+  EXPECT_FALSE(file->variantTable().present);
+}
+
+TEST_F(DictionaryFileLoading, TruncatedRecordEndsTheScanKeepingWhatLoaded) {
+  DataFileLayout layout = wordListLayout(kWords, 2);
+  layout.records = {rawRecord(200, 1, storedGroup(std::string("\0s\0", 3))),
+                    rawRecord(201, 1, storedGroup(std::string("c\0k\0", 4)))};
+  std::string bytes = writeDataFile(layout);
+  bytes.pop_back();
+  const auto file = load(bytes);
+  ASSERT_TRUE(file->isOpen());
+  EXPECT_TRUE(file->endingTable().present);
+  EXPECT_FALSE(file->variantTable().present);
+}
+
+TEST_F(DictionaryFileLoading, TrailingBytesShorterThanARecordHeaderAreIgnored) {
+  DataFileLayout layout = wordListLayout(kWords, 2);
+  layout.records = {rawRecord(200, 1, storedGroup(std::string("\0s\0", 3)))};
+  const auto file = load(writeDataFile(layout) + std::string("\xC9\x01", 2));
+  ASSERT_TRUE(file->isOpen());
+  EXPECT_TRUE(file->endingTable().present);
+  EXPECT_FALSE(file->variantTable().present);
+}
+
+// Every prefix of a valid file either loads or fails with -2.  It loads
+// exactly when it holds every block; each table is there exactly when its
+// whole record is.
+TEST_F(DictionaryFileLoading, EveryPrefixLoadsOrFailsCleanly) {
+  DataFileLayout layout = wordListLayout(kWords, 2);
+  const size_t blocksEnd = writeDataFile(layout).size();
+  layout.records = {tableRecord(200, {{"", "s", "es"}}), tableRecord(202, {{"zz"}}), tableRecord(201, {{"c", "k"}})};
+  const std::string full = writeDataFile(layout);
+  const size_t endingsEnd = blocksEnd + 4 + layout.records[0].body.size();
+  const size_t variantsEnd = full.size();
+
+  for (size_t length = 0; length <= full.size(); ++length) {
+    SCOPED_TRACE("prefix of " + std::to_string(length) + " bytes");
+    const std::string prefix = full.substr(0, length);
+    const auto file = load(prefix);
+    ASSERT_EQ(length >= blocksEnd, file->isOpen());
+    if (!file->isOpen()) {
+      ASSERT_EQ(TD_ERR_FILE, file->errorCode());
+      continue;
+    }
+    EXPECT_EQ(length >= endingsEnd, file->endingTable().present);
+    EXPECT_EQ(length >= variantsEnd, file->variantTable().present);
+    expectAllWordsFound(*file, kWords);
+  }
+  // The same through the exported interface, at each section boundary and
+  // one byte either side of it.
+  size_t codeText = 0;
+  for (const std::string& c : layout.codes) codeText += c.size();
+  const size_t blocks = layout.blocks.size();
+  size_t keyText = 0;
+  for (const DataBlock& b : layout.blocks) keyText += b.key.size();
+  const size_t codeTable = 76, codes = codeTable + 128, keyTable = codes + codeText, keys = keyTable + (blocks + 1) / 2;
+  const size_t counts = keys + keyText, sizes = counts + 2 * blocks, firstBlock = sizes + 2 * blocks;
+  for (size_t boundary : {codeTable, codes, keyTable, keys, counts, sizes, firstBlock, blocksEnd}) {
+    for (size_t length : {boundary - 1, boundary, boundary + 1}) {
+      EXPECT_EQ(length >= blocksEnd ? TD_OK : TD_ERR_FILE, openAsPrimary(full.substr(0, length))) << length;
+    }
+  }
+}
+
+// One byte of a small valid file changed to various values, at every
+// position: the file loads or fails with -2, and when it loads, every search
+// and decoding runs within its buffers.
+TEST_F(DictionaryFileLoading, CorruptedBytesNeverLeadPastABuffer) {
+  DataFileLayout layout = wordListLayout(kWords, 2);
+  layout.records = {tableRecord(200, {{"", "s"}}), tableRecord(201, {{"c", "k"}})};
+  const std::string valid = writeDataFile(layout);
+  int loaded = 0;
+  for (size_t position = 0; position < valid.size(); ++position) {
+    for (int change : {0x00, 0xFF, 0x01, 0x80}) {
+      std::string bytes = valid;
+      bytes[position] = static_cast<char>(change == 0x00 || change == 0xFF ? change : (bytes[position] ^ change));
+      const auto file = load(bytes);
+      if (!file->isOpen()) {
+        ASSERT_EQ(TD_ERR_FILE, file->errorCode()) << position;
+        continue;
+      }
+      ++loaded;
+      for (const std::string& word : kWords) {
+        // A match decodes to the word it matched.
+        char text[kWordBufferSize];
+        const int32_t exact = file->findExact(word.c_str());
+        if (exact != kNoEntry) {
+          ASSERT_TRUE(exact >= 0 && static_cast<uint32_t>(exact) < file->entryCount()) << exact;
+          ASSERT_TRUE(file->decodeEntry(exact, text));
+          ASSERT_EQ(word, text);
+        }
+        int32_t previous = kNoEntry;
+        for (int step = 0; step <= file->blockCount(); ++step) {
+          const int32_t next = file->findNextFolded(word.c_str(), previous);
+          if (next == kNoEntry) break;
+          ASSERT_GT(next, previous) << "folded search went backwards at byte " << position;
+          ASSERT_LT(static_cast<uint32_t>(next), file->entryCount());
+          ASSERT_TRUE(file->decodeEntry(next, text));
+          ASSERT_EQ(0, compareFolded(word.c_str(), text));
+          previous = next;
+        }
+        ASSERT_EQ(kNoEntry, file->findNextFolded(word.c_str(), previous)) << "folded search did not end";
+      }
+      for (uint32_t index = 0; index <= file->entryCount() && index < 64; ++index) {
+        char out[kWordBufferSize + 16];
+        std::fill(std::begin(out), std::end(out), '\x5A');
+        if (file->decodeEntry(static_cast<int32_t>(index), out)) {
+          ASSERT_LT(std::strlen(out), kWordBufferSize);
+        }
+        for (size_t i = kWordBufferSize; i < sizeof out; ++i) ASSERT_EQ('\x5A', out[i]) << "decode overran";
+      }
+    }
+  }
+  EXPECT_GT(loaded, 0);
+}
+
+}  // namespace
+}  // namespace lexcore

@@ -1,0 +1,200 @@
+// Memory running out inside the exported functions, at every allocation in
+// turn: each function returns its failure code, lets no exception out,
+// leaves the files as they were, and works again once memory is back.
+//
+// This program replaces the global allocation functions so that a test can
+// make memory run out from a chosen allocation on.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "sample_dictionary.h"
+#include "temp_folder.h"
+#include "translator/lexcore.h"
+#include "translator_session.h"
+
+namespace {
+
+// Allocations left before memory runs out; -1 for no limit.
+long allocationsLeft = -1;
+// Allocations refused since the limit was set.
+long allocationsRefused = 0;
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+  if (allocationsLeft == 0) {
+    ++allocationsRefused;
+    throw std::bad_alloc();
+  }
+  if (allocationsLeft > 0) --allocationsLeft;
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+
+// The replacements pair malloc with free; the compiler cannot see that.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+using lexcore_test::SampleDictionary;
+using lexcore_test::TempFolder;
+using lexcore_test::TranslatorSession;
+using Strings = std::vector<std::string>;
+
+struct Limited {
+  int32_t result = 0;
+  bool ranOut = false;  // an allocation of the call was refused
+};
+
+// Runs `call`, which must allocate nothing of its own, with memory running
+// out after `allowed` allocations.
+template <typename Call>
+Limited withAllocations(long allowed, Call call) {
+  Limited out;
+  allocationsLeft = allowed;
+  allocationsRefused = 0;
+  try {
+    out.result = call();
+  } catch (...) {
+    ADD_FAILURE() << "an exception left the exported function after " << allowed << " allocations";
+  }
+  allocationsLeft = -1;
+  out.ranOut = allocationsRefused > 0;
+  return out;
+}
+
+// Calls `call` with memory running out at its first allocation, then its
+// second, and so on until it no longer runs out; `check` sees every result.
+template <typename Call, typename Check>
+int everyAllocation(Call call, Check check) {
+  for (long allowed = 0; allowed < 100000; ++allowed) {
+    const Limited limited = withAllocations(allowed, call);
+    check(limited, allowed);
+    if (!limited.ranOut) return static_cast<int>(allowed);
+  }
+  ADD_FAILURE() << "the call never stopped allocating";
+  return 0;
+}
+
+class MemoryFailure : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dictionary_.add("apple", {"Apfel"}).add("cat", {"Katze"}).add("pear", {"Birne"});
+    dictionary_.setEndings({{"", "s"}}).setVariants({{"a", "e"}});
+    dictionary_.write(folder_);
+    folder_.write("aa_bb.udr", "plum:Pflaume\r\n");
+  }
+
+  std::u16string path(const char* name) const { return folder_.widePath(name); }
+
+  TempFolder folder_;
+  SampleDictionary dictionary_;
+};
+
+TEST_F(MemoryFailure, OpenGivesMemoryErrorAndANullHandle) {
+  const std::u16string list = path("aa_bb.tdl");
+  TD_HANDLE handle = nullptr;
+  const int points = everyAllocation([&] { return TD_TransOpen(&handle, list.c_str(), 0); },
+                                     [&](const Limited& l, long allowed) {
+                                       EXPECT_EQ(l.ranOut ? TD_ERR_MEMORY : TD_OK, l.result) << allowed;
+                                       EXPECT_EQ(l.result == TD_OK, handle != nullptr) << allowed;
+                                       if (handle != nullptr) TD_TransClose(&handle);
+                                     });
+  EXPECT_GT(points, 0);
+}
+
+TEST_F(MemoryFailure, FailedDataFileOpenLeavesItsRoleEmpty) {
+  TranslatorSession session(folder_);
+  const std::u16string data = path("aa.tdd");
+  everyAllocation([&] { return TD_TransOpenPrim(session.handle(), data.c_str()); },
+                  [&](const Limited& l, long allowed) {
+                    EXPECT_EQ(l.ranOut ? TD_ERR_MEMORY : TD_OK, l.result) << allowed;
+                    EXPECT_EQ(l.ranOut ? TD_ERR_NO_PRIMARY : TD_OK, session.translate("apple").result) << allowed;
+                  });
+}
+
+TEST_F(MemoryFailure, TranslateReportsMemoryErrorAndWorksAgainAfterwards) {
+  const int32_t options = -1;
+  for (const std::string word : {"apple", "cats", "pier", "plum", "pear tree", "xyz abc"}) {
+    TranslatorSession session(folder_);
+    const lexcore_test::Translation reference = session.translate(word, options);
+    TranslatorSession limitedSession(folder_);
+    ASSERT_EQ(TD_OK, TD_TransOptions(limitedSession.handle(), options));
+    char trans[256], suggest[256];
+    TRANSLATE request = {};
+    everyAllocation(
+        [&] {
+          request = TRANSLATE{word.c_str(), 256, 256, 0, trans, suggest, 0, 0, 0, 0, -1};
+          return TD_Translate(limitedSession.handle(), &request);
+        },
+        [&](const Limited& l, long allowed) {
+          SCOPED_TRACE(word + " with memory for " + std::to_string(allowed) + " allocations");
+          if (l.ranOut) {
+            EXPECT_EQ(TD_ERR_MEMORY, l.result);
+            EXPECT_EQ(TD_FAILED, request.status);
+          } else {
+            EXPECT_EQ(TD_OK, l.result);
+            EXPECT_EQ(reference.status, request.status);
+            EXPECT_EQ(static_cast<int16_t>(reference.translations.size()), request.transCount);
+          }
+          const lexcore_test::Translation again = limitedSession.translate(word, options);
+          EXPECT_EQ(reference.status, again.status);
+          EXPECT_EQ(reference.translations, again.translations);
+          EXPECT_EQ(reference.suggestions, again.suggestions);
+        });
+  }
+}
+
+// An add that runs out of memory returns 0, leaves the file as it was, and
+// leaves no trace of the pair in memory either.
+// The dictionary is created by the first add, or beforehand by a
+// translation.
+TEST_F(MemoryFailure, FailedAddLeavesFileAndDictionaryAlone) {
+  const std::string before = folder_.read("aa_bb.udr");
+  for (int prepared = 0; prepared < 2; ++prepared) {
+    for (long allowed = 0;; ++allowed) {
+      SCOPED_TRACE("memory for " + std::to_string(allowed) + " allocations" +
+                   (prepared ? ", dictionary loaded before" : ""));
+      folder_.write("aa_bb.udr", before);
+      TranslatorSession session(folder_);
+      if (prepared) {
+        ASSERT_EQ(TD_FOUND, session.translate("plum", TD_OPT_USER_DICTIONARY).status);
+      }
+      const Limited l = withAllocations(allowed, [&] { return TD_TransAddUdr(session.handle(), "fig", "Feige"); });
+      EXPECT_EQ(l.ranOut ? 0 : 1, l.result);
+      if (l.result == 0) {
+        EXPECT_EQ(before, folder_.read("aa_bb.udr"));
+        EXPECT_EQ(TD_NOT_FOUND, session.translate("fig", TD_OPT_USER_DICTIONARY).status);
+      } else {
+        EXPECT_EQ(1, l.result);
+        EXPECT_EQ("fig:Feige\r\nplum:Pflaume\r\n", folder_.read("aa_bb.udr"));
+      }
+      EXPECT_EQ(1, TD_TransAddUdr(session.handle(), "fig", "Feige"));
+      EXPECT_EQ("fig:Feige\r\nplum:Pflaume\r\n", folder_.read("aa_bb.udr"));
+      EXPECT_EQ(Strings{"Pflaume"}, session.translate("plum", TD_OPT_USER_DICTIONARY).translations);
+      if (!l.ranOut) break;
+    }
+  }
+}
+
+TEST_F(MemoryFailure, PathQueriesLetNoExceptionOut) {
+  char16_t first[20], second[20];
+  const std::u16string list = path("aa_bb.tdl");
+  const std::u16string data = path("aa.tdd");
+  everyAllocation([&] { return TD_TransGetTDDFiles(list.c_str(), first, second, 20); },
+                  [](const Limited& l, long allowed) {
+                    EXPECT_EQ(l.ranOut ? TD_ERR_MEMORY : TD_OK, l.result) << allowed;
+                  });
+  everyAllocation([&] { return TD_TransGetTDDLanguage(data.c_str(), first, 20); },
+                  [](const Limited& l, long allowed) {
+                    EXPECT_EQ(l.ranOut ? TD_ERR_MEMORY : TD_OK, l.result) << allowed;
+                  });
+}
+
+}  // namespace

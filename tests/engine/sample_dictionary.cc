@@ -1,0 +1,126 @@
+#include "sample_dictionary.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace lexcore_test {
+namespace {
+
+uint16_t indexIn(const std::vector<std::string>& words, const std::string& word) {
+  const auto it = std::lower_bound(words.begin(), words.end(), word);
+  EXPECT_TRUE(it != words.end() && *it == word) << "no entry " << word;
+  return static_cast<uint16_t>(it - words.begin());
+}
+
+}  // namespace
+
+std::vector<std::string> sortedWords(std::vector<std::string> words) {
+  std::sort(words.begin(), words.end());  // std::string compares bytes as unsigned
+  words.erase(std::unique(words.begin(), words.end()), words.end());
+  return words;
+}
+
+lexcore::DataFileLayout wordListLayout(const std::vector<std::string>& words, size_t perBlock,
+                                       const CodeTable& codes) {
+  lexcore::DataFileLayout layout;
+  layout.languageId = 7;
+  layout.languageName = "Testish";
+  std::string error;
+  EXPECT_TRUE(lexcore::buildDataFile(words, codes, lexcore::planBlocks(words, perBlock), &layout, &error)) << error;
+  return layout;
+}
+
+std::string wordListFile(const std::vector<std::string>& words, size_t perBlock, const CodeTable& codes) {
+  return lexcore::writeDataFile(wordListLayout(words, perBlock, codes));
+}
+
+lexcore::OptionalRecord tableRecord(uint8_t type, const lexcore::StringGroups& groups) {
+  lexcore::OptionalRecord record;
+  EXPECT_TRUE(lexcore::makeTableRecord(type, groups, &record));
+  return record;
+}
+
+SampleDictionary& SampleDictionary::add(const std::string& word, const std::vector<std::string>& translations) {
+  entries_[word] = translations;
+  return *this;
+}
+
+SampleDictionary& SampleDictionary::setEndings(const lexcore::StringGroups& groups) {
+  endings_ = groups;
+  hasEndings_ = true;
+  return *this;
+}
+
+SampleDictionary& SampleDictionary::setVariants(const lexcore::StringGroups& groups) {
+  variants_ = groups;
+  hasVariants_ = true;
+  return *this;
+}
+
+SampleDictionary& SampleDictionary::setPerBlock(size_t perBlock) {
+  perBlock_ = perBlock;
+  return *this;
+}
+
+SampleDictionary& SampleDictionary::setCodes(const CodeTable& codes) {
+  codes_ = codes;
+  return *this;
+}
+
+std::vector<std::string> SampleDictionary::primaryWords() const {
+  std::vector<std::string> words;
+  for (const auto& entry : entries_) words.push_back(entry.first);
+  return words;
+}
+
+std::vector<std::string> SampleDictionary::secondaryWords() const {
+  std::vector<std::string> words;
+  for (const auto& entry : entries_) words.insert(words.end(), entry.second.begin(), entry.second.end());
+  // A direction whose headwords have no translations still needs a
+  // secondary file of at least one entry.
+  if (words.empty()) words.push_back("-");
+  return sortedWords(words);
+}
+
+uint16_t SampleDictionary::primaryIndex(const std::string& word) const { return indexIn(primaryWords(), word); }
+
+uint16_t SampleDictionary::secondaryIndex(const std::string& word) const {
+  return indexIn(secondaryWords(), word);
+}
+
+lexcore::DataFileLayout SampleDictionary::primaryLayout() const {
+  lexcore::DataFileLayout layout = wordListLayout(primaryWords(), perBlock_, codes_);
+  layout.languageId = 1;
+  layout.languageName = "Aish";
+  if (hasEndings_) layout.records.push_back(tableRecord(200, endings_));
+  if (hasVariants_) layout.records.push_back(tableRecord(201, variants_));
+  return layout;
+}
+
+lexcore::DataFileLayout SampleDictionary::secondaryLayout() const {
+  lexcore::DataFileLayout layout = wordListLayout(secondaryWords(), perBlock_, codes_);
+  layout.languageId = 2;
+  layout.languageName = "Beeish";
+  return layout;
+}
+
+lexcore::ListFileLayout SampleDictionary::listLayout() const {
+  lexcore::ListFileLayout layout;
+  layout.primaryFile = kPrimaryName;
+  layout.secondaryFile = kSecondaryName;
+  for (const auto& entry : entries_) {
+    std::vector<uint16_t> indexes;
+    for (const std::string& translation : entry.second) indexes.push_back(secondaryIndex(translation));
+    layout.translations.push_back(indexes);
+  }
+  return layout;
+}
+
+void SampleDictionary::write(const TempFolder& folder) const {
+  folder.write(kPrimaryName, lexcore::writeDataFile(primaryLayout()));
+  folder.write(kSecondaryName, lexcore::writeDataFile(secondaryLayout()));
+  folder.write(kListName, lexcore::writeListFile(listLayout()));
+}
+
+}  // namespace lexcore_test

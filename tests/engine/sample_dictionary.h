@@ -1,0 +1,77 @@
+// Dictionaries for the tests, laid out with the engine's writer: data files
+// from word lists, and one translation direction (two data files and the
+// list file linking them) from headwords and their translations.
+#ifndef VOCARO_TESTS_ENGINE_SAMPLE_DICTIONARY_H
+#define VOCARO_TESTS_ENGINE_SAMPLE_DICTIONARY_H
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "temp_folder.h"
+#include "writer/data_file_writer.h"
+#include "writer/list_file_writer.h"
+
+namespace lexcore_test {
+
+using CodeTable = std::array<std::string, 256>;
+
+// The words sorted in unsigned byte order, each once.
+std::vector<std::string> sortedWords(std::vector<std::string> words);
+
+// The layout of a data file holding `words` (sorted, distinct) in blocks of
+// up to `perBlock` words.  Fails the test when the writer refuses them.
+lexcore::DataFileLayout wordListLayout(const std::vector<std::string>& words, size_t perBlock = 4,
+                                       const CodeTable& codes = lexcore::byteCodeTable());
+
+// The bytes of such a data file.
+std::string wordListFile(const std::vector<std::string>& words, size_t perBlock = 4,
+                         const CodeTable& codes = lexcore::byteCodeTable());
+
+// A record holding `groups`, as the writer stores it.
+lexcore::OptionalRecord tableRecord(uint8_t type, const lexcore::StringGroups& groups);
+
+// One translation direction: headwords of the primary language with their
+// translations.  Every translation becomes an entry of the secondary data
+// file.  write() puts the primary data file, the secondary data file and the
+// list file into a folder under the names below.
+class SampleDictionary {
+ public:
+  static constexpr const char* kPrimaryName = "aa.tdd";
+  static constexpr const char* kSecondaryName = "bb.tdd";
+  static constexpr const char* kListName = "aa_bb.tdl";
+
+  SampleDictionary& add(const std::string& word, const std::vector<std::string>& translations);
+  SampleDictionary& setEndings(const lexcore::StringGroups& groups);
+  SampleDictionary& setVariants(const lexcore::StringGroups& groups);
+  SampleDictionary& setPerBlock(size_t perBlock);
+  // The code table of both data files; one code per byte unless set.
+  SampleDictionary& setCodes(const CodeTable& codes);
+
+  std::vector<std::string> primaryWords() const;
+  std::vector<std::string> secondaryWords() const;
+  // Global entry indexes of a headword and of a translation.
+  uint16_t primaryIndex(const std::string& word) const;
+  uint16_t secondaryIndex(const std::string& word) const;
+
+  lexcore::DataFileLayout primaryLayout() const;
+  lexcore::DataFileLayout secondaryLayout() const;
+  lexcore::ListFileLayout listLayout() const;
+
+  void write(const TempFolder& folder) const;
+
+ private:
+  std::map<std::string, std::vector<std::string>> entries_;
+  lexcore::StringGroups endings_;
+  lexcore::StringGroups variants_;
+  bool hasEndings_ = false;
+  bool hasVariants_ = false;
+  size_t perBlock_ = 4;
+  CodeTable codes_ = lexcore::byteCodeTable();
+};
+
+}  // namespace lexcore_test
+
+#endif  // VOCARO_TESTS_ENGINE_SAMPLE_DICTIONARY_H

@@ -1,0 +1,437 @@
+// Word search and entry decoding: findExact, findNextFolded, decodeEntry.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "datafile/collation.h"
+#include "datafile/dictionary_file.h"
+#include "sample_dictionary.h"
+#include "temp_folder.h"
+#include "translator/lexcore.h"
+#include "writer/data_file_writer.h"
+
+namespace lexcore {
+namespace {
+
+using lexcore_test::CodeTable;
+using lexcore_test::TempFolder;
+
+std::string upper(std::string s) {
+  for (char& c : s) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 0x20);
+  }
+  return s;
+}
+
+// The indexes findNextFolded must yield for `word`, in order: the first
+// folded-equal entry of every block that has one.
+std::vector<int32_t> foldedMatches(const std::vector<std::string>& words, const std::vector<BlockPlan>& plan,
+                                   const std::string& word) {
+  std::vector<int32_t> matches;
+  size_t first = 0;
+  for (const BlockPlan& block : plan) {
+    for (size_t i = first; i < first + block.count; ++i) {
+      if (compareFolded(word.c_str(), words[i].c_str()) == 0) {
+        matches.push_back(static_cast<int32_t>(i));
+        break;
+      }
+    }
+    first += block.count;
+  }
+  return matches;
+}
+
+std::vector<int32_t> iterateFolded(DictionaryFile& file, const std::string& word) {
+  std::vector<int32_t> matches;
+  int32_t previous = kNoEntry;
+  for (int guard = 0; guard <= file.blockCount(); ++guard) {
+    previous = file.findNextFolded(word.c_str(), previous);
+    if (previous == kNoEntry) return matches;
+    matches.push_back(previous);
+  }
+  ADD_FAILURE() << "findNextFolded did not end for " << word;
+  return matches;
+}
+
+std::string decoded(DictionaryFile& file, int32_t index) {
+  char text[kWordBufferSize];
+  if (!file.decodeEntry(index, text)) return "<refused>";
+  return text;
+}
+
+class Search : public ::testing::Test {
+ protected:
+  std::unique_ptr<DictionaryFile> load(const DataFileLayout& layout) { return load(writeDataFile(layout)); }
+  std::unique_ptr<DictionaryFile> load(const std::string& bytes) {
+    folder_.write("d.tdd", bytes);
+    auto file = std::make_unique<DictionaryFile>(folder_.widePath("d.tdd").c_str());
+    EXPECT_TRUE(file->isOpen());
+    return file;
+  }
+
+  DataFileLayout blocks(const std::vector<DataBlock>& blocks, const CodeTable& codes = byteCodeTable()) {
+    DataFileLayout layout;
+    layout.codes = codes;
+    layout.blocks = blocks;
+    return layout;
+  }
+
+  TempFolder folder_;
+};
+
+// With code 7 expanding to "ing" and code 200 to "st", the code string
+// 200, 7 under the key "te" is "testing"; the word "te" itself is the entry
+// whose code string is empty.
+TEST_F(Search, EntryTextIsTheKeyFollowedByItsCodeExpansions) {
+  CodeTable codes = byteCodeTable();
+  codes[7] = "ing";
+  codes[200] = "st";
+  const auto file = load(blocks({DataBlock{"te", {"", "\xC8\x07"}}}, codes));
+  EXPECT_EQ("te", decoded(*file, 0));
+  EXPECT_EQ("testing", decoded(*file, 1));
+  EXPECT_EQ(0, file->findExact("te"));
+  EXPECT_EQ(1, file->findExact("testing"));
+  EXPECT_EQ(kNoEntry, file->findExact("test"));
+  EXPECT_EQ(kNoEntry, file->findExact("t"));
+  EXPECT_EQ(1, file->findNextFolded("TESTING", kNoEntry));
+}
+
+// Ten blocks; keys 0 "aa", 4 "ab", 5 "abc", 9 "b", and no other key is a
+// prefix of "abcd": bisection meets block 4 first and the forward scan
+// settles on block 5.
+TEST_F(Search, BisectionScansForwardToTheLastKeyThatIsAPrefix) {
+  const std::vector<std::string> keys = {"aa", "aab", "aac", "aad", "ab", "abc", "abd", "abe", "abf", "b"};
+  std::vector<DataBlock> layout;
+  std::vector<std::string> words;
+  for (const std::string& key : keys) {
+    layout.push_back(DataBlock{key, {"", "a"}});
+    words.push_back(key);
+    words.push_back(key + "a");
+  }
+  layout[5].entryCodes = {"", "a", "d"};
+  words.insert(words.begin() + 12, "abcd");
+  const auto file = load(blocks(layout));
+  EXPECT_EQ(12, file->findExact("abcd"));
+  for (size_t i = 0; i < words.size(); ++i) EXPECT_EQ(static_cast<int32_t>(i), file->findExact(words[i].c_str())) << words[i];
+  for (const char* absent : {"a", "aaab", "abb", "abcc", "abce", "abcdx", "ac", "bb", "c"}) {
+    EXPECT_EQ(kNoEntry, file->findExact(absent)) << absent;
+  }
+}
+
+// A first block with an empty key is a prefix of every word: the search
+// takes the last block whose key is a prefix.
+TEST_F(Search, EmptyFirstKeyMatchesEveryWordAndLaterKeysWin) {
+  const auto file = load(blocks({DataBlock{"", {"a", "ab"}}, DataBlock{"b", {"", "c"}}, DataBlock{"c", {"", "a"}}}));
+  EXPECT_EQ(0, file->findExact("a"));
+  EXPECT_EQ(1, file->findExact("ab"));
+  EXPECT_EQ(2, file->findExact("b"));
+  EXPECT_EQ(3, file->findExact("bc"));
+  EXPECT_EQ(5, file->findExact("ca"));
+  EXPECT_EQ(kNoEntry, file->findExact("d"));
+  EXPECT_EQ(kNoEntry, file->findExact(""));
+  EXPECT_EQ(3, file->findNextFolded("BC", kNoEntry));
+}
+
+// A hostile layout with an empty key after the first block: the backward
+// scan takes it as a prefix of the word instead of reading a byte the key
+// does not have.
+TEST_F(Search, BackwardScanTakesAnEmptyKeyAsAPrefix) {
+  const auto file = load(blocks({DataBlock{"a", {"", "b"}}, DataBlock{"", {"fc"}}, DataBlock{"fa", {""}},
+                                 DataBlock{"fb", {""}}, DataBlock{"g", {""}}}));
+  EXPECT_EQ(2, file->findExact("fc"));
+  EXPECT_EQ(kNoEntry, file->findExact("fd"));
+  EXPECT_EQ(3, file->findExact("fa"));
+  EXPECT_EQ(5, file->findExact("g"));
+}
+
+TEST_F(Search, WordsOutsideAllKeysAreNotFoundWithoutReadingTheFile) {
+  const auto file = load(blocks({DataBlock{"b", {"", "a"}}, DataBlock{"d", {"", "a"}}}));
+  // Without the file, any block read would fail and set the error code.
+  std::remove(folder_.path("d.tdd").c_str());
+  for (const char* word : {"a", "c", "e", "", "\xFF"}) EXPECT_EQ(kNoEntry, file->findExact(word)) << word;
+  EXPECT_EQ(0, file->errorCode());
+  EXPECT_EQ(kNoEntry, file->findExact("ba"));
+  EXPECT_EQ(TD_ERR_FILE, file->errorCode());
+}
+
+TEST_F(Search, FileThatCannotBeReopenedFailsEveryLookup) {
+  const auto file = load(blocks({DataBlock{"b", {"", "a"}}, DataBlock{"B", {"", "a"}}}));
+  std::remove(folder_.path("d.tdd").c_str());
+  EXPECT_EQ(kNoEntry, file->findExact("ba"));
+  EXPECT_EQ(kNoEntry, file->findNextFolded("ba", kNoEntry));
+  char text[kWordBufferSize] = "untouched";
+  EXPECT_FALSE(file->decodeEntry(0, text));
+  EXPECT_STREQ("untouched", text);
+  EXPECT_EQ(TD_ERR_FILE, file->errorCode());
+}
+
+// Each block yields at most its first folded-equal entry; resumed with that
+// match, the search continues with the next block.
+TEST_F(Search, FoldedSearchYieldsTheFirstMatchOfEachBlock) {
+  // Entries: 0 "BILL", 1 "Bill", 2 "bILL", 3 "bill", 4 "c".
+  const auto file = load(blocks({DataBlock{"B", {"ILL", "ill"}}, DataBlock{"b", {"ILL", "ill"}}, DataBlock{"c", {""}}}));
+  EXPECT_EQ((std::vector<int32_t>{0, 2}), iterateFolded(*file, "BILL"));
+  EXPECT_EQ((std::vector<int32_t>{0, 2}), iterateFolded(*file, "bill"));
+  EXPECT_EQ(2, file->findNextFolded("bill", 0));
+  EXPECT_EQ(2, file->findNextFolded("bill", 1)) << "resumed inside block 0";
+  EXPECT_EQ(kNoEntry, file->findNextFolded("bill", 2));
+  EXPECT_EQ(0, file->findExact("BILL"));
+  EXPECT_EQ(2, file->findExact("bILL"));
+  EXPECT_EQ(3, file->findExact("bill"));
+  EXPECT_EQ(kNoEntry, file->findExact("BiLL"));
+  EXPECT_EQ(kNoEntry, file->findNextFolded("bil", kNoEntry));
+  EXPECT_EQ(kNoEntry, file->findNextFolded("bills", kNoEntry));
+}
+
+// A match at entry 0 is told from a fresh start: the iteration yields it
+// once and ends.
+TEST_F(Search, FoldedMatchAtEntryZeroIsYieldedOnce) {
+  const auto file = load(blocks({DataBlock{"", {"a"}}, DataBlock{"b", {""}}}));
+  EXPECT_EQ((std::vector<int32_t>{0}), iterateFolded(*file, "A"));
+  EXPECT_EQ(kNoEntry, file->findNextFolded("A", 0));
+  EXPECT_EQ(kNoEntry, file->findNextFolded("A", -7)) << "a previous index below -1";
+  EXPECT_EQ(kNoEntry, file->findNextFolded("A", 2)) << "a previous index beyond the entries";
+}
+
+TEST_F(Search, FoldedKeysMatchIgnoringCase) {
+  const auto file = load(blocks({DataBlock{"\xC9T", {"\xC9", "\xE9"}}, DataBlock{"\xE9t", {"\xE9"}}}));
+  EXPECT_EQ((std::vector<int32_t>{0, 2}), iterateFolded(*file, "\xE9t\xC9"));
+  EXPECT_EQ(1, file->findExact("\xC9T\xE9"));
+}
+
+TEST_F(Search, DecodeEntryCoversEveryIndexAndRefusesTheRest) {
+  const auto file = load(blocks({DataBlock{"k", {"", "a"}}, DataBlock{"m", {"", "b", "c"}}}));
+  EXPECT_EQ("k", decoded(*file, 0)) << "an empty code string is the key alone";
+  EXPECT_EQ("ka", decoded(*file, 1));
+  EXPECT_EQ("m", decoded(*file, 2));
+  EXPECT_EQ("mc", decoded(*file, 4)) << "the last index is the last entry of the last block";
+  for (int32_t index : {5, 6, 65535, -1, -2, 0x7FFFFFFF}) {
+    char text[kWordBufferSize] = "untouched";
+    EXPECT_FALSE(file->decodeEntry(index, text)) << index;
+    EXPECT_STREQ("untouched", text) << index;
+  }
+}
+
+// A block whose stored size is too small for its entry table and code bytes
+// cannot be read: its words are not found, its entries not decoded, and the
+// other blocks stay usable.
+TEST_F(Search, BlocksAreReadWithinTheirStoredSize) {
+  DataFileLayout layout = blocks({DataBlock{"a", {"", "b"}}, DataBlock{"c", {"", "d", "e"}}});
+  layout.blockSizeFields = std::vector<uint16_t>{2, 3};  // the last block needs 2 + 2 bytes
+  const auto file = load(layout);
+  EXPECT_EQ(1, file->findExact("ab"));
+  EXPECT_EQ(0, file->errorCode());
+  EXPECT_EQ(kNoEntry, file->findExact("cd"));
+  EXPECT_EQ(TD_ERR_FILE, file->errorCode());
+  EXPECT_EQ("<refused>", decoded(*file, 3));
+  EXPECT_EQ(kNoEntry, file->findNextFolded("CD", kNoEntry));
+  EXPECT_EQ("ab", decoded(*file, 1));
+
+  layout.blockSizeFields = std::vector<uint16_t>{2, 1};  // not even the entry table
+  const auto cut = load(layout);
+  EXPECT_EQ(kNoEntry, cut->findExact("c"));
+  EXPECT_EQ(TD_ERR_FILE, cut->errorCode());
+}
+
+// Entries longer than 127 bytes, in their text after the key or in their
+// whole text, never compare equal and are never decoded; their neighbours
+// stay reachable.  127 bytes are fine.
+TEST_F(Search, EntriesLongerThan127BytesAreNeverMatchedNorDecoded) {
+  CodeTable codes = byteCodeTable();
+  codes[1] = std::string(15, 'x');
+  const std::string longSuffix(9, '\x01');                          // 135 bytes of text after the key
+  const std::string suffix120(8, '\x01');                           // 15 + 120 = 135 bytes in all
+  const std::string suffix112 = std::string(7, '\x01') + "xxxxxxx";  // 15 + 112 = 127 bytes
+  const std::string key(15, 'k');
+  const auto file = load(blocks({DataBlock{"", {"a", "b", longSuffix, "y", "z"}},
+                                 DataBlock{key, {"", suffix112, suffix120}}},
+                                codes));
+  EXPECT_EQ(0, file->findExact("a"));
+  EXPECT_EQ(1, file->findExact("b"));
+  EXPECT_EQ(3, file->findExact("y"));
+  EXPECT_EQ(4, file->findExact("z"));
+  for (const std::string& word : {std::string(127, 'x'), std::string(135, 'x'), key + std::string(120, 'x')}) {
+    EXPECT_EQ(kNoEntry, file->findExact(word.c_str())) << word.size();
+    EXPECT_EQ(kNoEntry, file->findNextFolded(word.c_str(), kNoEntry)) << word.size();
+    EXPECT_EQ(kNoEntry, file->findNextFolded(upper(word).c_str(), kNoEntry)) << word.size();
+  }
+  for (int32_t index : {2, 7}) {
+    char text[kWordBufferSize + 16];
+    std::fill(std::begin(text), std::end(text), '\x5A');
+    EXPECT_FALSE(file->decodeEntry(index, text)) << index;
+    EXPECT_TRUE(std::all_of(std::begin(text), std::end(text), [](char c) { return c == '\x5A'; })) << index;
+  }
+  const std::string word127 = key + std::string(112, 'x');
+  EXPECT_EQ(6, file->findExact(word127.c_str()));
+  EXPECT_EQ(6, file->findNextFolded(upper(word127).c_str(), kNoEntry));
+  EXPECT_EQ(word127, decoded(*file, 6));
+  EXPECT_EQ(key, decoded(*file, 5));
+}
+
+// Global entry indexes above 32767 work in every operation.
+TEST_F(Search, IndexesAbove32767WorkInEveryOperation) {
+  std::vector<std::string> words;
+  char buffer[16];
+  for (int i = 0; i < 40000; ++i) {
+    std::snprintf(buffer, sizeof buffer, "w%05d", i);
+    words.push_back(buffer);
+  }
+  // Case twins above 32767, some in one block, some across blocks.
+  for (int i : {32767, 32768, 35000, 39999}) {
+    std::snprintf(buffer, sizeof buffer, "w%05d", i);
+    words.push_back(std::string(buffer) + "q");
+    words.push_back(std::string(buffer) + "Q");
+  }
+  words = lexcore_test::sortedWords(words);
+  const std::vector<BlockPlan> plan = planBlocks(words, 16);
+  const auto file = load(lexcore_test::wordListLayout(words, 16));
+  ASSERT_EQ(words.size(), file->entryCount());
+
+  std::vector<size_t> probes = {0, 1, 32766, 32767, 32768, 32769, 32770, 39998, words.size() - 2, words.size() - 1};
+  for (size_t i = 0; i < words.size(); i += 997) probes.push_back(i);
+  for (size_t i : probes) {
+    const std::string& word = words[i];
+    EXPECT_EQ(static_cast<int32_t>(i), file->findExact(word.c_str())) << word;
+    EXPECT_EQ(word, decoded(*file, static_cast<int32_t>(i)));
+    EXPECT_EQ(foldedMatches(words, plan, word), iterateFolded(*file, upper(word))) << word;
+  }
+  for (int i : {32767, 32768, 35000, 39999}) {
+    std::snprintf(buffer, sizeof buffer, "W%05dq", i);
+    const std::vector<int32_t> expected = foldedMatches(words, plan, buffer);
+    ASSERT_FALSE(expected.empty());
+    EXPECT_GT(expected.front(), 32767);
+    EXPECT_EQ(expected, iterateFolded(*file, buffer)) << buffer;
+  }
+}
+
+TEST_F(Search, FullFileOf65535EntriesReachesIndex65534) {
+  std::vector<std::string> words;
+  char buffer[16];
+  for (int i = 0; i < 65535; ++i) {
+    std::snprintf(buffer, sizeof buffer, "v%05d", i);
+    words.push_back(buffer);
+  }
+  const auto file = load(lexcore_test::wordListLayout(words, 64));
+  ASSERT_EQ(65535u, file->entryCount());
+  EXPECT_EQ(65534, file->findExact("v65534"));
+  EXPECT_EQ("v65534", decoded(*file, 65534));
+  EXPECT_EQ(65534, file->findNextFolded("V65534", kNoEntry));
+  EXPECT_EQ(kNoEntry, file->findNextFolded("V65534", 65534));
+  EXPECT_EQ(kNoEntry, file->findNextFolded("V65534", 65535));
+  EXPECT_EQ("<refused>", decoded(*file, 65535));
+  EXPECT_EQ(40000, file->findExact("v40000"));
+}
+
+// Random word lists, laid out by the writer's block planner: every word is
+// found exactly and folded, every entry decodes, and other words are not
+// found.
+class RandomWordLists {
+ public:
+  explicit RandomWordLists(uint32_t seed) : random_(seed) {
+    const std::string letters = "abcdefghijklmnopqrstAEIOU\xC0\xC9\xE0\xE9\xFF\x80-";
+    for (size_t i = 0; i < letters.size(); ++i) codes_[i + 1] = letters.substr(i, 1);
+    letters_ = letters;
+    // The other codes hold syllables of two or three lower-case letters.
+    std::set<std::string> syllables;
+    std::uniform_int_distribution<int> letter('a', 't');
+    while (syllables.size() < 80) {
+      std::string s(2 + random_() % 2, 'a');
+      for (char& c : s) c = static_cast<char>(letter(random_));
+      syllables.insert(s);
+    }
+    size_t code = letters.size() + 1;
+    for (const std::string& s : syllables) {
+      codes_[code++] = s;
+      syllables_.push_back(s);
+    }
+  }
+
+  const CodeTable& codes() const { return codes_; }
+
+  // A word of one to ten pieces; or an earlier word with more pieces, or
+  // with one letter in the other case.
+  std::string word(const std::vector<std::string>& earlier) {
+    for (;;) {
+      std::string w;
+      const int kind = static_cast<int>(random_() % 10);
+      if (kind < 2 && !earlier.empty()) {
+        w = earlier[random_() % earlier.size()] + piece();
+      } else if (kind < 3 && !earlier.empty()) {
+        w = earlier[random_() % earlier.size()];
+        const size_t at = random_() % w.size();
+        const uint8_t c = static_cast<uint8_t>(w[at]);
+        if ((c >= 'a' && c <= 'z') || c >= 0xE0) w[at] = static_cast<char>(c - 0x20);
+      } else {
+        for (int n = 1 + static_cast<int>(random_() % 10); n > 0; --n) w += piece();
+      }
+      // At most 14 codes, so that the text after any key takes at most 15.
+      std::string codeBytes;
+      if (encodeText(codes_, w, &codeBytes) && codeBytes.size() <= 14) return w;
+    }
+  }
+
+  std::vector<std::string> list(size_t count) {
+    std::vector<std::string> words;
+    while (words.size() < count) {
+      words.push_back(word(words));
+      if (words.size() == count) words = lexcore_test::sortedWords(words);
+    }
+    return words;
+  }
+
+ private:
+  std::string piece() {
+    if (random_() % 10 < 7) return syllables_[random_() % syllables_.size()];
+    return letters_.substr(random_() % letters_.size(), 1);
+  }
+
+  std::mt19937 random_;
+  CodeTable codes_;
+  std::string letters_;
+  std::vector<std::string> syllables_;
+};
+
+TEST_F(Search, RandomWordListsRoundTrip) {
+  struct Case {
+    size_t words;
+    size_t perBlock;
+  };
+  uint32_t seed = 1;
+  for (const Case c : {Case{1, 1}, Case{2, 1}, Case{50, 3}, Case{600, 8}, Case{3000, 32}, Case{3000, 1}}) {
+    SCOPED_TRACE(std::to_string(c.words) + " words, " + std::to_string(c.perBlock) + " per block");
+    RandomWordLists generator(seed++);
+    const std::vector<std::string> words = generator.list(c.words);
+    const std::vector<BlockPlan> plan = planBlocks(words, c.perBlock);
+    const auto file = load(lexcore_test::wordListLayout(words, c.perBlock, generator.codes()));
+    ASSERT_EQ(words.size(), file->entryCount());
+    ASSERT_EQ(plan.size(), static_cast<size_t>(file->blockCount()));
+    for (size_t i = 0; i < words.size(); ++i) {
+      ASSERT_EQ(static_cast<int32_t>(i), file->findExact(words[i].c_str())) << words[i];
+      ASSERT_EQ(words[i], decoded(*file, static_cast<int32_t>(i)));
+      const std::vector<int32_t> folded = iterateFolded(*file, words[i]);
+      ASSERT_EQ(foldedMatches(words, plan, words[i]), folded) << words[i];
+    }
+    const std::set<std::string> members(words.begin(), words.end());
+    std::vector<std::string> others = generator.list(std::min<size_t>(c.words * 2, 2000));
+    for (const std::string& w : words) {
+      others.push_back(w.substr(0, w.size() - 1));
+      others.push_back(w + "a");
+    }
+    for (const std::string& other : others) {
+      if (members.count(other) != 0) continue;
+      ASSERT_EQ(kNoEntry, file->findExact(other.c_str())) << other;
+      ASSERT_EQ(foldedMatches(words, plan, other), iterateFolded(*file, other)) << other;
+    }
+    EXPECT_EQ(0, file->errorCode());
+  }
+}
+
+}  // namespace
+}  // namespace lexcore

@@ -1,0 +1,490 @@
+// TD_Translate: the lookup through the list file, case folding, the user
+// dictionary, the ending and variant passes, the phrase fallback, and the
+// limits of the two result areas.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sample_dictionary.h"
+#include "temp_folder.h"
+#include "translator/lexcore.h"
+#include "translator_session.h"
+#include "writer/data_file_writer.h"
+#include "writer/list_file_writer.h"
+
+namespace {
+
+using lexcore_test::SampleDictionary;
+using lexcore_test::TempFolder;
+using lexcore_test::Translation;
+using lexcore_test::TranslatorSession;
+using Strings = std::vector<std::string>;
+
+constexpr int32_t kFolded = TD_OPT_CASE_INSENSITIVE;
+constexpr int32_t kUser = TD_OPT_USER_DICTIONARY;
+constexpr int32_t kSmart = TD_OPT_SMART_SEARCH;
+constexpr int32_t kSpelling = TD_OPT_SPELLING;
+
+class Translate : public ::testing::Test {
+ protected:
+  std::unique_ptr<TranslatorSession> open() {
+    dictionary_.write(folder_);
+    return std::make_unique<TranslatorSession>(folder_);
+  }
+
+  TempFolder folder_;
+  SampleDictionary dictionary_;
+};
+
+TEST_F(Translate, FoundWordGivesItsTranslationsInListOrder) {
+  dictionary_.add("house", {"Haus", "Heim", "Geb\xE4ude"}).add("mouse", {"Maus"});
+  const auto session = open();
+  const Translation t = session->translate("house");
+  EXPECT_EQ(TD_OK, t.result);
+  EXPECT_EQ(TD_FOUND, t.status);
+  EXPECT_EQ((Strings{"Haus", "Heim", "Geb\xE4ude"}), t.translations);
+  EXPECT_TRUE(t.suggestions.empty());
+}
+
+TEST_F(Translate, UnknownWordsAreNotFound) {
+  dictionary_.add("house", {"Haus"});
+  const auto session = open();
+  for (const std::string& word : {std::string("houses"), std::string("hous"), std::string("House"), std::string(""),
+                                  std::string(255, 'h')}) {
+    const Translation t = session->translate(word, kSmart | kSpelling);
+    EXPECT_EQ(TD_OK, t.result) << word;
+    EXPECT_EQ(TD_NOT_FOUND, t.status) << word;
+    EXPECT_TRUE(t.translations.empty() && t.suggestions.empty()) << word;
+  }
+  char trans[64], suggest[64];
+  TRANSLATE request = {nullptr, 64, 64, 0, trans, suggest, 0, 0, 0, 0, 0};
+  EXPECT_EQ(TD_OK, TD_Translate(session->handle(), &request));
+  EXPECT_EQ(TD_NOT_FOUND, request.status);
+}
+
+// A headword with no translations counts as not found, so the passes run.
+TEST_F(Translate, HeadwordWithoutTranslationsCountsAsNotFound) {
+  dictionary_.add("dogs", {}).add("dog", {"Hund"}).setEndings({{"", "s"}});
+  const auto session = open();
+  EXPECT_EQ(TD_NOT_FOUND, session->translate("dogs").status);
+  const Translation t = session->translate("dogs", kSmart);
+  EXPECT_EQ(TD_SUGGESTED, t.status);
+  EXPECT_EQ(Strings{"dog"}, t.suggestions);
+  EXPECT_EQ(Strings{"Hund"}, t.translations);
+}
+
+TEST_F(Translate, CaseFoldingCollectsEveryFoldedMatchOnce) {
+  dictionary_.add("Bill", {"Rechnung"}).add("bill", {"Schnabel"}).add("a", {"ein"}).setPerBlock(1);
+  const auto session = open();
+  EXPECT_EQ(TD_NOT_FOUND, session->translate("BILL").status);
+  const Translation t = session->translate("BILL", kFolded);
+  EXPECT_EQ(TD_FOUND, t.status);
+  EXPECT_EQ((Strings{"Rechnung", "Schnabel"}), t.translations);
+  // "a" is entry 0 of the file: its match is not mistaken for a fresh start.
+  EXPECT_EQ(Strings{"ein"}, session->translate("A", kFolded).translations);
+}
+
+TEST_F(Translate, FoldedMatchWithoutTranslationsEndsTheMatches) {
+  dictionary_.add("Bill", {"Rechnung"}).add("bill", {}).add("BOX", {}).add("box", {"Kiste"}).setPerBlock(1);
+  const auto session = open();
+  const Translation first = session->translate("bill", kFolded);
+  EXPECT_EQ(TD_FOUND, first.status);
+  EXPECT_EQ(Strings{"Rechnung"}, first.translations);
+  EXPECT_EQ(TD_NOT_FOUND, session->translate("box", kFolded).status);
+}
+
+TEST_F(Translate, TranslationsThatDoNotFitAreDroppedWithStatus2) {
+  dictionary_.add("go", {"gehen", "fahren", "laufen"});
+  const auto session = open();
+  const int16_t exact = 6 + 7 + 7;
+  Translation t = session->translate("go", 0, exact);
+  EXPECT_EQ(TD_FOUND, t.status);
+  EXPECT_EQ((Strings{"gehen", "fahren", "laufen"}), t.translations);
+  t = session->translate("go", 0, exact - 1);
+  EXPECT_EQ(TD_LIST_FULL, t.status);
+  EXPECT_EQ((Strings{"gehen", "fahren"}), t.translations);
+  t = session->translate("go", 0, 0);
+  EXPECT_EQ(TD_LIST_FULL, t.status);
+  EXPECT_TRUE(t.translations.empty());
+}
+
+TEST_F(Translate, LaterFoldedMatchThatFitsAfterAnOverflowIsFound) {
+  dictionary_.add("Go", {"a-very-long-translation"}).add("go", {"gehen"}).setPerBlock(1);
+  const auto session = open();
+  const Translation t = session->translate("GO", kFolded, 10);
+  EXPECT_EQ(TD_FOUND, t.status);
+  EXPECT_EQ(Strings{"gehen"}, t.translations);
+}
+
+TEST_F(Translate, UserDictionaryIsAskedFirstAndOnlyWithItsOption) {
+  dictionary_.add("apple", {"Apfel"}).add("cat", {"Katze"}).setEndings({{"", "s"}});
+  folder_.write("aa_bb.udr", "apple:Apfel-user\r\ncats:Katzen\r\n");
+  const auto session = open();
+  Translation t = session->translate("apple", kUser);
+  EXPECT_EQ(TD_FOUND, t.status);
+  EXPECT_EQ((Strings{"Apfel-user", "Apfel"}), t.translations);
+  EXPECT_EQ(Strings{"Apfel"}, session->translate("apple").translations);
+  // Found in the user dictionary alone: no passes, no suggestions.
+  t = session->translate("cats", kUser | kSmart);
+  EXPECT_EQ(TD_FOUND, t.status);
+  EXPECT_EQ(Strings{"Katzen"}, t.translations);
+  EXPECT_TRUE(t.suggestions.empty());
+  EXPECT_EQ(Strings{"Katzen"}, session->translate("CATS", kUser).translations) << "user words fold";
+}
+
+class EndingPass : public Translate {};
+
+TEST_F(EndingPass, EmptyBaseStripsTheEnding) {
+  dictionary_.add("cat", {"Katze"}).add("s", {"es"}).setEndings({{"", "s"}});
+  const auto session = open();
+  const Translation t = session->translate("cats", kSmart);
+  EXPECT_EQ(TD_SUGGESTED, t.status);
+  EXPECT_EQ(Strings{"cat"}, t.suggestions);
+  EXPECT_EQ(Strings{"Katze"}, t.translations);
+  EXPECT_EQ(TD_NOT_FOUND, session->translate("cats").status) << "without smart search";
+  // A word no longer than the ending makes no candidate ("" is no headword,
+  // but the word "ss" would give "s").
+  EXPECT_EQ(TD_NOT_FOUND, session->translate("t", kSmart).status);
+  EXPECT_EQ(Strings{"s"}, session->translate("ss", kSmart).suggestions);
+}
+
+TEST_F(EndingPass, BaseReplacesTheEnding) {
+  dictionary_.add("city", {"Stadt"}).setEndings({{"y", "ies"}});
+  const auto session = open();
+  EXPECT_EQ(Strings{"city"}, session->translate("cities", kSmart).suggestions);
+}
+
+TEST_F(EndingPass, EveryGroupCanSuggestButOnlyTheFirstFoundGivesTranslations) {
+  dictionary_.add("base", {"Basis"}).add("basis", {"Grundlage"}).setEndings({{"", "s"}, {"is", "es"}});
+  const auto session = open();
+  const Translation t = session->translate("bases", kSmart);
+  EXPECT_EQ(TD_SUGGESTED, t.status);
+  EXPECT_EQ((Strings{"base", "basis"}), t.suggestions);
+  EXPECT_EQ(Strings{"Basis"}, t.translations);
+}
+
+TEST_F(EndingPass, FirstFoundEndingEndsItsGroup) {
+  dictionary_.add("cat", {"Katze"}).add("ca", {"circa"}).add("ci", {"CI"}).setEndings({{"", "s", "ts"}});
+  const auto session = open();
+  EXPECT_EQ(Strings{"cat"}, session->translate("cats", kSmart).suggestions) << "\"ca\" is not tried";
+  EXPECT_EQ(Strings{"ci"}, session->translate("cits", kSmart).suggestions) << "\"ts\" is an ending";
+}
+
+// A candidate counts as found when its lookup appended a translation, even
+// when a later one did not fit (status 2) or a later folded match had none
+// (status 1): its translations never stand without it as a suggestion.
+TEST_F(EndingPass, CandidateThatAppendedATranslationCountsAsFound) {
+  dictionary_.add("cat", {"Katze", "Kater"}).add("Dog", {"Hund"}).add("dog", {}).setPerBlock(1);
+  dictionary_.setEndings({{"", "s"}});
+  const auto session = open();
+  Translation t = session->translate("cats", kSmart, 7);
+  EXPECT_EQ(TD_SUGGESTED, t.status);
+  EXPECT_EQ(Strings{"cat"}, t.suggestions);
+  EXPECT_EQ(Strings{"Katze"}, t.translations);
+  t = session->translate("dogs", kSmart | kFolded);
+  EXPECT_EQ(TD_SUGGESTED, t.status);
+  EXPECT_EQ(Strings{"dog"}, t.suggestions);
+  EXPECT_EQ(Strings{"Hund"}, t.translations);
+}
+
+TEST_F(EndingPass, CandidateAlreadySuggestedIsNotTriedAgain) {
+  dictionary_.add("cat", {"Katze"}).setEndings({{"", "s"}, {"", "s"}});
+  const auto session = open();
+  const Translation t = session->translate("cats", kSmart);
+  EXPECT_EQ(Strings{"cat"}, t.suggestions);
+  EXPECT_EQ(Strings{"Katze"}, t.translations);
+}
+
+TEST_F(EndingPass, EndingsCompareBytesSoCaseMatters) {
+  dictionary_.add("cat", {"Katze"}).setEndings({{"", "s"}});
+  const auto session = open();
+  EXPECT_EQ(TD_NOT_FOUND, session->translate("CATS", kSmart | kFolded).status);
+  const Translation t = session->translate("CATs", kSmart | kFolded);
+  EXPECT_EQ(Strings{"CAT"}, t.suggestions) << "the candidate as built is the suggestion";
+  EXPECT_EQ(Strings{"Katze"}, t.translations);
+}
+
+class VariantPass : public Translate {};
+
+TEST_F(VariantPass, ReplacesEachStringByTheOthersOfItsGroup) {
+  dictionary_.add("cat", {"Katze"}).add("cake", {"Kuchen"}).setVariants({{"c", "k"}});
+  const auto session = open();
+  Translation t = session->translate("kat", kSpelling);
+  EXPECT_EQ(TD_SUGGESTED, t.status);
+  EXPECT_EQ(Strings{"cat"}, t.suggestions);
+  EXPECT_EQ(Strings{"Katze"}, t.translations);
+  EXPECT_EQ(Strings{"cake"}, session->translate("kake", kSpelling).suggestions);
+  EXPECT_EQ(TD_NOT_FOUND, session->translate("kat").status) << "without the spell checker";
+}
+
+TEST_F(VariantPass, FoundCandidateDoesNotEndTheLoop) {
+  dictionary_.add("bet", {"Wette"}).add("bot", {"Roboter"}).setVariants({{"a", "e", "o"}});
+  const auto session = open();
+  const Translation t = session->translate("bat", kSpelling);
+  EXPECT_EQ((Strings{"bet", "bot"}), t.suggestions);
+  EXPECT_EQ(Strings{"Wette"}, t.translations);
+}
+
+TEST_F(VariantPass, EmptyStringInsertsAndDeletesEverywhere) {
+  dictionary_.add("what", {"was"}).setVariants({{"", "h"}});
+  const auto session = open();
+  EXPECT_EQ(Strings{"what"}, session->translate("wat", kSpelling).suggestions);
+  EXPECT_EQ(Strings{"what"}, session->translate("whhat", kSpelling).suggestions);
+  EXPECT_EQ(Strings{"what"}, session->translate("whath", kSpelling).suggestions);
+}
+
+// The spell checker's step budget: a step before each string of a group,
+// each position in the word and each replacement; the pass stops once 2001
+// steps are taken.  A group of three one-letter strings that a ten-letter
+// word does not hold takes 3 x (1 + 10) = 33 steps, and a string longer
+// than the word one step.  Sixty such groups and 17 long strings take 1997
+// steps; the group {"x", "y"} then reaches the replacement of "x" by "y"
+// at step 2001, or at step 2002 behind one more long string.
+lexcore::StringGroups budgetGroups(int longStrings) {
+  lexcore::StringGroups groups(60, {"q", "r", "t"});
+  groups.push_back(Strings(static_cast<size_t>(longStrings), std::string(11, 'q')));
+  groups.push_back({"x", "y"});
+  return groups;
+}
+
+TEST_F(VariantPass, CandidateAtStep2001IsTried) {
+  dictionary_.add("ybbbbbbbbb", {"found"}).setVariants(budgetGroups(17));
+  const auto session = open();
+  const Translation t = session->translate("xbbbbbbbbb", kSpelling);
+  EXPECT_EQ(TD_SUGGESTED, t.status);
+  EXPECT_EQ(Strings{"ybbbbbbbbb"}, t.suggestions);
+}
+
+TEST_F(VariantPass, CandidateAtStep2002IsNotTried) {
+  dictionary_.add("ybbbbbbbbb", {"found"}).setVariants(budgetGroups(18));
+  const auto session = open();
+  const Translation t = session->translate("xbbbbbbbbb", kSpelling);
+  EXPECT_EQ(TD_NOT_FOUND, t.status);
+  EXPECT_TRUE(t.suggestions.empty());
+}
+
+TEST_F(VariantPass, SpentBudgetKeepsWhatWasFound) {
+  lexcore::StringGroups groups = {{"x", "y"}};
+  for (int i = 0; i < 100; ++i) groups.push_back({"q", "r", "t"});
+  groups.push_back({"b", "z"});
+  dictionary_.add("ybbbbbbbbb", {"found"}).add("xzbbbbbbbb", {"too late"}).setVariants(groups);
+  const auto session = open();
+  const Translation t = session->translate("xbbbbbbbbb", kSpelling);
+  EXPECT_EQ(TD_SUGGESTED, t.status);
+  EXPECT_EQ(Strings{"ybbbbbbbbb"}, t.suggestions);
+  EXPECT_EQ(Strings{"found"}, t.translations);
+}
+
+class PhraseFallback : public Translate {};
+
+TEST_F(PhraseFallback, PhraseFallsBackToItsFoundFirstWord) {
+  dictionary_.add("apple", {"Apfel"}).add("ice cream", {"Eis"});
+  const auto session = open();
+  Translation t = session->translate("apple pie");
+  EXPECT_EQ(TD_SUGGESTED, t.status);
+  EXPECT_EQ(Strings{"apple"}, t.suggestions);
+  EXPECT_EQ(Strings{"Apfel"}, t.translations);
+  t = session->translate("ice cream");
+  EXPECT_EQ(TD_FOUND, t.status) << "a phrase that is a headword";
+  EXPECT_EQ(Strings{"Eis"}, t.translations);
+}
+
+TEST_F(PhraseFallback, PhraseOfWhichNothingIsFoundSuggestsItsFirstWord) {
+  dictionary_.add("apple", {"Apfel"});
+  const auto session = open();
+  const Translation t = session->translate("pear tree grove");
+  EXPECT_EQ(TD_SUGGESTED, t.status);
+  EXPECT_EQ(Strings{"pear"}, t.suggestions);
+  EXPECT_TRUE(t.translations.empty());
+}
+
+TEST_F(PhraseFallback, PhraseBeginningWithASpaceHasNoFallback) {
+  dictionary_.add("apple", {"Apfel"});
+  const auto session = open();
+  const Translation t = session->translate(" apple");
+  EXPECT_EQ(TD_NOT_FOUND, t.status);
+  EXPECT_TRUE(t.suggestions.empty());
+}
+
+// The first word's own passes build candidates that are not found; the
+// suggestion is still the first word itself.
+TEST_F(PhraseFallback, FirstWordSurvivesTheCandidatesOfItsOwnPasses) {
+  dictionary_.add("apple", {"Apfel"}).setEndings({{"", "s", "es"}}).setVariants({{"a", "e"}});
+  const auto session = open();
+  const Translation t = session->translate("cats pyjamas", kSmart | kSpelling);
+  EXPECT_EQ(TD_SUGGESTED, t.status);
+  EXPECT_EQ(Strings{"cats"}, t.suggestions);
+}
+
+TEST_F(PhraseFallback, FirstWordFoundThroughItsPassesGivesThatForm) {
+  dictionary_.add("apple", {"Apfel"}).setEndings({{"", "s"}});
+  const auto session = open();
+  const Translation t = session->translate("apples and pears", kSmart);
+  EXPECT_EQ(TD_SUGGESTED, t.status);
+  EXPECT_EQ(Strings{"apple"}, t.suggestions);
+  EXPECT_EQ(Strings{"Apfel"}, t.translations);
+}
+
+// Candidates and first words longer than a dictionary entry can be (127
+// bytes) are skipped, not cut: cut to 127 bytes they would match here.
+TEST_F(Translate, CandidatesAndFirstWordsOver127BytesAreSkipped) {
+  lexcore_test::CodeTable codes = lexcore::byteCodeTable();
+  codes[1] = std::string(15, 'a');
+  const std::string longest(127, 'a');
+  dictionary_.setCodes(codes).add(longest, {"long"}).setEndings({{"", "s"}});
+  const auto session = open();
+  EXPECT_EQ(TD_FOUND, session->translate(longest).status);
+  EXPECT_EQ(TD_SUGGESTED, session->translate(longest + "s", kSmart).status);
+  EXPECT_EQ(TD_NOT_FOUND, session->translate(longest + "as", kSmart).status);
+  EXPECT_EQ(Strings{longest}, session->translate(longest + " phrase").suggestions);
+  const Translation t = session->translate(longest + "a phrase");
+  EXPECT_EQ(TD_NOT_FOUND, t.status);
+  EXPECT_TRUE(t.suggestions.empty());
+}
+
+class SuggestionArea : public Translate {};
+
+// A candidate is tried only when it would fit the room left in the
+// suggestion area, so every translation belongs to a listed suggestion.
+TEST_F(SuggestionArea, CandidateThatWouldNotFitIsNotTried) {
+  dictionary_.add("cat", {"Katze"}).setEndings({{"", "s"}});
+  const auto session = open();
+  Translation t = session->translate("cats", kSmart, 256, 3);
+  EXPECT_EQ(TD_NOT_FOUND, t.status);
+  EXPECT_TRUE(t.translations.empty());
+  t = session->translate("cats", kSmart, 256, 4);
+  EXPECT_EQ(TD_SUGGESTED, t.status);
+  EXPECT_EQ(Strings{"cat"}, t.suggestions);
+  EXPECT_EQ(Strings{"Katze"}, t.translations);
+}
+
+TEST_F(SuggestionArea, LaterCandidatesStopWhenTheAreaIsFull) {
+  dictionary_.add("bet", {"Wette"}).add("bot", {"Roboter"}).setVariants({{"a", "e", "o"}});
+  const auto session = open();
+  const Translation t = session->translate("bat", kSpelling, 256, 7);
+  EXPECT_EQ(Strings{"bet"}, t.suggestions);
+}
+
+// The first word of a phrase is a suggestion too: when it cannot be listed,
+// the phrase gets no fallback.
+TEST_F(SuggestionArea, PhraseFallbackNeedsRoomForTheFirstWord) {
+  dictionary_.add("apple", {"Apfel"});
+  const auto session = open();
+  Translation t = session->translate("apple pie", 0, 256, 5);
+  EXPECT_EQ(TD_NOT_FOUND, t.status);
+  EXPECT_TRUE(t.translations.empty());
+  EXPECT_TRUE(t.suggestions.empty());
+  t = session->translate("apple pie", 0, 256, 6);
+  EXPECT_EQ(TD_SUGGESTED, t.status);
+  EXPECT_EQ(Strings{"apple"}, t.suggestions);
+  t = session->translate("pear pie", 0, 256, 0);
+  EXPECT_EQ(TD_NOT_FOUND, t.status);
+}
+
+class OddListFiles : public Translate {};
+
+// An index that names no entry of the secondary file is skipped; no other
+// text takes its place.
+TEST_F(OddListFiles, TranslationIndexNamingNoEntryIsSkipped) {
+  dictionary_.add("apple", {"Apfel", "Obst"}).add("pear", {"Birne"});
+  dictionary_.write(folder_);
+  lexcore::ListFileLayout list = dictionary_.listLayout();
+  list.translations[0] = {dictionary_.secondaryIndex("Apfel"), 60000, dictionary_.secondaryIndex("Obst"), 3};
+  list.translations[1] = {65535};
+  folder_.write(SampleDictionary::kListName, lexcore::writeListFile(list));
+  TranslatorSession session(folder_);
+  Translation t = session.translate("apple");
+  EXPECT_EQ(TD_FOUND, t.status);
+  EXPECT_EQ((Strings{"Apfel", "Obst"}), t.translations);
+  t = session.translate("pear");
+  EXPECT_EQ(TD_NOT_FOUND, t.status);
+  EXPECT_TRUE(t.translations.empty());
+}
+
+// Four headwords without translations: the list file ends with its count
+// table, and the counts up to the last, odd index are all there.
+TEST_F(OddListFiles, CountTableEndingTheFileServesTheLastOddIndex) {
+  dictionary_.add("a", {}).add("b", {}).add("c", {}).add("d", {});
+  const auto session = open();
+  ASSERT_EQ(128u + 2u, folder_.read(SampleDictionary::kListName).size());
+  const Translation t = session->translate("d");
+  EXPECT_EQ(TD_OK, t.result);
+  EXPECT_EQ(TD_NOT_FOUND, t.status);
+}
+
+TEST_F(OddListFiles, FailedListReadFailsTheLookupKeepingUserTranslations) {
+  dictionary_.add("apple", {"Apfel"}).add("zoo", {"Zoo", "Tierpark"});
+  dictionary_.write(folder_);
+  const std::string list = folder_.read(SampleDictionary::kListName);
+  folder_.write(SampleDictionary::kListName, list.substr(0, list.size() - 1));
+  folder_.write("aa_bb.udr", "zoo:Menagerie\r\n");
+  TranslatorSession session(folder_);
+  const Translation t = session.translate("zoo", kUser);
+  EXPECT_EQ(TD_ERR_FILE, t.result);
+  EXPECT_EQ(TD_FAILED, t.status);
+  EXPECT_EQ(Strings{"Menagerie"}, t.translations);
+  EXPECT_EQ(Strings{"Apfel"}, session.translate("apple").translations);
+}
+
+TEST_F(OddListFiles, FailedListReadWhileTryingACandidateOnlyLosesThatCandidate) {
+  dictionary_.add("zo", {"Zo"}).add("zoo", {"Zoo"}).setEndings({{"", "s"}, {"", "os"}});
+  dictionary_.write(folder_);
+  const std::string list = folder_.read(SampleDictionary::kListName);
+  folder_.write(SampleDictionary::kListName, list.substr(0, list.size() - 1));
+  TranslatorSession session(folder_);
+  const Translation t = session.translate("zoos", kSmart);
+  EXPECT_EQ(TD_SUGGESTED, t.status);
+  EXPECT_EQ(Strings{"zo"}, t.suggestions);
+  EXPECT_EQ(Strings{"Zo"}, t.translations);
+}
+
+TEST_F(OddListFiles, EntriesBeyondTheListCountHaveNoTranslations) {
+  dictionary_.add("apple", {"Apfel"}).add("pear", {"Birne"});
+  dictionary_.write(folder_);
+  lexcore::ListFileLayout list = dictionary_.listLayout();
+  list.entryCountField = 1;
+  list.translations.pop_back();
+  folder_.write(SampleDictionary::kListName, lexcore::writeListFile(list));
+  TranslatorSession session(folder_);
+  EXPECT_EQ(TD_FOUND, session.translate("apple").status);
+  EXPECT_EQ(TD_NOT_FOUND, session.translate("pear").status);
+}
+
+TEST_F(Translate, DataFileThatDisappearsAfterOpeningFindsNothing) {
+  dictionary_.add("apple", {"Apfel"});
+  const auto session = open();
+  std::remove(folder_.path(SampleDictionary::kSecondaryName).c_str());
+  EXPECT_EQ(TD_NOT_FOUND, session->translate("apple").status);
+  std::remove(folder_.path(SampleDictionary::kPrimaryName).c_str());
+  EXPECT_EQ(TD_NOT_FOUND, session->translate("apple", -1).status);
+}
+
+// Entry indexes above 32767 through the list file, in both data files: one
+// file of 40000 entries serves as primary and secondary, and entry i
+// translates to entry (i + 20000) mod 40000.
+TEST_F(Translate, IndexesAbove32767WorkThroughTheListFile) {
+  std::vector<std::string> words;
+  char buffer[16];
+  for (int i = 0; i < 40000; ++i) {
+    std::snprintf(buffer, sizeof buffer, "w%05d", i);
+    words.push_back(buffer);
+  }
+  folder_.write("big.tdd", lexcore_test::wordListFile(words, 16));
+  lexcore::ListFileLayout list;
+  list.primaryFile = list.secondaryFile = "big.tdd";
+  for (int i = 0; i < 40000; ++i) list.translations.push_back({static_cast<uint16_t>((i + 20000) % 40000)});
+  list.translations[39999].push_back(32768);
+  folder_.write("big_big.tdl", lexcore::writeListFile(list));
+  TranslatorSession session(folder_, "big_big.tdl", "big.tdd", "big.tdd");
+  EXPECT_EQ((Strings{"w19999", "w32768"}), session.translate("w39999").translations);
+  EXPECT_EQ(Strings{"w12768"}, session.translate("w32768").translations);
+  EXPECT_EQ(Strings{"w32767"}, session.translate("w12767").translations);
+  EXPECT_EQ(Strings{"w20000"}, session.translate("w00000").translations);
+  EXPECT_EQ((Strings{"w19999", "w32768"}), session.translate("W39999", kFolded).translations);
+  EXPECT_EQ(Strings{"w12769"}, session.translate("W32769", kFolded).translations);
+}
+
+}  // namespace

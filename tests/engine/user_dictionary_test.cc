@@ -1,0 +1,414 @@
+// The user dictionary: choice of its file, reading, search, and adding
+// pairs so that the file never loses one.
+#include "translator/user_dictionary.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "sample_dictionary.h"
+#include "temp_folder.h"
+#include "translator/lexcore.h"
+#include "translator_session.h"
+#include "writer/list_file_writer.h"
+
+namespace lexcore {
+namespace {
+
+using lexcore_test::SampleDictionary;
+using lexcore_test::TempFolder;
+using lexcore_test::TranslatorSession;
+using Strings = std::vector<std::string>;
+
+// The translations `search` appends for `word`, sorted; `result` gets its
+// result code.
+Strings lookUp(const UserDictionary& dictionary, const std::string& word, int* result = nullptr,
+               int16_t size = 256) {
+  std::vector<char> area(static_cast<size_t>(size) + 1, 0);
+  TRANSLATE request = {};
+  request.word = word.c_str();
+  request.transSize = size;
+  request.transList = area.data();
+  const int r = dictionary.search(word.c_str(), request);
+  if (result != nullptr) *result = r;
+  Strings out;
+  const char* p = area.data();
+  for (int i = 0; i < request.transCount; ++i, p += std::strlen(p) + 1) out.push_back(p);
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+ino_t inodeOf(const std::string& path) {
+  struct stat st = {};
+  EXPECT_EQ(0, stat(path.c_str(), &st)) << path;
+  return st.st_ino;
+}
+
+// Holds a file exclusively, as another process using it would.
+class HeldFile {
+ public:
+  explicit HeldFile(const std::string& path) : fd_(open(path.c_str(), O_RDONLY)) {
+    EXPECT_EQ(0, flock(fd_, LOCK_EX | LOCK_NB)) << path;
+  }
+  ~HeldFile() { close(fd_); }
+  HeldFile(const HeldFile&) = delete;
+  HeldFile& operator=(const HeldFile&) = delete;
+
+ private:
+  int fd_;
+};
+
+class UserDictionaryTest : public ::testing::Test {
+ protected:
+  // A dictionary for the list file `listName` of the folder.
+  UserDictionary open(const std::string& listName = "aa_bb.tdl") const {
+    return UserDictionary(folder_.widePath(listName));
+  }
+  UserDictionary withFile(const std::string& text) const {
+    folder_.write("aa_bb.udr", text);
+    return open();
+  }
+
+  TempFolder folder_;
+};
+
+TEST_F(UserDictionaryTest, WithoutAnyFileTheSameDirectionFileIsCreatedEmpty) {
+  const UserDictionary dictionary = open();
+  EXPECT_EQ(folder_.widePath("aa_bb.udr"), dictionary.filePath());
+  EXPECT_FALSE(dictionary.reversed());
+  EXPECT_EQ(0, dictionary.pairCount());
+  EXPECT_TRUE(folder_.exists("aa_bb.udr"));
+  EXPECT_EQ("", folder_.read("aa_bb.udr"));
+}
+
+TEST_F(UserDictionaryTest, OppositeDirectionFileIsReadReversed) {
+  folder_.write("bb_aa.udr", "x:y\r\n");
+  UserDictionary dictionary = open();
+  EXPECT_EQ(folder_.widePath("bb_aa.udr"), dictionary.filePath());
+  EXPECT_TRUE(dictionary.reversed());
+  EXPECT_EQ(Strings{"x"}, lookUp(dictionary, "y"));
+  EXPECT_TRUE(lookUp(dictionary, "x").empty());
+  ASSERT_EQ(1, dictionary.add("house", "Haus"));
+  EXPECT_EQ("Haus:house\r\nx:y\r\n", folder_.read("bb_aa.udr"));
+  EXPECT_FALSE(folder_.exists("aa_bb.udr"));
+}
+
+TEST_F(UserDictionaryTest, SameDirectionFileWinsOverTheOpposite) {
+  folder_.write("bb_aa.udr", "x:y\r\n");
+  folder_.write("aa_bb.udr", "y:z\r\n");
+  const UserDictionary dictionary = open();
+  EXPECT_FALSE(dictionary.reversed());
+  EXPECT_EQ(Strings{"z"}, lookUp(dictionary, "y"));
+}
+
+// Only the list file's own name is split at "_" and "."; folders with those
+// characters in their names play no part, and a name without "_" has no
+// opposite direction.
+TEST_F(UserDictionaryTest, FileNamesComeFromTheListFileNameAlone) {
+  std::filesystem::create_directory(folder_.path("my_dicts.v2"));
+  folder_.write("my_dicts.v2/de_en.udr", "Haus:house\r\n");
+  UserDictionary nested = open("my_dicts.v2/en_de.tdl");
+  EXPECT_EQ(folder_.widePath("my_dicts.v2/de_en.udr"), nested.filePath());
+  EXPECT_TRUE(nested.reversed());
+
+  EXPECT_EQ(folder_.widePath("my_dicts.v2/plain.udr"), open("my_dicts.v2/plain").filePath());
+}
+
+TEST_F(UserDictionaryTest, ListNameWithoutUnderscoreHasNoOppositeFile) {
+  for (const char* decoy : {"_plain.udr", "plain_.udr", "tdl_plain.udr", ".udr", "_.udr", "plain.tdl_plain.udr"}) {
+    folder_.write(decoy, "word:decoy\r\n");
+  }
+  UserDictionary dictionary = open("plain.tdl");
+  EXPECT_EQ(folder_.widePath("plain.udr"), dictionary.filePath());
+  EXPECT_FALSE(dictionary.reversed());
+  EXPECT_TRUE(lookUp(dictionary, "word").empty());
+  EXPECT_TRUE(folder_.exists("plain.udr"));
+}
+
+TEST_F(UserDictionaryTest, OppositeNameKeepsEverythingAfterTheFirstUnderscore) {
+  folder_.write("bb_cc_aa.udr", "x:y\r\n");
+  const UserDictionary dictionary = open("aa_bb_cc.tdl");
+  EXPECT_EQ(folder_.widePath("bb_cc_aa.udr"), dictionary.filePath());
+  EXPECT_TRUE(dictionary.reversed());
+}
+
+TEST_F(UserDictionaryTest, ReadingTrimsBlanksAndAcceptsEveryLineEnd) {
+  const UserDictionary dictionary =
+      withFile("\r\n\n  one : eins \r\n\ttwo\t:\tzwei\t\nthree:drei\rfour:vier\x01\r\n  \x1F five:f\xFCnf");
+  EXPECT_EQ(5, dictionary.pairCount());
+  EXPECT_EQ(Strings{"eins"}, lookUp(dictionary, "one"));
+  EXPECT_EQ(Strings{"zwei"}, lookUp(dictionary, "two"));
+  EXPECT_EQ(Strings{"drei"}, lookUp(dictionary, "three"));
+  EXPECT_EQ(Strings{"vier"}, lookUp(dictionary, "four"));
+  EXPECT_EQ(Strings{"f\xFCnf"}, lookUp(dictionary, "five")) << "the last line has no line end";
+}
+
+TEST_F(UserDictionaryTest, ReadingSkipsLinesWithoutAPair) {
+  const UserDictionary dictionary =
+      withFile("no colon here\r\nempty:\r\n:no word\r\n  :  \r\nkept:yes\r\nlast line without colon");
+  EXPECT_EQ(1, dictionary.pairCount());
+  EXPECT_EQ(Strings{"yes"}, lookUp(dictionary, "kept"));
+  EXPECT_TRUE(lookUp(dictionary, "empty").empty());
+  EXPECT_TRUE(lookUp(dictionary, "no colon here").empty());
+}
+
+TEST_F(UserDictionaryTest, WordEndsAtTheFirstColon) {
+  const UserDictionary dictionary = withFile("a:b:c\r\nratio: 1:2\r\n");
+  EXPECT_EQ(Strings{"b:c"}, lookUp(dictionary, "a"));
+  EXPECT_EQ(Strings{"1:2"}, lookUp(dictionary, "ratio"));
+}
+
+TEST_F(UserDictionaryTest, DuplicateLinesAreReadOnce) {
+  const UserDictionary dictionary = withFile("a:b\r\nA:B\r\na:c\r\n");
+  EXPECT_EQ(2, dictionary.pairCount());
+  EXPECT_EQ((Strings{"b", "c"}), lookUp(dictionary, "a"));
+}
+
+TEST_F(UserDictionaryTest, SearchFoldsCaseAndReportsItsOutcome) {
+  const UserDictionary dictionary = withFile("apple:Apfel\r\nApple:Computer\r\npear:Birne\r\n\xC9t\xE9:summer\r\n");
+  int result = -1;
+  EXPECT_EQ((Strings{"Apfel", "Computer"}), lookUp(dictionary, "APPLE", &result));
+  EXPECT_EQ(0, result);
+  EXPECT_EQ(Strings{"summer"}, lookUp(dictionary, "\xE9T\xC9"));
+  EXPECT_TRUE(lookUp(dictionary, "apples", &result).empty());
+  EXPECT_EQ(1, result);
+}
+
+TEST_F(UserDictionaryTest, FullTranslationListEndsTheSearchKeepingWhatFitted) {
+  const UserDictionary dictionary = withFile("a:one\r\na:two\r\na:six\r\n");
+  int result = -1;
+  const Strings fitted = lookUp(dictionary, "a", &result, 9);
+  EXPECT_EQ(2, result);
+  EXPECT_EQ(2u, fitted.size());
+  EXPECT_EQ(3u, lookUp(dictionary, "a", &result, 12).size());
+  EXPECT_EQ(0, result);
+}
+
+// Many pairs, loaded in an order unlike their sorted one: every word is
+// found with all of its translations.
+TEST_F(UserDictionaryTest, ManyPairsAreAllFound) {
+  std::string text;
+  for (int i = 199; i >= 0; --i) {
+    text += "w" + std::to_string(i * 7919 % 200) + ":t" + std::to_string(i) + "\r\n";
+    if (i % 3 == 0) text += "W" + std::to_string(i * 7919 % 200) + ":u" + std::to_string(i) + "\r\n";
+  }
+  const UserDictionary dictionary = withFile(text);
+  for (int i = 0; i < 200; ++i) {
+    Strings expected = {"t" + std::to_string(i)};
+    if (i % 3 == 0) expected.push_back("u" + std::to_string(i));
+    EXPECT_EQ(expected, lookUp(dictionary, "w" + std::to_string(i * 7919 % 200))) << i;
+  }
+}
+
+TEST_F(UserDictionaryTest, AddWritesEveryPairAsOneLineInSortedOrder) {
+  UserDictionary dictionary = open();
+  EXPECT_EQ(1, dictionary.add("pear", "Birne"));
+  EXPECT_EQ(1, dictionary.add("Apple", "Apfel"));
+  EXPECT_EQ(1, dictionary.add("x", "y"));
+  EXPECT_EQ("Apple:Apfel\r\npear:Birne\r\nx:y\r\n", folder_.read("aa_bb.udr"));
+  const UserDictionary reread = open();
+  EXPECT_EQ(Strings{"y"}, lookUp(reread, "x")) << "one-character pairs survive";
+  EXPECT_EQ(Strings{"Apfel"}, lookUp(reread, "apple"));
+}
+
+TEST_F(UserDictionaryTest, SecondTranslationOfAWordAddsASecondLine) {
+  UserDictionary dictionary = open();
+  ASSERT_EQ(1, dictionary.add("bank", "Bank"));
+  ASSERT_EQ(1, dictionary.add("bank", "Ufer"));
+  EXPECT_EQ((Strings{"Bank", "Ufer"}), lookUp(dictionary, "bank"));
+  EXPECT_EQ((Strings{"Bank", "Ufer"}), lookUp(open(), "bank"));
+  const std::string file = folder_.read("aa_bb.udr");
+  EXPECT_EQ(2, std::count(file.begin(), file.end(), '\n'));
+}
+
+// A pair already present, also one that differs only in letter case, is
+// not added again and the file is not rewritten.
+TEST_F(UserDictionaryTest, AddingAPairThatIsThereReturns1WithoutRewriting) {
+  UserDictionary dictionary = open();
+  ASSERT_EQ(1, dictionary.add("apple", "Apfel"));
+  const ino_t before = inodeOf(folder_.path("aa_bb.udr"));
+  EXPECT_EQ(1, dictionary.add("apple", "Apfel"));
+  EXPECT_EQ(1, dictionary.add("APPLE", "aPFEL"));
+  EXPECT_EQ(before, inodeOf(folder_.path("aa_bb.udr")));
+  EXPECT_EQ("apple:Apfel\r\n", folder_.read("aa_bb.udr"));
+}
+
+TEST_F(UserDictionaryTest, BlanksAroundAnAddedPairDoNotSurviveAReload) {
+  UserDictionary dictionary = open();
+  ASSERT_EQ(1, dictionary.add("  sun ", "\tSonne  "));
+  EXPECT_EQ(Strings{"Sonne"}, lookUp(open(), "sun"));
+}
+
+// A pair that could not be read back as given is refused: an empty or blank
+// word or translation, or one holding a line end.
+TEST_F(UserDictionaryTest, AddRefusesPairsThatCannotBeOneLine) {
+  UserDictionary dictionary = withFile("keep:me\r\n");
+  const ino_t before = inodeOf(folder_.path("aa_bb.udr"));
+  const char* const refused[][2] = {{"", "x"}, {"x", ""}, {"a\r\nb", "x"}, {"x", "y\n"}, {"x", "\ry"},
+                                    {" ", "x"}, {"x", " \t "}};
+  for (const auto& pair : refused) {
+    EXPECT_EQ(0, dictionary.add(pair[0], pair[1])) << '"' << pair[0] << "\" \"" << pair[1] << '"';
+  }
+  EXPECT_EQ(0, dictionary.add(nullptr, "x"));
+  EXPECT_EQ(0, dictionary.add("x", nullptr));
+  EXPECT_EQ("keep:me\r\n", folder_.read("aa_bb.udr"));
+  EXPECT_EQ(before, inodeOf(folder_.path("aa_bb.udr")));
+}
+
+// The file keeps the orientation it was written in; a word holding a colon
+// is split at it when the file is read back.
+TEST_F(UserDictionaryTest, WordWithAColonIsSplitWhenReadBack) {
+  UserDictionary dictionary = open();
+  ASSERT_EQ(1, dictionary.add("a:b", "c"));
+  EXPECT_EQ(Strings{"b:c"}, lookUp(open(), "a"));
+}
+
+// Every add reloads the file first, so pairs that another writer saved in
+// the meantime are kept, and a pair it saved is not written twice.
+TEST_F(UserDictionaryTest, AddKeepsPairsOtherWritersSaved) {
+  UserDictionary first = open();
+  UserDictionary second = open();
+  ASSERT_EQ(1, first.add("one", "eins"));
+  ASSERT_EQ(1, second.add("two", "zwei"));
+  EXPECT_EQ("one:eins\r\ntwo:zwei\r\n", folder_.read("aa_bb.udr"));
+  EXPECT_EQ(Strings{"eins"}, lookUp(second, "one"));
+  const ino_t before = inodeOf(folder_.path("aa_bb.udr"));
+  EXPECT_EQ(1, first.add("two", "zwei"));
+  EXPECT_EQ(before, inodeOf(folder_.path("aa_bb.udr")));
+  EXPECT_EQ("one:eins\r\ntwo:zwei\r\n", folder_.read("aa_bb.udr"));
+}
+
+// An add returns 1 only when the pair is in the file: a pair this
+// dictionary added before but that is no longer in the file is written
+// again.
+TEST_F(UserDictionaryTest, AddOfAPairMissingFromTheFileWritesIt) {
+  UserDictionary dictionary = open();
+  ASSERT_EQ(1, dictionary.add("one", "eins"));
+  folder_.write("aa_bb.udr", "two:zwei\r\n");
+  EXPECT_EQ(1, dictionary.add("one", "eins"));
+  EXPECT_EQ("one:eins\r\ntwo:zwei\r\n", folder_.read("aa_bb.udr"));
+}
+
+// A save writes a new file beside the old one and renames it over it: the
+// old file's contents are never changed in place, and nothing is left
+// beside the dictionary.
+TEST_F(UserDictionaryTest, SaveReplacesTheFileAtomically) {
+  UserDictionary dictionary = withFile("old:alt\r\n");
+  ASSERT_EQ(0, link(folder_.path("aa_bb.udr").c_str(), folder_.path("old-link").c_str()));
+  const ino_t before = inodeOf(folder_.path("aa_bb.udr"));
+  ASSERT_EQ(1, dictionary.add("new", "neu"));
+  EXPECT_NE(before, inodeOf(folder_.path("aa_bb.udr")));
+  EXPECT_EQ("old:alt\r\n", folder_.read("old-link"));
+  EXPECT_EQ("new:neu\r\nold:alt\r\n", folder_.read("aa_bb.udr"));
+  EXPECT_EQ((Strings{"aa_bb.udr", "old-link"}), folder_.names());
+}
+
+TEST_F(UserDictionaryTest, AddFailsLeavingTheFileAloneWhileAnotherOpenerHoldsIt) {
+  UserDictionary dictionary = withFile("keep:me\r\n");
+  {
+    HeldFile held(folder_.path("aa_bb.udr"));
+    EXPECT_EQ(0, dictionary.add("new", "neu"));
+  }
+  EXPECT_EQ("keep:me\r\n", folder_.read("aa_bb.udr"));
+  EXPECT_TRUE(lookUp(dictionary, "new").empty());
+  EXPECT_EQ(1, dictionary.add("new", "neu"));
+  EXPECT_EQ("keep:me\r\nnew:neu\r\n", folder_.read("aa_bb.udr"));
+}
+
+// A file the engine cannot read whole (here one of 2 GiB, held sparse) is
+// never replaced by the pairs in memory.
+TEST_F(UserDictionaryTest, AddFailsLeavingTheFileAloneWhenItCannotBeRead) {
+  folder_.write("aa_bb.udr", "");
+  ASSERT_EQ(0, truncate(folder_.path("aa_bb.udr").c_str(), 0x80000000LL));
+  UserDictionary dictionary = open();
+  const ino_t before = inodeOf(folder_.path("aa_bb.udr"));
+  EXPECT_EQ(0, dictionary.add("new", "neu"));
+  EXPECT_EQ(before, inodeOf(folder_.path("aa_bb.udr")));
+  EXPECT_EQ(0x80000000LL, static_cast<long long>(std::filesystem::file_size(folder_.path("aa_bb.udr"))));
+}
+
+TEST_F(UserDictionaryTest, AddFailsLeavingTheFileAloneWhenItCannotBeWritten) {
+  UserDictionary dictionary = withFile("keep:me\r\n");
+  const std::string obstacle = folder_.path("aa_bb.udr.new." + std::to_string(getpid()));
+  ASSERT_TRUE(std::filesystem::create_directory(obstacle));
+  EXPECT_EQ(0, dictionary.add("new", "neu"));
+  EXPECT_EQ("keep:me\r\n", folder_.read("aa_bb.udr"));
+  EXPECT_TRUE(lookUp(dictionary, "new").empty()) << "the pair stays out of memory too";
+  std::filesystem::remove(obstacle);
+  EXPECT_EQ(1, dictionary.add("new", "neu"));
+  EXPECT_EQ("keep:me\r\nnew:neu\r\n", folder_.read("aa_bb.udr"));
+}
+
+TEST_F(UserDictionaryTest, AddFailsWhenTheFileCannotBeOpened) {
+  ASSERT_TRUE(std::filesystem::create_directory(folder_.path("aa_bb.udr")));
+  UserDictionary dictionary = open();
+  EXPECT_EQ(0, dictionary.pairCount());
+  EXPECT_EQ(0, dictionary.add("new", "neu"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder_.path("aa_bb.udr")));
+}
+
+// Through the exported interface: both directions of a language pair share
+// one file, the reverse one reading it swapped.
+class UserDictionaryThroughTranslators : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SampleDictionary forward;
+    forward.add("house", {"Haus"});
+    forward.write(folder_);
+    lexcore::ListFileLayout reverse;
+    reverse.primaryFile = SampleDictionary::kSecondaryName;
+    reverse.secondaryFile = SampleDictionary::kPrimaryName;
+    reverse.translations = {{0}};
+    folder_.write("bb_aa.tdl", lexcore::writeListFile(reverse));
+  }
+
+  TempFolder folder_;
+};
+
+TEST_F(UserDictionaryThroughTranslators, FirstUseCreatesAnEmptyFile) {
+  TranslatorSession session(folder_);
+  EXPECT_FALSE(folder_.exists("aa_bb.udr"));
+  EXPECT_EQ(TD_FOUND, session.translate("house", TD_OPT_USER_DICTIONARY).status);
+  EXPECT_TRUE(folder_.exists("aa_bb.udr"));
+  EXPECT_EQ("", folder_.read("aa_bb.udr"));
+}
+
+TEST_F(UserDictionaryThroughTranslators, BothDirectionsShareOneFile) {
+  TranslatorSession forward(folder_);
+  TranslatorSession reverse(folder_, "bb_aa.tdl", SampleDictionary::kSecondaryName, SampleDictionary::kPrimaryName);
+  ASSERT_EQ(1, TD_TransAddUdr(forward.handle(), "tree", "Baum"));
+  EXPECT_EQ(Strings{"tree"}, reverse.translate("Baum", TD_OPT_USER_DICTIONARY).translations);
+  ASSERT_EQ(1, TD_TransAddUdr(reverse.handle(), "Garten", "garden"));
+  EXPECT_FALSE(folder_.exists("bb_aa.udr"));
+  EXPECT_EQ("tree:Baum\r\ngarden:Garten\r\n", folder_.read("aa_bb.udr"));
+  // The forward translator sees the new pair once it reloads: on its next
+  // add, or opened anew.
+  EXPECT_TRUE(forward.translate("garden", TD_OPT_USER_DICTIONARY).translations.empty());
+  EXPECT_EQ(Strings{"Garten"}, TranslatorSession(folder_).translate("garden", TD_OPT_USER_DICTIONARY).translations);
+  ASSERT_EQ(1, TD_TransAddUdr(forward.handle(), "leaf", "Blatt"));
+  EXPECT_EQ(Strings{"Garten"}, forward.translate("garden", TD_OPT_USER_DICTIONARY).translations);
+}
+
+TEST_F(UserDictionaryThroughTranslators, AddUdrReportsWhetherThePairIsInTheFile) {
+  TranslatorSession session(folder_);
+  EXPECT_EQ(1, TD_TransAddUdr(session.handle(), "cat", "Katze"));
+  EXPECT_EQ(1, TD_TransAddUdr(session.handle(), "cat", "Katze"));
+  EXPECT_EQ(0, TD_TransAddUdr(session.handle(), "cat", ""));
+  EXPECT_EQ(0, TD_TransAddUdr(session.handle(), nullptr, nullptr));
+  EXPECT_EQ("cat:Katze\r\n", folder_.read("aa_bb.udr"));
+  const lexcore_test::Translation t = session.translate("CAT", TD_OPT_USER_DICTIONARY);
+  EXPECT_EQ(TD_FOUND, t.status);
+  EXPECT_EQ(Strings{"Katze"}, t.translations);
+}
+
+}  // namespace
+}  // namespace lexcore
