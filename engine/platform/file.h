@@ -30,6 +30,9 @@ constexpr int kBusyRetryMilliseconds = 250;
 // True for the characters that separate folders in a path on this platform.
 bool isPathSeparator(TD_WCHAR c);
 
+// True when `path` names an existing file, whoever holds it open.
+bool fileExists(const TD_WCHAR* path);
+
 class File {
  public:
   File() = default;
@@ -39,8 +42,9 @@ class File {
   File(const File&) = delete;
   File& operator=(const File&) = delete;
 
-  // Opens `path` exclusively; isOpen() tells whether it worked.
-  static File open(const TD_WCHAR* path, OpenMode mode);
+  // Opens `path` exclusively, waiting up to `waitMilliseconds` while another
+  // process holds it; isOpen() tells whether it worked.
+  static File open(const TD_WCHAR* path, OpenMode mode, int waitMilliseconds = kBusyRetryMilliseconds);
 
   bool isOpen() const;
   // Reads up to `size` bytes; returns the count read, or -1 on failure.
@@ -54,7 +58,9 @@ class File {
   int64_t size();
   // Writes `data` as the file's whole new contents so that a crash at any
   // moment leaves either the old contents or the new ones at `path`.  The
-  // file stays held exclusively throughout.  `path` must be this file's path.
+  // file stays held exclusively throughout.  `path` must be this file's path;
+  // the new contents pass through "<path>.new", which only the holder of the
+  // file writes.
   bool replaceContents(const TD_WCHAR* path, const std::string& data);
   void close();
 

@@ -33,6 +33,11 @@ bool stillNamed(int fd, const std::string& path) {
 
 bool isPathSeparator(TD_WCHAR c) { return c == u'/'; }
 
+bool fileExists(const TD_WCHAR* path) {
+  struct stat st;
+  return path != nullptr && stat(nativePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 File::File(File&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
 
 File& File::operator=(File&& other) noexcept {
@@ -44,12 +49,12 @@ File& File::operator=(File&& other) noexcept {
   return *this;
 }
 
-File File::open(const TD_WCHAR* path, OpenMode mode) {
+File File::open(const TD_WCHAR* path, OpenMode mode, int waitMilliseconds) {
   File file;
   if (path == nullptr) return file;
   const std::string name = nativePath(path);
   const int flags = mode == OpenMode::Read ? O_RDONLY : (O_RDWR | O_CREAT);
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyRetryMilliseconds);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMilliseconds);
   for (;;) {
     const int fd = ::open(name.c_str(), flags | O_CLOEXEC, 0644);
     if (fd < 0) return file;
@@ -115,7 +120,7 @@ int64_t File::size() {
 bool File::replaceContents(const TD_WCHAR* path, const std::string& data) {
   if (fd_ < 0) return false;
   const std::string name = nativePath(path);
-  const std::string temporary = name + ".new." + std::to_string(getpid());
+  const std::string temporary = name + ".new";
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   // Lock the new file before it gets the name, so that it is held without a

@@ -22,7 +22,13 @@ File& File::operator=(File&& other) noexcept {
   return *this;
 }
 
-File File::open(const TD_WCHAR* path, OpenMode mode) {
+bool fileExists(const TD_WCHAR* path) {
+  if (path == nullptr) return false;
+  const DWORD attributes = GetFileAttributesW(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+File File::open(const TD_WCHAR* path, OpenMode mode, int waitMilliseconds) {
   File file;
   if (path == nullptr) return file;
   DWORD access = GENERIC_READ;
@@ -34,7 +40,7 @@ File File::open(const TD_WCHAR* path, OpenMode mode) {
     access |= GENERIC_WRITE;
     disposition = CREATE_ALWAYS;
   }
-  const ULONGLONG deadline = GetTickCount64() + kBusyRetryMilliseconds;
+  const ULONGLONG deadline = GetTickCount64() + waitMilliseconds;
   for (;;) {
     HANDLE h = CreateFileW(path, access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h != INVALID_HANDLE_VALUE) {

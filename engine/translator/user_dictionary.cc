@@ -55,7 +55,9 @@ WideString oppositeDirectionFile(const WideString& listPath) {
   return listPath.substr(0, start) + second + TD_WCHAR('_') + first + extension;
 }
 
-bool exists(const WideString& path) { return !path.empty() && File::open(path.c_str(), OpenMode::Read).isOpen(); }
+// An add waits longer than a lookup for other writers, so that many
+// processes adding at once all get their turn.
+constexpr int kAddWaitMilliseconds = 2000;
 
 }  // namespace
 
@@ -63,7 +65,7 @@ UserDictionary::UserDictionary(const WideString& listPath) {
   const WideString same = sameDirectionFile(listPath);
   const WideString opposite = oppositeDirectionFile(listPath);
   filePath_ = same;
-  if (!exists(same) && exists(opposite)) {
+  if (!fileExists(same.c_str()) && fileExists(opposite.c_str())) {
     filePath_ = opposite;
     reversed_ = true;
   }
@@ -211,7 +213,7 @@ int UserDictionary::add(const char* word, const char* translation) {
     return 0;
   // The file decides whether the pair is there: the pairs in memory may be
   // older than it.
-  File file = File::open(filePath_.c_str(), OpenMode::ReadWriteOpenAlways);
+  File file = File::open(filePath_.c_str(), OpenMode::ReadWriteOpenAlways, kAddWaitMilliseconds);
   if (!file.isOpen() || !loadFrom(file)) return 0;
   if (isDuplicate(word, translation)) return 1;
 

@@ -2,6 +2,7 @@
 // pairs so that the file never loses one.
 #include "translator/user_dictionary.h"
 
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -264,12 +265,24 @@ TEST_F(UserDictionaryTest, AddRefusesPairsThatCannotBeOneLine) {
   EXPECT_EQ(before, inodeOf(folder_.path("aa_bb.udr")));
 }
 
-// The file keeps the orientation it was written in; a word holding a colon
-// is split at it when the file is read back.
-TEST_F(UserDictionaryTest, WordWithAColonIsSplitWhenReadBack) {
+// The word ends at the first colon of a line, so a file line whose word
+// held a colon reads back split; an add therefore refuses a colon in the text
+// that comes first on the line (the translation, in a reversed file).
+TEST_F(UserDictionaryTest, ColonInTheFirstTextOfALine) {
+  folder_.write("aa_bb.udr", "a:b:c\r\n");
   UserDictionary dictionary = open();
-  ASSERT_EQ(1, dictionary.add("a:b", "c"));
-  EXPECT_EQ(Strings{"b:c"}, lookUp(open(), "a"));
+  EXPECT_EQ(Strings{"b:c"}, lookUp(dictionary, "a"));
+  EXPECT_EQ(0, dictionary.add("x:y", "z"));
+  EXPECT_EQ(1, dictionary.add("z", "x:y"));
+  EXPECT_EQ("a:b:c\r\nz:x:y\r\n", folder_.read("aa_bb.udr"));
+
+  std::remove(folder_.path("aa_bb.udr").c_str());
+  folder_.write("bb_aa.udr", "");
+  UserDictionary reversed = open();
+  ASSERT_TRUE(reversed.reversed());
+  EXPECT_EQ(0, reversed.add("z", "x:y"));
+  EXPECT_EQ(1, reversed.add("x:y", "z"));
+  EXPECT_EQ("z:x:y\r\n", folder_.read("bb_aa.udr"));
 }
 
 // Every add reloads the file first, so pairs that another writer saved in
@@ -338,7 +351,7 @@ TEST_F(UserDictionaryTest, AddFailsLeavingTheFileAloneWhenItCannotBeRead) {
 
 TEST_F(UserDictionaryTest, AddFailsLeavingTheFileAloneWhenItCannotBeWritten) {
   UserDictionary dictionary = withFile("keep:me\r\n");
-  const std::string obstacle = folder_.path("aa_bb.udr.new." + std::to_string(getpid()));
+  const std::string obstacle = folder_.path("aa_bb.udr.new");
   ASSERT_TRUE(std::filesystem::create_directory(obstacle));
   EXPECT_EQ(0, dictionary.add("new", "neu"));
   EXPECT_EQ("keep:me\r\n", folder_.read("aa_bb.udr"));
