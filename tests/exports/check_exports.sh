@@ -13,13 +13,13 @@ fi
 expected="TD_TransAddUdr TD_TransClose TD_TransExtensionSupported TD_TransGetFile TD_TransGetLanguage
 TD_TransGetTDDFiles TD_TransGetTDDLanguage TD_TransOpen TD_TransOpenPrim TD_TransOpenSec TD_TransOptions TD_Translate"
 status=0
-count=$(printf '%s\n' "$exported" | grep -c . || true)
+count=$(grep -c . <<<"$exported" || true)
 if [ "$count" -ne 12 ]; then
   echo "expected 12 exported symbols, found $count:"; printf '%s\n' "$exported"; status=1
 fi
 for name in $expected; do
   # Decorated (Itanium) names carry the length of the name: _Z12TD_TransOpen...
-  if ! printf '%s\n' "$exported" | grep -q "^_Z${#name}${name}"; then
+  if ! grep -q "^_Z${#name}${name}" <<<"$exported"; then
     echo "missing decorated export: $name"; status=1
   fi
 done
