@@ -87,7 +87,6 @@ class Application {
   void onNotifyIconMessage(LPARAM mouseMessage);
   void hideMainWindow();
   void rememberLanguage(int boxId, wchar_t* name, const wchar_t* valueName);
-  void addSetLanguages(const wchar_t* listFile);
 };
 
 #endif  // LEXPAD_SHELL_APPLICATION_H

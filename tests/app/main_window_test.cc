@@ -254,6 +254,22 @@ TEST_F(MainWindowTest, EscapeCloseRequestHideAndCloseButtonOnlyHideTheWindow) {
   DestroyWindow(target);
 }
 
+int helpRequests = 0;
+LRESULT CALLBACK countHelpRequests(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_HELP) ++helpRequests;
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(MainWindowTest, HelpButtonOfTheCommandBarAsksTheWindowForHelp) {
+  open();
+  ASSERT_TRUE(SetWindowSubclass(window, countHelpRequests, 98, 0));
+  helpRequests = 0;
+  clickToolBarButton(static_cast<int>(toolBarButtons().size()) - 2);
+  EXPECT_EQ(helpRequests, 1);
+  EXPECT_TRUE(IsWindowVisible(window));
+  RemoveWindowSubclass(window, countHelpRequests, 98);
+}
+
 TEST_F(MainWindowTest, ExitEndsTheLoopWithCode2AndRemembersTheLanguages) {
   writeDirection(folder.path(), L"en_de.tdl", "English", "German");
   open();
