@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app_test_support.h"
+#include "integration/registry_key.h"
 #include "integration/settings.h"
 #include "platform/command_bar.h"
 #include "platform/handheld.h"
@@ -535,6 +536,37 @@ TEST_F(MainWindowTest, ShowUIAtStartupToggleFlipsTheSettingAndItsCheckMark) {
   EXPECT_EQ(application->showUI, 1u);
   EXPECT_TRUE(GetMenuState(menu(), IDM_SHOW_UI, MF_BYCOMMAND) & MF_CHECKED);
   EXPECT_TRUE(IsWindowVisible(window)) << "the toggle changes only the next start";
+}
+
+// Answers the first message box of this thread with OK.
+BOOL CALLBACK answerMessageBox(HWND window, LPARAM answered) {
+  wchar_t name[16];
+  if (GetClassNameW(window, name, 16) == 0 || wcscmp(name, L"#32770") != 0) return TRUE;
+  PostMessageW(window, WM_COMMAND, IDOK, 0);
+  *reinterpret_cast<bool*>(answered) = true;
+  return FALSE;
+}
+bool messageBoxAnswered = false;
+void CALLBACK answerMessageBoxLater(HWND, UINT, UINT_PTR, DWORD) {
+  if (!messageBoxAnswered) {
+    EnumThreadWindows(GetCurrentThreadId(), answerMessageBox, reinterpret_cast<LPARAM>(&messageBoxAnswered));
+  }
+}
+
+TEST(RunApplication, WithoutAMainWindowItReportsTheFailureEndsWithCode0AndWritesNothing) {
+  deleteSettingsKey();
+  // lexcore.dll holds no dialog template, so no main window can be made.
+  HINSTANCE withoutResources = GetModuleHandleW(L"lexcore.dll");
+  ASSERT_NE(withoutResources, nullptr);
+  messageBoxAnswered = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, answerMessageBoxLater);
+  Application application;
+  EXPECT_EQ(application.runApplication(withoutResources), 0);
+  KillTimer(nullptr, timer);
+  EXPECT_TRUE(messageBoxAnswered) << "the failure is shown in a message box";
+  EXPECT_EQ(application.mainWindow, nullptr);
+  RegistryKey key;
+  EXPECT_FALSE(key.open(HKEY_CURRENT_USER, kSettingsKey, KEY_READ)) << "no setting is written";
 }
 
 TEST(Resources, StringTableHoldsTheApplicationTexts) {
