@@ -1,0 +1,48 @@
+// The program's run: settings, the single-instance rule, the main window and
+// its message loop.
+#include "integration/settings.h"
+#include "platform/handheld.h"
+#include "resource.h"
+#include "shell/application.h"
+#include "shell/resource_text.h"
+
+namespace {
+constexpr int kTitleCapacity = 40;
+}  // namespace
+
+int Application::runApplication(HINSTANCE programInstance) {
+  loadSettings(*this);
+  createBoldFont();
+  helpViewer = L"PegHelp.exe";
+  instance = programInstance;
+
+  // One instance at a time: a second start shows the running window.
+  wchar_t title[kTitleCapacity];
+  loadText(instance, IDS_APP_TITLE, title, kTitleCapacity);
+  HWND running = FindWindowW(dialogWindowClass(), title);
+  if (running != nullptr) {
+    ShowWindow(running, SW_SHOWNORMAL);
+    SetForegroundWindow(running);
+    return 0;
+  }
+
+  if (!createMainWindow()) {
+    messageBoxById(nullptr, IDS_NO_RESOURCES, MB_ICONHAND);
+    return 0;
+  }
+
+  // Accelerators come before the dialog manager, so that Enter in any
+  // control is Translate rather than the default button.
+  HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_MAIN));
+  MSG message{};
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (accelerators != nullptr && TranslateAcceleratorW(mainWindow, accelerators, &message)) continue;
+    if (IsDialogMessageW(mainWindow, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+
+  for (auto& tooltip : tooltips) tooltip.reset();
+  saveSettings(*this);
+  return message.message == WM_QUIT ? static_cast<int>(message.wParam) : 0;
+}
