@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Usage: check_exports.sh nm|objdump LIBRARY
+# Usage: check_exports.sh nm|OBJDUMP LIBRARY   (OBJDUMP: a MinGW objdump, for a DLL)
 # Passes when LIBRARY exports the twelve TD_ functions, decorated, and no
 # other symbol.
 set -euo pipefail
@@ -7,7 +7,7 @@ tool=$1 library=$2
 if [ "$tool" = nm ]; then
   exported=$(nm -D --defined-only "$library" | awk '{print $3}' | sort)
 else
-  exported=$(x86_64-w64-mingw32-objdump -p "$library" |
+  exported=$("$tool" -p "$library" |
     awk '/\[Ordinal\/Name Pointer\] Table/{on=1; next} on && NF==0 {on=0} on {print $NF}' | sort)
 fi
 expected="TD_TransAddUdr TD_TransClose TD_TransExtensionSupported TD_TransGetFile TD_TransGetLanguage
