@@ -73,6 +73,7 @@ class Application {
   int busy = 0;
   std::unique_ptr<wchar_t[]> tooltips[kToolTipCount];
   wchar_t trailingText[kFieldCapacity] = {};
+  bool trailingTextCut = false;  // the captured text went on beyond trailingText
   HWND replaceTarget = nullptr;
   const wchar_t* helpViewer = nullptr;
   HICON trayIcon = nullptr;

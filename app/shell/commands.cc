@@ -4,6 +4,9 @@
 
 #include <commctrl.h>
 
+#include "integration/clipboard.h"
+#include "integration/clipboard_text.h"
+#include "integration/replace.h"
 #include "platform/command_bar.h"
 #include "resource.h"
 #include "shell/application.h"
@@ -23,13 +26,6 @@ class BusyScope {
   int& busy_;
   int previous_;
 };
-
-bool clipboardHoldsText(HWND owner) {
-  if (!OpenClipboard(owner)) return false;
-  const bool holdsText = IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE;
-  CloseClipboard();
-  return holdsText;
-}
 
 bool fieldHasText(HWND window, int fieldId) {
   return SendDlgItemMessageW(window, fieldId, WM_GETTEXTLENGTH, 0, 0) > 0;
@@ -51,6 +47,23 @@ void Application::dispatchCommand(WPARAM wParam, LPARAM) {
     case IDM_SHOW_UI:
       showUI = showUI == 0 ? 1 : 0;
       break;
+    case IDM_COPY:
+    case IDM_COPY_ALL: {
+      BusyScope running(busy);
+      const bool copied = id == IDM_COPY ? copyTranslation(*this) : copyAllTranslations(*this);
+      if (!copied) messageBoxById(mainWindow, IDS_CLIPBOARD_FAILED, MB_ICONEXCLAMATION);
+      break;
+    }
+    case IDM_PASTE: {
+      BusyScope running(busy);
+      pasteIntoFromWord(*this);
+      break;
+    }
+    case IDM_REPLACE: {
+      BusyScope running(busy);
+      replaceInTarget(*this);
+      break;
+    }
     case IDC_FROM_LANGUAGE: {
       BusyScope running(busy);
       if (code == CBN_SELCHANGE) onFromLanguageChanged();

@@ -1,5 +1,6 @@
 // The icon in the taskbar's notification area: it stays while the window is
 // hidden, and a tap on it brings the window back.
+#include "integration/capture.h"
 #include "platform/handheld.h"
 #include "resource.h"
 #include "shell/application.h"
@@ -19,6 +20,13 @@ void Application::notifyIcon(DWORD action) {
 
 void Application::onNotifyIconMessage(LPARAM mouseMessage) {
   if (mouseMessage != WM_LBUTTONDOWN) return;
+  // No capture while a command handler runs its own message loop.
+  if (busy == 0) {
+    busy = 1;
+    if (captureSelection(*this)) PostMessageW(mainWindow, WM_COMMAND, IDM_TRANSLATE_FORWARD, 0);
+    busy = 0;
+  }
+  if (mainWindow == nullptr) return;  // Exit ran while the capture waited
   ShowWindow(mainWindow, SW_SHOW);
   SetForegroundWindow(mainWindow);
 }

@@ -1,0 +1,66 @@
+#include "platform/front_window.h"
+
+#include <cwchar>
+
+namespace {
+
+constexpr int kClassNameCapacity = 256;
+constexpr wchar_t kHookLibrary[] = L"lexfocus.dll";
+constexpr char kHookProcedure[] = "focusQueryMessageHook";
+constexpr const wchar_t* kDesktopClasses[] = {L"DesktopExplorerWindow", L"Progman", L"WorkerW", L"#32769"};
+
+// lexfocus.dll beside the running program, loaded by its full path so that
+// no other file of that name is taken.
+HMODULE loadHookLibrary() {
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  wchar_t* folderEnd = wcsrchr(path, L'\\');
+  if (folderEnd == nullptr) return nullptr;
+  const size_t folderLength = static_cast<size_t>(folderEnd - path) + 1;
+  if (folderLength + wcslen(kHookLibrary) >= MAX_PATH) return nullptr;
+  wcscpy(path + folderLength, kHookLibrary);
+  return LoadLibraryW(path);
+}
+
+}  // namespace
+
+bool isDesktopWindow(HWND window) {
+  if (window == GetDesktopWindow()) return true;
+  wchar_t className[kClassNameCapacity];
+  if (GetClassNameW(window, className, kClassNameCapacity) == 0) return false;
+  for (const wchar_t* desktop : kDesktopClasses) {
+    if (wcscmp(className, desktop) == 0) return true;
+  }
+  return false;
+}
+
+FocusQueryHook::FocusQueryHook(HWND front, WNDPROC ownProcessHook) : front_(front) {
+  DWORD process = 0;
+  const DWORD thread = GetWindowThreadProcessId(front, &process);
+  if (thread == 0) return;
+  if (process == GetCurrentProcessId()) {
+    savedProcedure_ = SetWindowLongPtrW(front, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ownProcessHook));
+    return;
+  }
+  hookLibrary_ = loadHookLibrary();
+  if (hookLibrary_ == nullptr) return;
+  auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hookLibrary_, kHookProcedure)));
+  if (hook != nullptr) messageHook_ = SetWindowsHookExW(WH_GETMESSAGE, hook, hookLibrary_, thread);
+}
+
+FocusQueryHook::~FocusQueryHook() {
+  remove();
+  if (hookLibrary_ != nullptr) FreeLibrary(hookLibrary_);
+}
+
+void FocusQueryHook::remove() {
+  if (savedProcedure_ != 0) {
+    SetWindowLongPtrW(front_, GWLP_WNDPROC, savedProcedure_);
+    savedProcedure_ = 0;
+  }
+  if (messageHook_ != nullptr) {
+    UnhookWindowsHookEx(messageHook_);
+    messageHook_ = nullptr;
+  }
+}
