@@ -66,7 +66,7 @@ LRESULT CALLBACK frontFocusHook(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 HWND findFrontFocus(HWND mainWindow) {
-  HWND front = GetForegroundWindow();
+  HWND front = applicationInFront();
   if (front == nullptr || !IsWindow(front) || isDesktopWindow(front)) return nullptr;
 
   FocusQueryHook hook(front, frontFocusHook);

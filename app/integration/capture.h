@@ -26,11 +26,13 @@ constexpr DWORD kCopyPauseMs = 100;
 // capture succeeded from a control that Replace can use.
 bool captureSelection(Application& application);
 
-// The focus window of the application in front, asked on the thread that
-// owns it while a nested message loop runs here.  Null when the desktop is
-// in front, when no answer comes within 1000 ms, or when the loop ends with
-// WM_QUIT (which is posted again for the program's own loop).  The window's
-// own procedure is back in place on every way out.
+// The focus window of the application in front (applicationInFront: the
+// foreground window, or the application behind the notification area that
+// the tap activated), asked on the thread that owns it while a nested message loop
+// runs here.  Null when the desktop is in front, when no answer comes
+// within 1000 ms, or when the loop ends with WM_QUIT (which is posted again
+// for the program's own loop).  The window's own procedure is back in place
+// on every way out.
 HWND findFrontFocus(HWND mainWindow);
 
 // Window procedure installed for a moment on a window of this process in

@@ -8,6 +8,25 @@ constexpr int kClassNameCapacity = 256;
 constexpr wchar_t kHookLibrary[] = L"lexfocus.dll";
 constexpr char kHookProcedure[] = "focusQueryMessageHook";
 constexpr const wchar_t* kDesktopClasses[] = {L"DesktopExplorerWindow", L"Progman", L"WorkerW", L"#32769"};
+// The taskbar and the notification area of desktop Windows, and Wine's own
+// notification area when it runs without a desktop shell.
+constexpr const wchar_t* kNotificationAreaClasses[] = {L"Shell_TrayWnd", L"Shell_SecondaryTrayWnd",
+                                                       L"NotifyIconOverflowWindow", L"__winex11_standalone_tray"};
+
+template <size_t count>
+bool hasClassOf(HWND window, const wchar_t* const (&classNames)[count]) {
+  wchar_t className[kClassNameCapacity];
+  if (GetClassNameW(window, className, kClassNameCapacity) == 0) return false;
+  for (const wchar_t* candidate : classNames) {
+    if (wcscmp(className, candidate) == 0) return true;
+  }
+  return false;
+}
+
+bool userCanWorkIn(HWND window) {
+  return IsWindowVisible(window) && !IsIconic(window) && IsWindowEnabled(window) &&
+         !(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_NOACTIVATE) && !hasClassOf(window, kNotificationAreaClasses);
+}
 
 // lexfocus.dll beside the running program, loaded by its full path so that
 // no other file of that name is taken.
@@ -25,15 +44,21 @@ HMODULE loadHookLibrary() {
 
 }  // namespace
 
-bool isDesktopWindow(HWND window) {
-  if (window == GetDesktopWindow()) return true;
-  wchar_t className[kClassNameCapacity];
-  if (GetClassNameW(window, className, kClassNameCapacity) == 0) return false;
-  for (const wchar_t* desktop : kDesktopClasses) {
-    if (wcscmp(className, desktop) == 0) return true;
+HWND applicationInFront() {
+  HWND front = GetForegroundWindow();
+  if (front == nullptr || !hasClassOf(front, kNotificationAreaClasses)) return front;
+  // The notification area need not be the highest window (under Wine it
+  // keeps its place), so the search starts at the top.
+  for (HWND window = GetTopWindow(nullptr); window != nullptr; window = GetWindow(window, GW_HWNDNEXT)) {
+    if (!userCanWorkIn(window)) continue;
+    // While inactive, its thread has no focus window to tell.
+    SetForegroundWindow(window);
+    return window;
   }
-  return false;
+  return nullptr;
 }
+
+bool isDesktopWindow(HWND window) { return window == GetDesktopWindow() || hasClassOf(window, kDesktopClasses); }
 
 FocusQueryHook::FocusQueryHook(HWND front, WNDPROC ownProcessHook) : front_(front) {
   DWORD process = 0;

@@ -5,6 +5,16 @@
 
 #include <windows.h>
 
+// The window of the application in front: the foreground window, unless
+// that is the taskbar or its notification area.  On the handheld a tap on
+// the notification icon left the application in front; on desktop Windows
+// and under Wine the tap activates the notification area, and the
+// application the user worked in is the highest other window that the user
+// can work in (visible, not minimised, enabled, activatable).  That window
+// is brought back to the foreground, so that its thread gives the keyboard
+// focus back to the control that had it.  Null when there is none.
+HWND applicationInFront();
+
 // True when `window` is the desktop: "DesktopExplorerWindow" on the
 // handheld, "Progman" or "WorkerW" on desktop Windows, the desktop window
 // "#32769" under Wine.

@@ -212,6 +212,36 @@ TEST_F(CaptureTest, TheDesktopInFrontIsNotAsked) {
   }
 }
 
+// On desktop Windows and under Wine a tap on the notification icon
+// activates the notification area.
+TEST_F(CaptureTest, TheApplicationBehindTheNotificationAreaIsBroughtBackAndAsked) {
+  ShowWindow(window, SW_HIDE);
+  TargetWindow target(L"RichEdit20W", L"Haus");
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = targetProcedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"Shell_TrayWnd";
+  RegisterClassW(&windowClass);
+  // Above the target: windows the user cannot work in, then the taskbar.
+  auto popup = [](const wchar_t* className, DWORD style, DWORD extendedStyle) {
+    return CreateWindowExW(extendedStyle, className, L"", WS_POPUP | WS_VISIBLE | style, 0, 0, 50, 50, nullptr,
+                           nullptr, nullptr, nullptr);
+  };
+  HWND others[] = {popup(kTargetClass, WS_DISABLED, 0), popup(kTargetClass, 0, WS_EX_NOACTIVATE),
+                   popup(kTargetClass, WS_MINIMIZE, 0), popup(L"Shell_TrayWnd", 0, 0)};
+  HWND taskbar = others[3];
+  SetForegroundWindow(taskbar);
+  pumpMessages();
+  ASSERT_EQ(GetForegroundWindow(), taskbar);
+  ASSERT_NE(GetFocus(), target.control);
+
+  EXPECT_TRUE(captureSelection(*application));
+  EXPECT_EQ(GetForegroundWindow(), target.top);
+  EXPECT_EQ(itemText(window, IDE_FROM_WORD), L"Haus");
+  EXPECT_EQ(application->replaceTarget, target.control);
+  for (HWND other : others) DestroyWindow(other);
+}
+
 // A window in front on another thread of this program that stops answering
 // until it is released.
 class UnansweringWindow {
