@@ -1,0 +1,153 @@
+#include "e2e_support.h"
+
+#include "app_test_support.h"
+#include "capture_target.h"
+#include "platform/handheld.h"
+#include "resource.h"
+#include "shell/application.h"
+
+namespace {
+
+constexpr UINT kAnswerTimeoutMs = 5000;
+
+}  // namespace
+
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start >= timeoutMs) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+std::wstring textOf(HWND window) {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &length)) {
+    return L"<no answer>";
+  }
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG,
+                           kAnswerTimeoutMs, &copied)) {
+    return L"<no answer>";
+  }
+  text.resize(copied);
+  return text;
+}
+
+ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& arguments) {
+  std::wstring commandLine = L"\"" + programFolder() + program + L"\" " + arguments;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process_)) {
+    process_ = PROCESS_INFORMATION{};
+    return;
+  }
+  WaitForInputIdle(process_.hProcess, kE2ETimeoutMs);
+}
+
+ChildProcess::~ChildProcess() {
+  if (!started()) return;
+  if (running()) {
+    TerminateProcess(process_.hProcess, 99);
+    WaitForSingleObject(process_.hProcess, kE2ETimeoutMs);
+  }
+  CloseHandle(process_.hProcess);
+  CloseHandle(process_.hThread);
+}
+
+bool ChildProcess::running() const { return started() && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
+
+DWORD ChildProcess::exitCode(DWORD timeoutMs) const {
+  if (!started() || WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return 12345;
+  DWORD code = 12345;
+  GetExitCodeProcess(process_.hProcess, &code);
+  return code;
+}
+
+Lexpad::Lexpad() : process(L"lexpad.exe") {
+  if (!process.started()) return;
+  waitUntil([this] {
+    HWND found = FindWindowW(dialogWindowClass(), L"Vocaro");
+    DWORD owner = 0;
+    if (found != nullptr) GetWindowThreadProcessId(found, &owner);
+    if (owner == process.id()) window = found;
+    return window != nullptr || !process.running();
+  });
+}
+
+std::vector<std::wstring> Lexpad::listItems(int id) const {
+  std::vector<std::wstring> items;
+  const LRESULT count = SendMessageW(item(id), LB_GETCOUNT, 0, 0);
+  for (LRESULT index = 0; index < count; ++index) {
+    const LRESULT length = SendMessageW(item(id), LB_GETTEXTLEN, index, 0);
+    if (length < 0) break;
+    std::wstring text(length + 1, L'\0');
+    text.resize(SendMessageW(item(id), LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0])));
+    items.push_back(text);
+  }
+  return items;
+}
+
+DWORD Lexpad::tap() {
+  const DWORD start = GetTickCount();
+  PostMessageW(window, NOTIFY_ICON_MESSAGE, IDI_APP, WM_LBUTTONDOWN);
+  if (!waitUntil([this] { return GetForegroundWindow() == window && visible(); })) return kE2ETimeoutMs;
+  return GetTickCount() - start;
+}
+
+void Lexpad::command(UINT id) const { PostMessageW(window, WM_COMMAND, id, 0); }
+
+bool Lexpad::hide() {
+  command(IDM_HIDE);
+  return waitUntil([this] { return !visible(); });
+}
+
+HWND Lexpad::ownedWindow() const {
+  struct Search {
+    HWND owner;
+    HWND found;
+  } search{window, nullptr};
+  EnumThreadWindows(
+      GetWindowThreadProcessId(window, nullptr),
+      [](HWND candidate, LPARAM data) -> BOOL {
+        auto* wanted = reinterpret_cast<Search*>(data);
+        if (GetWindow(candidate, GW_OWNER) != wanted->owner || !IsWindowVisible(candidate)) return TRUE;
+        wanted->found = candidate;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+Target::Target(const std::wstring& controlClass, bool slowCopy)
+    : process(L"capture_target.exe", controlClass + L" \"Capture target\"" + (slowCopy ? L" --slow-copy" : L"")) {
+  if (!process.started()) return;
+  waitUntil([this] {
+    HWND found = FindWindowW(L"VocaroCaptureTarget", nullptr);
+    DWORD owner = 0;
+    if (found != nullptr) GetWindowThreadProcessId(found, &owner);
+    if (owner == process.id()) top = found;
+    return top != nullptr || !process.running();
+  });
+  if (top != nullptr) control = GetWindow(top, GW_CHILD);
+}
+
+bool Target::activate() const {
+  ask(TARGET_ACTIVATE);
+  return waitUntil([this] { return GetForegroundWindow() == top; });
+}
+
+void Target::select(const std::wstring& text, const std::wstring& selection) const {
+  SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  const size_t start = text.find(selection);
+  SendMessageW(control, EM_SETSEL, start, start + selection.size());
+}
+
+LRESULT Target::ask(UINT message) const {
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(top, message, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer)) return -1;
+  return static_cast<LRESULT>(answer);
+}

@@ -1,0 +1,86 @@
+// The processes of the end-to-end tests: the real lexpad.exe and the target
+// program, both beside the test driver, in the driver's Wine prefix and on
+// its display.  The driver sees them only as windows of other processes.
+#ifndef LEXPAD_TESTS_E2E_E2E_SUPPORT_H
+#define LEXPAD_TESTS_E2E_E2E_SUPPORT_H
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+constexpr DWORD kE2ETimeoutMs = 10000;
+
+// Polls `condition` every 20 ms until it holds or `timeoutMs` passed.
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kE2ETimeoutMs);
+
+// The text of a window of another process; "<no answer>" when it does not
+// answer within the timeout.
+std::wstring textOf(HWND window);
+
+// A program started from the driver's folder; ended if still running and
+// closed when the object goes.
+class ChildProcess {
+ public:
+  explicit ChildProcess(const std::wstring& program, const std::wstring& arguments = L"");
+  ~ChildProcess();
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  bool started() const { return process_.hProcess != nullptr; }
+  bool running() const;
+  // The exit code, or 12345 when the process has not ended in time.
+  DWORD exitCode(DWORD timeoutMs = kE2ETimeoutMs) const;
+  DWORD id() const { return process_.dwProcessId; }
+
+ private:
+  PROCESS_INFORMATION process_{};
+};
+
+// The real lexpad.exe and its main window.
+class Lexpad {
+ public:
+  Lexpad();
+  bool ready() const { return window != nullptr; }
+
+  HWND item(int id) const { return GetDlgItem(window, id); }
+  std::wstring text(int id) const { return textOf(item(id)); }
+  std::vector<std::wstring> listItems(int id) const;
+  bool visible() const { return IsWindowVisible(window) != FALSE; }
+
+  // Taps the notification icon as the shell does and waits until the tap
+  // was handled: lexpad is the foreground window.  Returns the milliseconds
+  // it took, or kE2ETimeoutMs when it was not handled in time.
+  DWORD tap();
+  void command(UINT id) const;
+  // Hides the window with the Hide command and waits for it.
+  bool hide();
+  // The visible window that lexpad shows over its main window (a message
+  // box or a dialog), or null.
+  HWND ownedWindow() const;
+
+  ChildProcess process;
+  HWND window = nullptr;
+};
+
+// The target program with a control of class `controlClass`.
+class Target {
+ public:
+  explicit Target(const std::wstring& controlClass, bool slowCopy = false);
+  bool ready() const { return control != nullptr; }
+
+  // Brings it to the front with the focus on its control; true once it is
+  // the foreground window.
+  bool activate() const;
+  // Sets the control's text and selects `selection` in it.
+  void select(const std::wstring& text, const std::wstring& selection) const;
+  std::wstring text() const { return textOf(control); }
+  LRESULT ask(UINT message) const;
+
+  ChildProcess process;
+  HWND top = nullptr;
+  HWND control = nullptr;
+};
+
+#endif  // LEXPAD_TESTS_E2E_E2E_SUPPORT_H
