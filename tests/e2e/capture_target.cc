@@ -4,10 +4,13 @@
 #include <shellapi.h>
 
 #include <cwchar>
+#include <string>
 
 namespace {
 
 constexpr UINT kLexpadFocusQuery = 0x0852;
+constexpr UINT kLexpadNotifyIconMessage = WM_USER + 102;
+constexpr WPARAM kLexpadIconId = 112;
 HWND control = nullptr;
 LONG queriesSeen = 0;
 WNDPROC controlProcedure = nullptr;
@@ -15,6 +18,39 @@ WNDPROC controlProcedure = nullptr;
 LRESULT CALLBACK slowCopyProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COPY) Sleep(kSlowCopyMs);
   return CallWindowProcW(controlProcedure, window, message, wParam, lParam);
+}
+
+// The folder of this program, with its trailing backslash.
+std::wstring programFolder() {
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path, length < MAX_PATH ? length : 0);
+  return folder.substr(0, folder.rfind(L'\\') + 1);
+}
+
+// Starts lexpad.exe, comes to the front again, and taps lexpad's
+// notification icon as the shell does.
+void tapLexpad(HWND top) {
+  std::wstring commandLine = L"\"" + programFolder() + L"lexpad.exe\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    return;
+  }
+  WaitForInputIdle(process.hProcess, 10000);
+  HWND lexpad = nullptr;
+  for (int waited = 0; lexpad == nullptr && waited < 10000; waited += 50) {
+    Sleep(50);
+    lexpad = FindWindowW(L"#32770", L"Vocaro");
+  }
+  if (lexpad != nullptr) {
+    Sleep(500);  // lexpad shows its window at start
+    SendMessageW(top, TARGET_ACTIVATE, 0, 0);
+    PostMessageW(lexpad, kLexpadNotifyIconMessage, kLexpadIconId, WM_LBUTTONDOWN);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
 }
 
 LRESULT CALLBACK targetProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -72,9 +108,20 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     controlProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(slowCopyProcedure)));
   }
+  const bool demo = count > 5 && wcscmp(arguments[3], L"--demo") == 0;
+  if (demo) {
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    SetWindowPos(top, nullptr, work.left + 10, work.bottom - 90, 300, 80, SWP_NOZORDER);
+    const std::wstring text = arguments[4];
+    const size_t start = text.find(arguments[5]);
+    SetWindowTextW(control, text.c_str());
+    if (start != std::wstring::npos) SendMessageW(control, EM_SETSEL, start, start + wcslen(arguments[5]));
+  }
   LocalFree(arguments);
   ShowWindow(top, SW_SHOW);
   SendMessageW(top, TARGET_ACTIVATE, 0, 0);
+  if (demo) tapLexpad(top);
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

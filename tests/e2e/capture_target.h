@@ -6,8 +6,12 @@
 
 #include <windows.h>
 
-// Command line: capture_target.exe CONTROL_CLASS WINDOW_TITLE [--slow-copy]
-// With --slow-copy the control takes 5 s to answer WM_COPY.
+// Command line: capture_target.exe CONTROL_CLASS WINDOW_TITLE [OPTION]
+//   --slow-copy          the control takes 5 s to answer WM_COPY
+//   --demo TEXT WORD     for pictures: the window shows TEXT with WORD
+//                        selected at the bottom left of the screen, starts
+//                        lexpad.exe from its own folder and taps its
+//                        notification icon
 
 // Makes the window the foreground window with the focus on its control;
 // returns 1.
