@@ -45,10 +45,14 @@ class LexpadProcessTest : public ::testing::Test {
     return process.hProcess;
   }
 
-  // The main window of the running lexpad, once it has one.
+  // The main window of the running lexpad, once it has one and the program
+  // waits for input (the window exists before it is shown).
   static HWND waitForMainWindow(HANDLE process) {
     for (DWORD waited = 0; waited < kTimeoutMs; waited += 50) {
-      if (HWND window = FindWindowW(dialogWindowClass(), L"Vocaro")) return window;
+      if (HWND window = FindWindowW(dialogWindowClass(), L"Vocaro")) {
+        WaitForInputIdle(process, kTimeoutMs);
+        return window;
+      }
       if (WaitForSingleObject(process, 50) == WAIT_OBJECT_0) return nullptr;
     }
     return nullptr;
