@@ -94,11 +94,28 @@ std::vector<std::wstring> Lexpad::listItems(int id) const {
 DWORD Lexpad::tap() {
   const DWORD start = GetTickCount();
   PostMessageW(window, NOTIFY_ICON_MESSAGE, IDI_APP, WM_LBUTTONDOWN);
-  if (!waitUntil([this] { return GetForegroundWindow() == window && visible(); })) return kE2ETimeoutMs;
+  // lexpad brings its window to the front (or, with a message box open,
+  // the box).
+  auto lexpadInFront = [this] {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(GetForegroundWindow(), &owner);
+    return owner == process.id() && visible();
+  };
+  if (!waitUntil(lexpadInFront)) return kE2ETimeoutMs;
   return GetTickCount() - start;
 }
 
 void Lexpad::command(UINT id) const { PostMessageW(window, WM_COMMAND, id, 0); }
+
+bool Lexpad::settle() const {
+  const std::wstring before = text(IDE_TO_WORD);
+  HWND field = item(IDE_TO_WORD);
+  SendMessageW(field, EM_SETSEL, before.size(), before.size());
+  PostMessageW(field, WM_CHAR, L'#', 0);
+  const bool arrived = waitUntil([&] { return text(IDE_TO_WORD) == before + L"#"; });
+  SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(before.c_str()));
+  return arrived;
+}
 
 bool Lexpad::hide() {
   command(IDM_HIDE);

@@ -50,10 +50,14 @@ class Lexpad {
   bool visible() const { return IsWindowVisible(window) != FALSE; }
 
   // Taps the notification icon as the shell does and waits until the tap
-  // was handled: lexpad is the foreground window.  Returns the milliseconds
+  // was handled: a window of lexpad is the foreground window.  Returns the milliseconds
   // it took, or kE2ETimeoutMs when it was not handled in time.
   DWORD tap();
   void command(UINT id) const;
+  // Waits until lexpad has handled every message posted to it before: a
+  // character posted to the To word field after them arrives, and is taken
+  // away again.
+  bool settle() const;
   // Hides the window with the Hide command and waits for it.
   bool hide();
   // The visible window that lexpad shows over its main window (a message
