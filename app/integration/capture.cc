@@ -27,7 +27,10 @@ const CaptureSource* captureSourceOf(HWND control) {
   wchar_t className[kClassNameCapacity];
   const int length = GetClassNameW(control, className, kClassNameCapacity);
   if (length == 0) return nullptr;
-  CharLowerBuffW(className, static_cast<DWORD>(length));
+  // Class names are ASCII; the user's locale must not change them.
+  for (int i = 0; i < length; ++i) {
+    if (className[i] >= L'A' && className[i] <= L'Z') className[i] = static_cast<wchar_t>(className[i] + (L'a' - L'A'));
+  }
   for (const CaptureSource& source : kCaptureSources) {
     const bool matches = source.comparedLength == 0
                              ? wcscmp(className, source.className) == 0
@@ -71,8 +74,12 @@ HWND findFrontFocus(HWND mainWindow) {
 
   FocusQueryHook hook(front, frontFocusHook);
   if (!hook.installed()) return nullptr;
-  if (!PostMessageW(front, QUERY_FOCUS_MESSAGE, reinterpret_cast<WPARAM>(mainWindow), 0)) return nullptr;
-  SetTimer(mainWindow, kFocusQueryTimer, kFocusQueryTimeoutMs, nullptr);
+  // Without the timer an unanswered query would never end.
+  if (SetTimer(mainWindow, kFocusQueryTimer, kFocusQueryTimeoutMs, nullptr) == 0) return nullptr;
+  if (!PostMessageW(front, QUERY_FOCUS_MESSAGE, reinterpret_cast<WPARAM>(mainWindow), 0)) {
+    KillTimer(mainWindow, kFocusQueryTimer);
+    return nullptr;
+  }
   HWND focus = waitForFocusReply(mainWindow);
   hook.remove();
   KillTimer(mainWindow, kFocusQueryTimer);
