@@ -13,6 +13,7 @@
 #include "shell/resource_text.h"
 
 namespace {
+constexpr wchar_t kHelpTopic[] = L"vocaro.htm#vocaro_help";
 constexpr int kTitleCapacity = 40;
 constexpr int kSmallIconSize = 16;
 constexpr int kLargeIconSize = 32;
@@ -78,11 +79,13 @@ void Application::initMainWindow(HWND window) {
   setDialogUserData(window, this);
   setBoldFonts(window);
   // Without a command bar the window comes up bare: no menu, no
-  // notification icon, no dictionary sets.
+  // notification icon, no character conversion, no dictionary sets.
   if (createCommandBar(window)) {
     centreWindow(window);
     trayIcon = loadIcon(instance, kSmallIconSize);
     notifyIcon(NIM_ADD);
+    installConversion(GetDlgItem(window, IDE_FROM_WORD));
+    installConversion(GetDlgItem(window, IDE_TO_WORD));
     listDictionarySets(window);
   }
   updateCommandStates();
@@ -99,6 +102,9 @@ INT_PTR Application::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SendMessageW(child, WM_SYSCOLORCHANGE, wParam, lParam);
       }
       return FALSE;
+    case WM_HELP:
+      showHelp(kHelpTopic);
+      return TRUE;
     case WM_COMMAND:
       dispatchCommand(wParam, lParam);
       return TRUE;
