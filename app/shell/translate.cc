@@ -49,6 +49,10 @@ int readWord(HWND window, int fieldId, char (&word)[kWordCapacity]) {
   return toNarrow(word, kWordCapacity, text);
 }
 
+// The engine reports a word whose translations did not all fit as a full
+// list; those that fit are there, so the word counts as found.
+bool isFound(int status) { return status == TD_FOUND || status == TD_LIST_FULL; }
+
 }  // namespace
 
 void Application::showStatusText(UINT stringId) {
@@ -60,7 +64,7 @@ void Application::showStatusText(UINT stringId) {
 void Application::showStatus(int32_t result, int status) {
   if (result != TD_OK) {
     showStatusText(IDS_ERROR);
-  } else if (status == TD_FOUND) {
+  } else if (isFound(status)) {
     showStatusText(IDS_WORD_FOUND);
   } else if (status == TD_SUGGESTED) {
     showStatusText(IDS_SPELLINGS_RETURNED);
@@ -101,7 +105,7 @@ void Application::translateWord(bool reverse) {
   request.suggestList = suggestions;
   const int32_t result = TD_Translate(translator, &request);
 
-  if (result == TD_OK && (request.status == TD_FOUND || request.status == TD_SUGGESTED)) {
+  if (result == TD_OK && (isFound(request.status) || request.status == TD_SUGGESTED)) {
     if (request.status == TD_SUGGESTED) {
       // The first suggestion takes the place of the word that was not found.
       HWND suggestionList = GetDlgItem(mainWindow, direction.suggestionList);

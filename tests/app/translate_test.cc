@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "test_dictionaries.h"
 #include "window_fixture.h"
+#include "writer/list_file_writer.h"
 
 namespace {
 
@@ -111,6 +113,31 @@ TEST_F(TranslateTest, AWordWithACharacterOutsideTheDictionariesCharacterSetIsNot
 
   translate(L"\u20AC");  // the euro sign has a byte in the set
   EXPECT_EQ(status(), L"Word not found");
+}
+
+TEST_F(TranslateTest, TranslationsBeyondTheRoomOfTheResultAreaLeaveThoseThatFit) {
+  // "apple" has ten translations of 29 letters: with their terminators 300
+  // bytes, more than the 256 of the translation area.
+  std::vector<std::string> long_translations;
+  for (char c = 'a'; c < 'a' + 10; ++c) long_translations.push_back(std::string("abcdefghijklmnopqrstuvwxyz") + c + c + c);
+  writeDataFile(folder.path(), L"en.tdd", "English", {"apple"});
+  writeDataFile(folder.path(), L"xx.tdd", "Verbose", long_translations);
+  lexcore::ListFileLayout list;
+  list.primaryFile = "en.tdd";
+  list.secondaryFile = "xx.tdd";
+  list.translations = {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}};
+  writeBytes(folder.path() + L"\\en_xx.tdl", lexcore::writeListFile(list));
+  open(folder.path(), L"English", L"Verbose");
+
+  translate(L"apple");
+  const Words listed = driver->items(IDC_TO_LIST);
+  EXPECT_EQ(listed.size(), 8u) << "256 bytes hold eight";
+  for (size_t i = 0; i < listed.size(); ++i) {
+    const std::string& expected = long_translations[i];
+    EXPECT_EQ(listed[i], std::wstring(expected.begin(), expected.end()));
+  }
+  EXPECT_EQ(driver->text(IDE_TO_WORD), listed.empty() ? L"" : listed[0]);
+  EXPECT_EQ(status(), L"Word found");
 }
 
 TEST_F(TranslateTest, ABlankFieldChangesNothingNotEvenTheStatusLine) {
