@@ -5,7 +5,6 @@
 #include "shell/resource_text.h"
 
 namespace {
-constexpr wchar_t kHelpTopic[] = L"vocaro.htm#vocaro_help";
 constexpr int kPatternCapacity = 64;
 
 void initAboutBox(HWND dialog, Application& application) {
@@ -39,7 +38,7 @@ INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         EndDialog(dialog, IDOK);
         return TRUE;
       case WM_HELP:
-        application->showHelp(kHelpTopic);
+        application->showHelp(kMainHelpTopic);
         return TRUE;
       default:
         return FALSE;

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr wchar_t kOptionsHelpTopic[] = L"vocaro.htm#options";
 constexpr int kTitleCapacity = 40;
 constexpr int kFilterCapacity = 260;
 

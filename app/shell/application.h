@@ -19,6 +19,11 @@ constexpr int kToolTipCount = 6;
 // Callback message of the notification icon (WM_USER + 102).
 constexpr UINT NOTIFY_ICON_MESSAGE = WM_USER + 102;
 
+// Topics of the help file: the main window and the about box, and the
+// options dialog.
+constexpr wchar_t kMainHelpTopic[] = L"vocaro.htm#vocaro_help";
+constexpr wchar_t kOptionsHelpTopic[] = L"vocaro.htm#options";
+
 // Exit code of a run ended by Exit or WM_HIBERNATE.
 constexpr int kExitCodeClosed = 2;
 

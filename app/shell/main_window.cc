@@ -13,7 +13,6 @@
 #include "shell/resource_text.h"
 
 namespace {
-constexpr wchar_t kHelpTopic[] = L"vocaro.htm#vocaro_help";
 constexpr int kTitleCapacity = 40;
 constexpr int kSmallIconSize = 16;
 constexpr int kLargeIconSize = 32;
@@ -103,7 +102,7 @@ INT_PTR Application::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return FALSE;
     case WM_HELP:
-      showHelp(kHelpTopic);
+      showHelp(kMainHelpTopic);
       return TRUE;
     case WM_COMMAND:
       dispatchCommand(wParam, lParam);

@@ -206,6 +206,25 @@ TEST_F(OptionsDialogTest, ATypedFolderGetsItsBackslashAndItsSetsAreListed) {
   EXPECT_EQ(itemText(window, IDC_TO_LANGUAGE), L"Dutch");
 }
 
+TEST_F(OptionsDialogTest, AFolderWithNoRoomForItsBackslashKeepsTheCurrentFolder) {
+  openSamples(L"English", L"German");
+  const std::wstring before = application->dictionaryPath;
+  std::wstring typed;
+  withOptions([&](HWND dialog) {
+    // The field takes no more than a path holds; typing stops there.
+    SetDlgItemTextW(dialog, IDE_DICTIONARY_PATH, L"");
+    SetFocus(GetDlgItem(dialog, IDE_DICTIONARY_PATH));
+    for (int i = 0; i < kPathCapacity + 5; ++i) SendDlgItemMessageW(dialog, IDE_DICTIONARY_PATH, WM_CHAR, L'x', 1);
+    typed = itemText(dialog, IDE_DICTIONARY_PATH);
+    SendDlgItemMessageW(dialog, IDX_USER_DICTIONARY, BM_CLICK, 0, 0);
+    answer(dialog, IDOK);
+  });
+  EXPECT_EQ(typed.size(), static_cast<size_t>(kPathCapacity - 1));
+  EXPECT_EQ(application->dictionaryPath, before);
+  EXPECT_EQ(application->options, 13u) << "the other options are taken over";
+  EXPECT_EQ(fromLanguages(), (Words{L"English", L"French", L"German"}));
+}
+
 TEST_F(OptionsDialogTest, OKWithoutAnyChangeStillListsTheSetsAgain) {
   openSamples(L"English", L"German");
   const LRESULT french = SendDlgItemMessageW(window, IDC_TO_LANGUAGE, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),

@@ -118,10 +118,10 @@ TEST_F(TranslateTest, AWordWithACharacterOutsideTheDictionariesCharacterSetIsNot
 TEST_F(TranslateTest, TranslationsBeyondTheRoomOfTheResultAreaLeaveThoseThatFit) {
   // "apple" has ten translations of 29 letters: with their terminators 300
   // bytes, more than the 256 of the translation area.
-  std::vector<std::string> long_translations;
-  for (char c = 'a'; c < 'a' + 10; ++c) long_translations.push_back(std::string("abcdefghijklmnopqrstuvwxyz") + c + c + c);
+  std::vector<std::string> longTranslations;
+  for (char c = 'a'; c < 'a' + 10; ++c) longTranslations.push_back(std::string("abcdefghijklmnopqrstuvwxyz") + c + c + c);
   writeDataFile(folder.path(), L"en.tdd", "English", {"apple"});
-  writeDataFile(folder.path(), L"xx.tdd", "Verbose", long_translations);
+  writeDataFile(folder.path(), L"xx.tdd", "Verbose", longTranslations);
   lexcore::ListFileLayout list;
   list.primaryFile = "en.tdd";
   list.secondaryFile = "xx.tdd";
@@ -133,7 +133,7 @@ TEST_F(TranslateTest, TranslationsBeyondTheRoomOfTheResultAreaLeaveThoseThatFit)
   const Words listed = driver->items(IDC_TO_LIST);
   EXPECT_EQ(listed.size(), 8u) << "256 bytes hold eight";
   for (size_t i = 0; i < listed.size(); ++i) {
-    const std::string& expected = long_translations[i];
+    const std::string& expected = longTranslations[i];
     EXPECT_EQ(listed[i], std::wstring(expected.begin(), expected.end()));
   }
   EXPECT_EQ(driver->text(IDE_TO_WORD), listed.empty() ? L"" : listed[0]);
