@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "platform/handheld.h"
+
 namespace {
 
 constexpr int kClassNameCapacity = 256;
@@ -32,14 +34,7 @@ bool userCanWorkIn(HWND window) {
 // no other file of that name is taken.
 HMODULE loadHookLibrary() {
   wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return nullptr;
-  wchar_t* folderEnd = wcsrchr(path, L'\\');
-  if (folderEnd == nullptr) return nullptr;
-  const size_t folderLength = static_cast<size_t>(folderEnd - path) + 1;
-  if (folderLength + wcslen(kHookLibrary) >= MAX_PATH) return nullptr;
-  wcscpy(path + folderLength, kHookLibrary);
-  return LoadLibraryW(path);
+  return besideProgram(kHookLibrary, path, MAX_PATH) ? LoadLibraryW(path) : nullptr;
 }
 
 }  // namespace

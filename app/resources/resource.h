@@ -1,10 +1,12 @@
 // Resource ids of lexpad.  Prefixes: IDD_ dialog, IDR_ menu and accelerators,
 // IDI_ icon, IDB_ bitmap, IDS_ string, IDM_ command, IDC_ control, IDE_ edit,
-// IDT_ static text.
+// IDX_ check box, IDT_ static text.
 #ifndef LEXPAD_RESOURCE_H
 #define LEXPAD_RESOURCE_H
 
 #define IDD_MAIN 101
+#define IDD_OPTIONS 111
+#define IDD_ABOUT 143
 #define IDR_MAIN 112
 #define IDI_APP 112
 #define IDB_REPLACE 116
@@ -20,6 +22,19 @@
 #define IDC_ADD 1008
 #define IDC_FROM_LIST 1009
 #define IDT_STATUS 1013
+
+// Controls of the options dialog.
+#define IDX_CASE_INSENSITIVE 1006
+#define IDX_SMART_SEARCH 1010
+#define IDX_USER_DICTIONARY 1011
+#define IDX_SPELL_CHECKER 1012
+#define IDE_DICTIONARY_PATH 1014
+#define IDC_CHOOSE_FOLDER 1015
+#define IDX_DISABLE_CONVERSION 1016
+
+// Controls of the about box.
+#define IDT_AVAILABLE_MEMORY 1001
+#define IDT_FREE_MEMORY 1004
 
 // Commands of the menu, the accelerators and the tool buttons.
 #define IDM_OPTIONS 40001
@@ -57,6 +72,8 @@
 #define IDS_TIP_REPLACE 20
 #define IDS_TIP_OPTIONS 21
 #define IDS_CONFIRM_ADD 26
+#define IDS_ADD_UNSUPPORTED_CHARACTER 27
+#define IDS_ADD_FAILED 28
 #define IDS_AVAILABLE_MEMORY 38
 #define IDS_FREE_MEMORY 39
 

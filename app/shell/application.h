@@ -19,6 +19,11 @@ constexpr int kToolTipCount = 6;
 // Callback message of the notification icon (WM_USER + 102).
 constexpr UINT NOTIFY_ICON_MESSAGE = WM_USER + 102;
 
+// Topics of the help file: the main window and the about box, and the
+// options dialog.
+constexpr wchar_t kMainHelpTopic[] = L"vocaro.htm#vocaro_help";
+constexpr wchar_t kOptionsHelpTopic[] = L"vocaro.htm#options";
+
 // Exit code of a run ended by Exit or WM_HIBERNATE.
 constexpr int kExitCodeClosed = 2;
 
@@ -32,6 +37,10 @@ class Application {
 
   // Start-up and the main window.
   int runApplication(HINSTANCE programInstance);
+  // One message of the program's loop: the accelerators first, so that
+  // Enter in any control is Translate, then the main window's dialog
+  // manager, then the window the message is for.
+  void routeMessage(MSG& message, HACCEL accelerators);
   bool createMainWindow();
   static INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void initMainWindow(HWND window);
@@ -51,10 +60,25 @@ class Application {
   TD_HANDLE openLanguagePair(const wchar_t* from, const wchar_t* to);
   void closeTranslators();
 
+  // Translating and adding word pairs.  `reverse` false translates the From
+  // word field into the To list, true the To word field into the From list.
+  void translateWord(bool reverse);
+  // A tap (or double tap) on an item of the To list or the From list.
+  void takeListSelection(int listId, bool doubleTap);
+  void addWordPair();
+  void showStatus(int32_t result, int status);
+  // The character conversion of a word field: a letter followed by an
+  // accent key becomes the accented letter.
+  bool installConversion(HWND field);
+  static LRESULT CALLBACK conversionEditProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam);
+
   // Commands and the command bar.
   bool createCommandBar(HWND window);
   void dispatchCommand(WPARAM wParam, LPARAM lParam);
   void updateCommandStates();
+
+  // Starts the help viewer on a topic of the help file.
+  void showHelp(const wchar_t* topic);
 
   HWND mainWindow = nullptr;
   HINSTANCE instance = nullptr;
@@ -75,12 +99,14 @@ class Application {
   wchar_t trailingText[kFieldCapacity] = {};
   bool trailingTextCut = false;  // the captured text went on beyond trailingText
   HWND replaceTarget = nullptr;
-  const wchar_t* helpViewer = nullptr;
+  const wchar_t* helpViewer = L"PegHelp.exe";  // the program that shows help
   HICON trayIcon = nullptr;
   HWND commandBar = nullptr;
   int commandBarHeight = 0;
   HFONT boldFont = nullptr;
   DWORD showUI = 0;
+  // The word fields' own window procedure, behind the conversion.
+  WNDPROC standardEditProc = nullptr;
 
  private:
   INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -88,6 +114,10 @@ class Application {
   void onNotifyIconMessage(LPARAM mouseMessage);
   void hideMainWindow();
   void rememberLanguage(int boxId, wchar_t* name, const wchar_t* valueName);
+  void showStatusText(UINT stringId);
+  bool convertTypedKey(HWND field, wchar_t key);
+  void changeOptions();
+  void clearAll();
 };
 
 #endif  // LEXPAD_SHELL_APPLICATION_H

@@ -4,12 +4,19 @@
 
 #include <commctrl.h>
 
+#include <memory>
+#include <new>
+
+#include "integration/about_box.h"
 #include "integration/clipboard.h"
 #include "integration/clipboard_text.h"
+#include "integration/options_dialog.h"
 #include "integration/replace.h"
+#include "integration/settings.h"
 #include "platform/command_bar.h"
 #include "resource.h"
 #include "shell/application.h"
+#include "shell/resource_text.h"
 
 namespace {
 
@@ -44,6 +51,11 @@ void Application::dispatchCommand(WPARAM wParam, LPARAM) {
     case IDM_EXIT:
       closeApplication(kExitCodeClosed);
       return;
+    case IDM_OPTIONS: {
+      BusyScope running(busy);
+      changeOptions();
+      break;
+    }
     case IDM_SHOW_UI:
       showUI = showUI == 0 ? 1 : 0;
       break;
@@ -64,6 +76,32 @@ void Application::dispatchCommand(WPARAM wParam, LPARAM) {
       replaceInTarget(*this);
       break;
     }
+    case IDM_ABOUT: {
+      BusyScope running(busy);
+      showAboutBox(*this, mainWindow);
+      return;
+    }
+    case IDM_CLEAR_ALL:
+      clearAll();
+      break;
+    case IDM_ADD_WORD:
+    case IDC_ADD: {
+      BusyScope running(busy);
+      addWordPair();
+      break;
+    }
+    case IDM_TRANSLATE_FORWARD:
+    case IDC_FORWARD: {
+      BusyScope running(busy);
+      translateWord(false);
+      break;
+    }
+    case IDM_TRANSLATE_REVERSE:
+    case IDC_REVERSE: {
+      BusyScope running(busy);
+      translateWord(true);
+      break;
+    }
     case IDC_FROM_LANGUAGE: {
       BusyScope running(busy);
       if (code == CBN_SELCHANGE) onFromLanguageChanged();
@@ -78,10 +116,42 @@ void Application::dispatchCommand(WPARAM wParam, LPARAM) {
     case IDE_TO_WORD:
       if (code != EN_CHANGE) return;
       break;
+    case IDC_TO_LIST:
+    case IDC_FROM_LIST:
+      if (code == LBN_SELCHANGE || code == LBN_DBLCLK) takeListSelection(id, code == LBN_DBLCLK);
+      break;
     default:
       return;
   }
   updateCommandStates();
+}
+
+// Works on a copy of the settings; only OK takes them over, and then the
+// sets are listed again from the (perhaps new) folder.
+void Application::changeOptions() {
+  std::unique_ptr<OptionsRecord> record(new (std::nothrow) OptionsRecord);
+  if (!record) return;
+  record->optionBits = options;
+  record->translator = forwardTranslator;
+  record->disableConversion = stdEdit;
+  copyText(record->path, kPathCapacity, dictionaryPath);
+  if (runOptionsDialog(*this, *record, mainWindow) != IDOK) return;
+
+  options = record->optionBits;
+  stdEdit = record->disableConversion;
+  // A folder too long to take its trailing backslash could name no file:
+  // the current folder stays.
+  setDictionaryPath(*this, record->path);
+  listDictionarySets(mainWindow);
+}
+
+// Empties both sides; the status line keeps its text.
+void Application::clearAll() {
+  SetDlgItemTextW(mainWindow, IDE_FROM_WORD, L"");
+  SetDlgItemTextW(mainWindow, IDE_TO_WORD, L"");
+  SendDlgItemMessageW(mainWindow, IDC_FROM_LIST, LB_RESETCONTENT, 0, 0);
+  SendDlgItemMessageW(mainWindow, IDC_TO_LIST, LB_RESETCONTENT, 0, 0);
+  SetFocus(GetDlgItem(mainWindow, IDE_FROM_WORD));
 }
 
 void Application::updateCommandStates() {

@@ -132,6 +132,8 @@ void Application::onToLanguageChanged() {
   if (forwardTranslator == nullptr) return;
   reverseTranslator = openLanguagePair(currentTo, currentFrom);
   EnableWindow(GetDlgItem(mainWindow, IDC_REVERSE), reverseTranslator != nullptr);
+  // A word already typed is translated again with the new pair.
+  if (GetWindowTextLengthW(GetDlgItem(mainWindow, IDE_FROM_WORD)) > 0) translateWord(false);
 }
 
 TD_HANDLE Application::openLanguagePair(const wchar_t* from, const wchar_t* to) {

@@ -78,11 +78,13 @@ void Application::initMainWindow(HWND window) {
   setDialogUserData(window, this);
   setBoldFonts(window);
   // Without a command bar the window comes up bare: no menu, no
-  // notification icon, no dictionary sets.
+  // notification icon, no character conversion, no dictionary sets.
   if (createCommandBar(window)) {
     centreWindow(window);
     trayIcon = loadIcon(instance, kSmallIconSize);
     notifyIcon(NIM_ADD);
+    installConversion(GetDlgItem(window, IDE_FROM_WORD));
+    installConversion(GetDlgItem(window, IDE_TO_WORD));
     listDictionarySets(window);
   }
   updateCommandStates();
@@ -99,6 +101,9 @@ INT_PTR Application::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SendMessageW(child, WM_SYSCOLORCHANGE, wParam, lParam);
       }
       return FALSE;
+    case WM_HELP:
+      showHelp(kMainHelpTopic);
+      return TRUE;
     case WM_COMMAND:
       dispatchCommand(wParam, lParam);
       return TRUE;

@@ -13,7 +13,6 @@ constexpr int kTitleCapacity = 40;
 int Application::runApplication(HINSTANCE programInstance) {
   loadSettings(*this);
   createBoldFont();
-  helpViewer = L"PegHelp.exe";
   instance = programInstance;
 
   // One instance at a time: a second start shows the running window.
@@ -31,18 +30,18 @@ int Application::runApplication(HINSTANCE programInstance) {
     return 0;
   }
 
-  // Accelerators come before the dialog manager, so that Enter in any
-  // control is Translate rather than the default button.
   HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_MAIN));
   MSG message{};
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (accelerators != nullptr && TranslateAcceleratorW(mainWindow, accelerators, &message)) continue;
-    if (IsDialogMessageW(mainWindow, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) routeMessage(message, accelerators);
 
   for (auto& tooltip : tooltips) tooltip.reset();
   saveSettings(*this);
   return message.message == WM_QUIT ? static_cast<int>(message.wParam) : 0;
+}
+
+void Application::routeMessage(MSG& message, HACCEL accelerators) {
+  if (accelerators != nullptr && TranslateAcceleratorW(mainWindow, accelerators, &message)) return;
+  if (IsDialogMessageW(mainWindow, &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "integration/settings.h"
 
 namespace {
@@ -89,4 +91,32 @@ std::wstring programFolder() {
   const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring folder(path, length);
   return folder.substr(0, folder.rfind(L'\\') + 1);
+}
+
+void copySampleDictionaries(const std::wstring& folder, const std::vector<std::wstring>& names) {
+  const std::wstring samples = programFolder() + L"dictionaries\\";
+  std::vector<std::wstring> files = names;
+  if (files.empty()) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((samples + L"*.td?").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE) << "no sample dictionaries beside the test program";
+    do {
+      files.push_back(found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  for (const std::wstring& name : files) {
+    ASSERT_TRUE(CopyFileW((samples + name).c_str(), (folder + L"\\" + name).c_str(), FALSE)) << "cannot copy a sample";
+  }
+}
+
+std::string fileBytes(const std::wstring& path) {
+  std::string bytes;
+  FILE* file = _wfopen(path.c_str(), L"rb");
+  if (file == nullptr) return bytes;
+  char buffer[4096];
+  size_t read;
+  while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, read);
+  std::fclose(file);
+  return bytes;
 }

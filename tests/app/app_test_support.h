@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "shell/application.h"
 
@@ -42,5 +43,13 @@ std::unique_ptr<Application> openMainWindow(const std::wstring& folder);
 
 // The folder of the running test program, with a trailing backslash.
 std::wstring programFolder();
+
+// Copies the sample dictionaries that the build put beside the test program
+// (English-German and English-French, both directions) into `folder`: the
+// files named, or all of them.
+void copySampleDictionaries(const std::wstring& folder, const std::vector<std::wstring>& names = {});
+
+// The bytes of a file; empty when it cannot be read.
+std::string fileBytes(const std::wstring& path);
 
 #endif  // LEXPAD_TESTS_APP_TEST_SUPPORT_H

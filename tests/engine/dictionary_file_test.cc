@@ -20,7 +20,7 @@
 namespace lexcore {
 namespace {
 
-using lexcore_test::TempFolder;
+using vocaro_test::TempFolder;
 using lexcore_test::tableRecord;
 using lexcore_test::wordListLayout;
 

@@ -14,7 +14,7 @@
 namespace lexcore {
 namespace {
 
-using lexcore_test::TempFolder;
+using vocaro_test::TempFolder;
 
 class ListFile : public ::testing::Test {
  protected:

@@ -43,7 +43,7 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 namespace {
 
 using lexcore_test::SampleDictionary;
-using lexcore_test::TempFolder;
+using vocaro_test::TempFolder;
 using lexcore_test::TranslatorSession;
 using Strings = std::vector<std::string>;
 

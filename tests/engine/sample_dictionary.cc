@@ -117,7 +117,7 @@ lexcore::ListFileLayout SampleDictionary::listLayout() const {
   return layout;
 }
 
-void SampleDictionary::write(const TempFolder& folder) const {
+void SampleDictionary::write(const vocaro_test::TempFolder& folder) const {
   folder.write(kPrimaryName, lexcore::writeDataFile(primaryLayout()));
   folder.write(kSecondaryName, lexcore::writeDataFile(secondaryLayout()));
   folder.write(kListName, lexcore::writeListFile(listLayout()));

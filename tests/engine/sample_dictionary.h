@@ -60,7 +60,7 @@ class SampleDictionary {
   lexcore::DataFileLayout secondaryLayout() const;
   lexcore::ListFileLayout listLayout() const;
 
-  void write(const TempFolder& folder) const;
+  void write(const vocaro_test::TempFolder& folder) const;
 
  private:
   std::map<std::string, std::vector<std::string>> entries_;

@@ -21,7 +21,7 @@ namespace lexcore {
 namespace {
 
 using lexcore_test::CodeTable;
-using lexcore_test::TempFolder;
+using vocaro_test::TempFolder;
 
 std::string upper(std::string s) {
   for (char& c : s) {

@@ -18,7 +18,7 @@
 namespace {
 
 using lexcore_test::SampleDictionary;
-using lexcore_test::TempFolder;
+using vocaro_test::TempFolder;
 using lexcore_test::Translation;
 using lexcore_test::TranslatorSession;
 using Strings = std::vector<std::string>;

@@ -74,14 +74,14 @@ Translation translate(TD_HANDLE handle, const std::string& word, int32_t options
   return out;
 }
 
-TranslatorSession::TranslatorSession(const TempFolder& folder, const std::string& listName,
+TranslatorSession::TranslatorSession(const vocaro_test::TempFolder& folder, const std::string& listName,
                                      const std::string& primaryName, const std::string& secondaryName) {
   EXPECT_EQ(TD_OK, TD_TransOpen(&handle_, folder.widePath(listName).c_str(), 0));
   EXPECT_EQ(TD_OK, TD_TransOpenPrim(handle_, folder.widePath(primaryName).c_str()));
   EXPECT_EQ(TD_OK, TD_TransOpenSec(handle_, folder.widePath(secondaryName).c_str()));
 }
 
-TranslatorSession::TranslatorSession(const TempFolder& folder)
+TranslatorSession::TranslatorSession(const vocaro_test::TempFolder& folder)
     : TranslatorSession(folder, SampleDictionary::kListName, SampleDictionary::kPrimaryName,
                         SampleDictionary::kSecondaryName) {}
 

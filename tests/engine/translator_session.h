@@ -31,10 +31,10 @@ class TranslatorSession {
  public:
   // Opens the list file and the two data files of `folder`; the test fails
   // when one of them does not open.
-  TranslatorSession(const TempFolder& folder, const std::string& listName, const std::string& primaryName,
+  TranslatorSession(const vocaro_test::TempFolder& folder, const std::string& listName, const std::string& primaryName,
                     const std::string& secondaryName);
   // The files SampleDictionary writes.
-  explicit TranslatorSession(const TempFolder& folder);
+  explicit TranslatorSession(const vocaro_test::TempFolder& folder);
   ~TranslatorSession();
   TranslatorSession(const TranslatorSession&) = delete;
   TranslatorSession& operator=(const TranslatorSession&) = delete;

@@ -20,7 +20,7 @@
 namespace {
 
 using lexcore_test::SampleDictionary;
-using lexcore_test::TempFolder;
+using vocaro_test::TempFolder;
 using lexcore_test::TranslatorSession;
 
 constexpr char16_t kGuard = 0xBEEF;

@@ -24,7 +24,7 @@
 namespace {
 
 using lexcore_test::SampleDictionary;
-using lexcore_test::TempFolder;
+using vocaro_test::TempFolder;
 
 std::string wordOf(int writer, int i) { return "w" + std::to_string(writer) + "n" + std::to_string(i); }
 std::string translationOf(int writer, int i) { return "t" + std::to_string(writer) + "n" + std::to_string(i); }

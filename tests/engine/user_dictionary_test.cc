@@ -26,7 +26,7 @@ namespace lexcore {
 namespace {
 
 using lexcore_test::SampleDictionary;
-using lexcore_test::TempFolder;
+using vocaro_test::TempFolder;
 using lexcore_test::TranslatorSession;
 using Strings = std::vector<std::string>;
 

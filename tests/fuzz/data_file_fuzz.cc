@@ -4,10 +4,11 @@
 
 #include "datafile/dictionary_file.h"
 #include "fuzz_input.h"
+#include "temp_folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto parts = fuzzing::splitParts(data, size, 2);
-  fuzzing::ScratchFolder folder;
+  vocaro_test::TempFolder folder;
   folder.write("file.tdd", parts[0]);
   lexcore::DictionaryFile file(folder.widePath("file.tdd").c_str());
   if (!file.isOpen()) return 0;

@@ -3,6 +3,7 @@
 #ifndef VOCARO_FUZZ_INPUT_H
 #define VOCARO_FUZZ_INPUT_H
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -43,18 +44,6 @@ inline std::vector<std::string> wordsOf(const std::string& text, size_t count) {
   return words;
 }
 
-// A folder of its own for the files of one fuzz run.
-class ScratchFolder {
- public:
-  ScratchFolder();
-  ~ScratchFolder();
-  // Writes `bytes` to `name` in the folder and returns the full path.
-  std::string write(const std::string& name, const std::string& bytes) const;
-  std::u16string widePath(const std::string& name) const;
-
- private:
-  std::string path_;
-};
 
 }  // namespace fuzzing
 

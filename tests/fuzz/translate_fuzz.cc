@@ -5,11 +5,12 @@
 #include <cstring>
 
 #include "fuzz_input.h"
+#include "temp_folder.h"
 #include "translator/lexcore.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto parts = fuzzing::splitParts(data, size, 4);
-  fuzzing::ScratchFolder folder;
+  vocaro_test::TempFolder folder;
   folder.write("aa_bb.tdl", parts[0]);
   folder.write("a.tdd", parts[1]);
   folder.write("b.tdd", parts[2]);

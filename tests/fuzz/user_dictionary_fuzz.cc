@@ -1,11 +1,12 @@
 // A user dictionary file: load it through a translator, search it, add a
 // pair, save, and load it again.  Input parts: the file, the words.
 #include "fuzz_input.h"
+#include "temp_folder.h"
 #include "translator/lexcore.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto parts = fuzzing::splitParts(data, size, 2);
-  fuzzing::ScratchFolder folder;
+  vocaro_test::TempFolder folder;
   std::string header(128, '\0');
   header.replace(0, 4, std::string("TDL\0", 4));
   header[8] = static_cast<char>(128);

@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include "temp_folder.h"
+
 extern char** environ;
 
 namespace {
@@ -35,15 +37,12 @@ std::string readFile(const std::string& path) {
 class DictionaryCopy {
  public:
   DictionaryCopy() {
-    char pattern[] = "/tmp/vocaro-stress-XXXXXX";
-    folder_ = mkdtemp(pattern);
-    std::system(("cp " SAMPLE_DICTIONARIES "/*.tdl " SAMPLE_DICTIONARIES "/*.tdd '" + folder_ + "'").c_str());
+    std::system(("cp " SAMPLE_DICTIONARIES "/*.tdl " SAMPLE_DICTIONARIES "/*.tdd '" + folder_.root() + "'").c_str());
   }
-  ~DictionaryCopy() { std::system(("rm -rf '" + folder_ + "'").c_str()); }
-  std::string path(const std::string& name) const { return folder_ + "/" + name; }
+  std::string path(const std::string& name) const { return folder_.path(name); }
 
  private:
-  std::string folder_;
+  vocaro_test::TempFolder folder_;
 };
 
 // A lexdict process whose standard input comes from `inputFile` (or

@@ -12,12 +12,12 @@ namespace {
 
 class LexdictAdd : public ::testing::Test {
  protected:
-  LexdictAdd() { writeSamplePair(folder_.path()); }
+  LexdictAdd() { writeSamplePair(folder_.root()); }
 
-  std::string enDe() const { return folder_.file("en_de.tdl"); }
-  std::string userFile() const { return folder_.file("en_de.udr"); }
+  std::string enDe() const { return folder_.path("en_de.tdl"); }
+  std::string userFile() const { return folder_.path("en_de.udr"); }
 
-  TemporaryFolder folder_;
+  vocaro_test::TempFolder folder_;
 };
 
 TEST_F(LexdictAdd, AnAddedPairIsTranslatedFromTheUserDictionary) {
@@ -72,7 +72,7 @@ TEST_F(LexdictAdd, PairsTheFileCannotHoldAreRefused) {
 }
 
 TEST_F(LexdictAdd, AListFileThatCannotBeOpenedIsReported) {
-  const std::string missing = folder_.file("xx_yy.tdl");
+  const std::string missing = folder_.path("xx_yy.tdl");
   const ProgramRun run = runLexdict({"add", "--json", missing, "flat", "Wohnung"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "{\"result\": -1}\n");

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "temp_folder.h"
 #include "writer/data_file_writer.h"
 
 namespace lexdict_test {
@@ -52,22 +53,6 @@ void writeFile(const std::string& path, const std::string& bytes);
 std::string readFile(const std::string& path);
 bool fileExists(const std::string& path);
 
-// A fresh folder under the system's temporary folder, removed with its
-// contents when the object goes away.
-class TemporaryFolder {
- public:
-  TemporaryFolder();
-  ~TemporaryFolder();
-  TemporaryFolder(const TemporaryFolder&) = delete;
-  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-  const std::string& path() const { return path_; }
-  // `name` inside the folder.
-  std::string file(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
 
 }  // namespace lexdict_test
 

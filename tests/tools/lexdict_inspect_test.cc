@@ -12,12 +12,12 @@ namespace {
 
 class LexdictInspect : public ::testing::Test {
  protected:
-  LexdictInspect() { writeSamplePair(folder_.path()); }
-  TemporaryFolder folder_;
+  LexdictInspect() { writeSamplePair(folder_.root()); }
+  vocaro_test::TempFolder folder_;
 };
 
 TEST_F(LexdictInspect, InfoDescribesADataFile) {
-  const std::string path = folder_.file("en.tdd");
+  const std::string path = folder_.path("en.tdd");
   const ProgramRun run = runLexdict({"info", path});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   const size_t blocks = dataFileLayout(englishData()).blocks.size();
@@ -33,13 +33,13 @@ TEST_F(LexdictInspect, InfoDescribesADataFile) {
                          "    \"\" \"s\"\n"
                          "  variant table: none\n");
 
-  const ProgramRun german = runLexdict({"info", folder_.file("de.tdd")});
+  const ProgramRun german = runLexdict({"info", folder_.path("de.tdd")});
   EXPECT_NE(german.out.find("  ending table: none\n  variant table: 1 group\n    \"ss\" \"ß\"\n"), std::string::npos)
       << german.out;
 }
 
 TEST_F(LexdictInspect, InfoDescribesAListFileAndItsDataFiles) {
-  const std::string path = folder_.file("de_en.tdl");
+  const std::string path = folder_.path("de_en.tdl");
   ProgramRun run = runLexdict({"info", path});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out, path +
@@ -48,41 +48,41 @@ TEST_F(LexdictInspect, InfoDescribesAListFileAndItsDataFiles) {
                          "  primary data file: de.tdd (German, 7 entries)\n"
                          "  secondary data file: en.tdd (English, 6 entries)\n");
 
-  std::filesystem::remove(folder_.file("en.tdd"));
+  std::filesystem::remove(folder_.path("en.tdd"));
   run = runLexdict({"info", path});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.out.find("secondary data file: en.tdd (cannot be loaded)"), std::string::npos);
-  EXPECT_EQ(run.err, "lexdict: " + folder_.file("en.tdd") + ": no such file\n");
+  EXPECT_EQ(run.err, "lexdict: " + folder_.path("en.tdd") + ": no such file\n");
 }
 
 TEST_F(LexdictInspect, FilesTheReaderRefusesAreExplained) {
   const auto problem = [&](const std::string& command, const std::string& name) {
-    const ProgramRun run = runLexdict({command, folder_.file(name)});
+    const ProgramRun run = runLexdict({command, folder_.path(name)});
     EXPECT_EQ(run.exitCode, 1) << name;
     EXPECT_EQ(run.out, "") << name;
     return run.err;
   };
-  writeFile(folder_.file("cut.tdd"), readFile(folder_.file("en.tdd")).substr(0, 210));
-  writeFile(folder_.file("text.tdd"), "just some text\n");
-  writeFile(folder_.file("tiny.tdd"), "TR");
-  writeFile(folder_.file("cut.tdl"), readFile(folder_.file("en_de.tdl")).substr(0, 60));
+  writeFile(folder_.path("cut.tdd"), readFile(folder_.path("en.tdd")).substr(0, 210));
+  writeFile(folder_.path("text.tdd"), "just some text\n");
+  writeFile(folder_.path("tiny.tdd"), "TR");
+  writeFile(folder_.path("cut.tdl"), readFile(folder_.path("en_de.tdl")).substr(0, 60));
   for (const std::string command : {"info", "list"}) {
-    EXPECT_EQ(problem(command, "none.tdd"), "lexdict: " + folder_.file("none.tdd") + ": no such file\n");
-    EXPECT_EQ(problem(command, "cut.tdd"), "lexdict: " + folder_.file("cut.tdd") +
+    EXPECT_EQ(problem(command, "none.tdd"), "lexdict: " + folder_.path("none.tdd") + ": no such file\n");
+    EXPECT_EQ(problem(command, "cut.tdd"), "lexdict: " + folder_.path("cut.tdd") +
                                                ": is a damaged dictionary data file: its header or tables do not "
                                                "fit the file\n");
-    EXPECT_EQ(problem(command, "text.tdd"), "lexdict: " + folder_.file("text.tdd") +
+    EXPECT_EQ(problem(command, "text.tdd"), "lexdict: " + folder_.path("text.tdd") +
                                                 ": is not a dictionary file (it begins neither with \"TRD\" nor "
                                                 "with \"TDL\")\n");
     EXPECT_EQ(problem(command, "tiny.tdd"),
-              "lexdict: " + folder_.file("tiny.tdd") + ": is too short to be a dictionary file\n");
+              "lexdict: " + folder_.path("tiny.tdd") + ": is too short to be a dictionary file\n");
     EXPECT_NE(problem(command, "cut.tdl").find("is a damaged dictionary list file"), std::string::npos);
   }
-  EXPECT_EQ(problem("info", ""), "lexdict: " + folder_.path() + "/: is a folder, not a file\n");
+  EXPECT_EQ(problem("info", ""), "lexdict: " + folder_.root() + "/: is a folder, not a file\n");
 }
 
 TEST_F(LexdictInspect, ListPrintsEveryEntryInFileOrder) {
-  const ProgramRun run = runLexdict({"list", folder_.file("de.tdd")});
+  const ProgramRun run = runLexdict({"list", folder_.path("de.tdd")});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out, "Gebäude\nHaus\nHeim\nHund\nKatze\nStraße\ngroß\n");
 }
@@ -101,26 +101,26 @@ TEST_F(LexdictInspect, ListStopsAtADamagedBlock) {
   sizes[1] = static_cast<uint16_t>(sizes[1] + sizes[0]);
   sizes[0] = 0;
   layout.blockSizeFields = sizes;
-  writeFile(folder_.file("bad.tdd"), lexcore::writeDataFile(layout));
+  writeFile(folder_.path("bad.tdd"), lexcore::writeDataFile(layout));
 
-  const ProgramRun run = runLexdict({"list", folder_.file("bad.tdd")});
+  const ProgramRun run = runLexdict({"list", folder_.path("bad.tdd")});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "lexdict: " + folder_.file("bad.tdd") + ": entry 0 cannot be decoded (its block is damaged)\n");
+  EXPECT_EQ(run.err, "lexdict: " + folder_.path("bad.tdd") + ": entry 0 cannot be decoded (its block is damaged)\n");
 }
 
 TEST_F(LexdictInspect, ListTakesADataFile) {
-  const ProgramRun run = runLexdict({"list", folder_.file("en_de.tdl")});
+  const ProgramRun run = runLexdict({"list", folder_.path("en_de.tdl")});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err, "lexdict: " + folder_.file("en_de.tdl") +
+  EXPECT_EQ(run.err, "lexdict: " + folder_.path("en_de.tdl") +
                          ": is a dictionary list file; 'list' prints the entries of a data file\n");
 }
 
 TEST_F(LexdictInspect, TheyTakeExactlyOneFile) {
   for (const std::string command : {"info", "list"}) {
     EXPECT_EQ(runLexdict({command}).exitCode, 2);
-    EXPECT_EQ(runLexdict({command, folder_.file("en.tdd"), folder_.file("de.tdd")}).exitCode, 2);
-    EXPECT_EQ(runLexdict({command, "--json", folder_.file("en.tdd")}).exitCode, 2);
+    EXPECT_EQ(runLexdict({command, folder_.path("en.tdd"), folder_.path("de.tdd")}).exitCode, 2);
+    EXPECT_EQ(runLexdict({command, "--json", folder_.path("en.tdd")}).exitCode, 2);
   }
 }
 

@@ -12,17 +12,17 @@ namespace {
 
 class LexdictPair : public ::testing::Test {
  protected:
-  LexdictPair() { writeSamplePair(folder_.path()); }
+  LexdictPair() { writeSamplePair(folder_.root()); }
 
   ProgramRun translate(const std::vector<std::string>& args, const std::string& input = "") {
-    std::vector<std::string> all = {"translate", "--json", "--dir", folder_.path()};
+    std::vector<std::string> all = {"translate", "--json", "--dir", folder_.root()};
     all.insert(all.end(), args.begin(), args.end());
     RunOptions options;
     options.input = input;
     return runLexdict(all, options);
   }
 
-  TemporaryFolder folder_;
+  vocaro_test::TempFolder folder_;
 };
 
 TEST_F(LexdictPair, LanguageNamesMatchRegardlessOfCase) {
@@ -40,8 +40,8 @@ TEST_F(LexdictPair, LanguageNamesMatchRegardlessOfCase) {
 TEST_F(LexdictPair, NonAsciiLanguageNamesFoldTheirCase) {
   TestDataFile french = englishData();
   french.languageName = "Fran\xe7" "ais";
-  writeFile(folder_.file("fr.tdd"), dataFileBytes(french));
-  writeFile(folder_.file("fr_de.tdl"),
+  writeFile(folder_.path("fr.tdd"), dataFileBytes(french));
+  writeFile(folder_.path("fr_de.tdl"),
             listFileBytes("fr.tdd", "de.tdd", french, germanData(), englishGermanPairs()));
   const ProgramRun run = translate({"--from", "FRANÇAIS", "--to", "german", "cat"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -50,7 +50,7 @@ TEST_F(LexdictPair, NonAsciiLanguageNamesFoldTheirCase) {
 
 TEST_F(LexdictPair, TheFirstSetByFileNameServesAPair) {
   // aa.tdl, found before en_de.tdl, links house to Heim alone.
-  writeFile(folder_.file("aa.tdl"),
+  writeFile(folder_.path("aa.tdl"),
             listFileBytes("en.tdd", "de.tdd", englishData(), germanData(), {{"house", "Heim"}}));
   const ProgramRun run = translate({"--from", "English", "--to", "German", "house"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -58,9 +58,9 @@ TEST_F(LexdictPair, TheFirstSetByFileNameServesAPair) {
 }
 
 TEST_F(LexdictPair, ListFilesThatCannotBeReadAreNotSets) {
-  writeFile(folder_.file("00_broken.tdl"), "not a list file");
-  std::filesystem::create_directory(folder_.file("01_folder.tdl"));
-  writeFile(folder_.file("en_de.txt"), "TDL");
+  writeFile(folder_.path("00_broken.tdl"), "not a list file");
+  std::filesystem::create_directory(folder_.path("01_folder.tdl"));
+  writeFile(folder_.path("en_de.txt"), "TDL");
   const ProgramRun run = translate({"--from", "English", "--to", "German", "dog"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(run.out.find("\"translations\": [\"Hund\"]"), std::string::npos);
@@ -69,9 +69,9 @@ TEST_F(LexdictPair, ListFilesThatCannotBeReadAreNotSets) {
 TEST_F(LexdictPair, AFolderMayHoldMoreThanTwentySets) {
   TestDataFile french = englishData();
   french.languageName = "French";
-  writeFile(folder_.file("fr.tdd"), dataFileBytes(french));
+  writeFile(folder_.path("fr.tdd"), dataFileBytes(french));
   const std::string list = listFileBytes("fr.tdd", "de.tdd", french, germanData(), englishGermanPairs());
-  for (int i = 10; i < 31; ++i) writeFile(folder_.file("a" + std::to_string(i) + ".tdl"), list);
+  for (int i = 10; i < 31; ++i) writeFile(folder_.path("a" + std::to_string(i) + ".tdl"), list);
   // en_de.tdl is the 23rd set by name.
   const ProgramRun run = translate({"--from", "English", "--to", "German", "dog"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -79,7 +79,7 @@ TEST_F(LexdictPair, AFolderMayHoldMoreThanTwentySets) {
 }
 
 TEST_F(LexdictPair, LongFolderPathsAndLanguageNamesAreWhole) {
-  std::string folder = folder_.path();
+  std::string folder = folder_.root();
   while (folder.size() < 300) folder += "/" + std::string(40, 'd');
   std::filesystem::create_directories(folder);
   TestDataFile english = englishData();
@@ -102,13 +102,13 @@ TEST_F(LexdictPair, AMissingPairNamesWhatTheFolderOffers) {
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out,
             "{\"word\": \"dog\", \"result\": null, \"status\": 4, \"translations\": [], \"suggestions\": []}\n");
-  EXPECT_EQ(run.err, "lexdict: " + folder_.path() +
+  EXPECT_EQ(run.err, "lexdict: " + folder_.root() +
                          ": no dictionary set translates from \"English\" to \"French\"; the folder offers German -> "
                          "English, English -> German\n");
 }
 
 TEST_F(LexdictPair, AMissingFolderIsReported) {
-  const std::string missing = folder_.file("nowhere");
+  const std::string missing = folder_.path("nowhere");
   const ProgramRun run = runLexdict({"translate", "--dir", missing, "--from", "English", "--to", "German", "dog"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "dog\n  status: Dictionary is not open.\n");
@@ -116,31 +116,31 @@ TEST_F(LexdictPair, AMissingFolderIsReported) {
 }
 
 TEST_F(LexdictPair, AnUnopenableSetReportsItsFile) {
-  writeFile(folder_.file("de.tdd"), readFile(folder_.file("de.tdd")).substr(0, 90));
+  writeFile(folder_.path("de.tdd"), readFile(folder_.path("de.tdd")).substr(0, 90));
   // de.tdd still names its language in its header, so the set is listed.
   const ProgramRun run = translate({"--from", "English", "--to", "German", "dog"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.out.find("\"result\": -2, \"status\": 4"), std::string::npos) << run.out;
-  EXPECT_NE(run.err.find(folder_.file("de.tdd")), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find(folder_.path("de.tdd")), std::string::npos) << run.err;
 }
 
 TEST_F(LexdictPair, FromAndToGoTogether) {
   EXPECT_EQ(translate({"--from", "English", "dog"}).exitCode, 2);
   EXPECT_EQ(translate({"--to", "German", "dog"}).exitCode, 2);
-  EXPECT_EQ(runLexdict({"translate", "--dir", folder_.path(), folder_.file("en_de.tdl"), "dog"}).exitCode, 2);
+  EXPECT_EQ(runLexdict({"translate", "--dir", folder_.root(), folder_.path("en_de.tdl"), "dog"}).exitCode, 2);
 }
 
 TEST_F(LexdictPair, TheDefaultFolderIsBesideTheProgram) {
-  TemporaryFolder install;
-  const std::string bin = install.file("bin");
+  vocaro_test::TempFolder install;
+  const std::string bin = install.path("bin");
   std::filesystem::create_directories(bin + "/dictionaries");
   std::filesystem::copy_file(lexdictPath(), bin + "/lexdict");
   std::filesystem::permissions(bin + "/lexdict", std::filesystem::perms::owner_all);
   writeSamplePair(bin + "/dictionaries");
   RunOptions options;
   options.program = bin + "/lexdict";
-  options.workingDirectory = folder_.path();  // holds other dictionaries; they must not be used
-  writeFile(folder_.file("aa.tdl"), listFileBytes("en.tdd", "de.tdd", englishData(), germanData(), {}));
+  options.workingDirectory = folder_.root();  // holds other dictionaries; they must not be used
+  writeFile(folder_.path("aa.tdl"), listFileBytes("en.tdd", "de.tdd", englishData(), germanData(), {}));
   const ProgramRun run = runLexdict({"translate", "--json", "--from", "English", "--to", "German", "dog"}, options);
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(run.out.find("\"translations\": [\"Hund\"]"), std::string::npos) << run.out;

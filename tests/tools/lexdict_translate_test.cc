@@ -31,17 +31,17 @@ std::vector<std::string> withArgs(std::vector<std::string> base, const std::vect
 
 class LexdictTranslate : public ::testing::Test {
  protected:
-  LexdictTranslate() { writeSamplePair(folder_.path()); }
+  LexdictTranslate() { writeSamplePair(folder_.root()); }
 
   ProgramRun translate(const std::vector<std::string>& args, const std::string& input = "") {
     RunOptions options;
     options.input = input;
     return runLexdict(withArgs({"translate"}, args), options);
   }
-  std::string enDe() const { return folder_.file("en_de.tdl"); }
-  std::string deEn() const { return folder_.file("de_en.tdl"); }
+  std::string enDe() const { return folder_.path("en_de.tdl"); }
+  std::string deEn() const { return folder_.path("de_en.tdl"); }
 
-  TemporaryFolder folder_;
+  vocaro_test::TempFolder folder_;
 };
 
 TEST_F(LexdictTranslate, FoundWordShowsTranslationsAndStatusForPeople) {
@@ -232,14 +232,14 @@ TEST_F(LexdictTranslate, WordsThatLookLikeOptionsFollowTheDoubleDash) {
 
 TEST_F(LexdictTranslate, BareListFileNameIsOpenedFromTheWorkingDirectory) {
   RunOptions inFolder;
-  inFolder.workingDirectory = folder_.path();
+  inFolder.workingDirectory = folder_.root();
   ProgramRun run = runLexdict({"translate", "--json", "en_de.tdl", "street"}, inFolder);
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(run.out.find("\"translations\": [\"Straße\"]"), std::string::npos);
 
   // A relative path keeps its folder for the data files.
-  std::filesystem::create_directory(folder_.file("sub"));
-  writeSamplePair(folder_.file("sub"));
+  std::filesystem::create_directory(folder_.path("sub"));
+  writeSamplePair(folder_.path("sub"));
   run = runLexdict({"translate", "--json", "sub/de_en.tdl", "Hund"}, inFolder);
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(run.out.find("\"translations\": [\"dog\"]"), std::string::npos);
@@ -247,11 +247,11 @@ TEST_F(LexdictTranslate, BareListFileNameIsOpenedFromTheWorkingDirectory) {
   // The data files are looked for beside the list file, not in the working
   // directory.
   RunOptions elsewhere;
-  elsewhere.workingDirectory = folder_.file("sub");
-  std::filesystem::remove(folder_.file("de.tdd"));
-  run = runLexdict({"translate", "--json", folder_.file("de_en.tdl"), "Hund"}, elsewhere);
+  elsewhere.workingDirectory = folder_.path("sub");
+  std::filesystem::remove(folder_.path("de.tdd"));
+  run = runLexdict({"translate", "--json", folder_.path("de_en.tdl"), "Hund"}, elsewhere);
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.err.find(folder_.file("de.tdd") + ": no such file"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find(folder_.path("de.tdd") + ": no such file"), std::string::npos) << run.err;
 }
 
 // When the dictionary cannot be opened, every word still gets its line,
@@ -270,44 +270,44 @@ class LexdictOpenFailure : public LexdictTranslate {
 };
 
 TEST_F(LexdictOpenFailure, MissingListFile) {
-  const std::string missing = folder_.file("xx_yy.tdl");
+  const std::string missing = folder_.path("xx_yy.tdl");
   const ProgramRun run = translate({"--json", missing, "house", "dog"});
   expectEveryWordFailed(run, "-1");
   EXPECT_EQ(run.err, "lexdict: " + missing + ": no such file\n");
 }
 
 TEST_F(LexdictOpenFailure, ListFileThatIsNone) {
-  writeFile(folder_.file("text.tdl"), std::string(200, 'x'));
-  ProgramRun run = translate({"--json", folder_.file("text.tdl")}, "house\ndog\n");
+  writeFile(folder_.path("text.tdl"), std::string(200, 'x'));
+  ProgramRun run = translate({"--json", folder_.path("text.tdl")}, "house\ndog\n");
   expectEveryWordFailed(run, "-2");
-  EXPECT_NE(run.err.find(folder_.file("text.tdl") + ": is not a dictionary list file"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find(folder_.path("text.tdl") + ": is not a dictionary list file"), std::string::npos) << run.err;
 
-  writeFile(folder_.file("short.tdl"), readFile(enDe()).substr(0, 100));
-  run = translate({"--json", folder_.file("short.tdl"), "house", "dog"});
+  writeFile(folder_.path("short.tdl"), readFile(enDe()).substr(0, 100));
+  run = translate({"--json", folder_.path("short.tdl"), "house", "dog"});
   expectEveryWordFailed(run, "-1");
   EXPECT_NE(run.err.find("shorter than the 128-byte header"), std::string::npos) << run.err;
 }
 
 TEST_F(LexdictOpenFailure, MissingPrimaryDataFile) {
-  std::filesystem::remove(folder_.file("en.tdd"));
+  std::filesystem::remove(folder_.path("en.tdd"));
   const ProgramRun run = translate({"--json", enDe(), "house", "dog"});
   expectEveryWordFailed(run, "-2");
-  EXPECT_EQ(run.err, "lexdict: " + folder_.file("en.tdd") + ": no such file (the primary data file named by " +
+  EXPECT_EQ(run.err, "lexdict: " + folder_.path("en.tdd") + ": no such file (the primary data file named by " +
                          enDe() + ")\n");
 }
 
 TEST_F(LexdictOpenFailure, DamagedSecondaryDataFile) {
-  writeFile(folder_.file("de.tdd"), readFile(folder_.file("de.tdd")).substr(0, 150));
+  writeFile(folder_.path("de.tdd"), readFile(folder_.path("de.tdd")).substr(0, 150));
   const ProgramRun run = translate({"--json", enDe(), "house", "dog"});
   expectEveryWordFailed(run, "-2");
-  EXPECT_NE(run.err.find(folder_.file("de.tdd") + ": cannot be read or is not a valid dictionary data file"),
+  EXPECT_NE(run.err.find(folder_.path("de.tdd") + ": cannot be read or is not a valid dictionary data file"),
             std::string::npos)
       << run.err;
   EXPECT_NE(run.err.find("the secondary data file named by"), std::string::npos) << run.err;
 }
 
 TEST_F(LexdictOpenFailure, PeopleSeeTheApplicationsText) {
-  std::filesystem::remove(folder_.file("de.tdd"));
+  std::filesystem::remove(folder_.path("de.tdd"));
   const ProgramRun run = translate({enDe(), "house"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "house\n  status: Dictionary is not open.\n");

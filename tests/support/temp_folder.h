@@ -1,12 +1,12 @@
 // A fresh folder for the files of one test, removed with everything in it
 // when the test ends.
-#ifndef VOCARO_TESTS_ENGINE_TEMP_FOLDER_H
-#define VOCARO_TESTS_ENGINE_TEMP_FOLDER_H
+#ifndef VOCARO_TESTS_SUPPORT_TEMP_FOLDER_H
+#define VOCARO_TESTS_SUPPORT_TEMP_FOLDER_H
 
 #include <string>
 #include <vector>
 
-namespace lexcore_test {
+namespace vocaro_test {
 
 // The UTF-16 form of an ASCII or UTF-8 path, as the TD_ functions take it.
 std::u16string widen(const std::string& path);
@@ -33,6 +33,6 @@ class TempFolder {
   std::string root_;
 };
 
-}  // namespace lexcore_test
+}  // namespace vocaro_test
 
-#endif  // VOCARO_TESTS_ENGINE_TEMP_FOLDER_H
+#endif  // VOCARO_TESTS_SUPPORT_TEMP_FOLDER_H

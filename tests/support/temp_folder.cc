@@ -10,7 +10,7 @@
 
 #include "platform/charset.h"
 
-namespace lexcore_test {
+namespace vocaro_test {
 
 std::u16string widen(const std::string& path) {
   std::u16string wide;
@@ -19,7 +19,7 @@ std::u16string widen(const std::string& path) {
 }
 
 TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "vocaro-engine-XXXXXX").string();
+  std::string pattern = (std::filesystem::temp_directory_path() / "vocaro-test-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed for " + pattern);
   root_ = pattern;
 }
@@ -51,4 +51,4 @@ std::vector<std::string> TempFolder::names() const {
   return result;
 }
 
-}  // namespace lexcore_test
+}  // namespace vocaro_test

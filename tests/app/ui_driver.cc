@@ -1,0 +1,206 @@
+#include "ui_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app_test_support.h"
+#include "resource.h"
+
+UserDriver::UserDriver(Application& application)
+    : application_(application),
+      accelerators_(LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAIN))) {
+  EXPECT_NE(accelerators_, nullptr);
+}
+
+UserDriver::~UserDriver() {
+  if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
+}
+
+void UserDriver::pump() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));  // for takeQuitMessage
+      return;
+    }
+    application_.routeMessage(message, accelerators_);
+  }
+}
+
+void UserDriver::focus(int controlId) {
+  SetFocus(GetDlgItem(application_.mainWindow, controlId));
+  pump();
+}
+
+void UserDriver::type(int fieldId, const std::wstring& text) {
+  HWND field = GetDlgItem(application_.mainWindow, fieldId);
+  if (GetFocus() != field) focus(fieldId);
+  for (wchar_t c : text) {
+    PostMessageW(field, WM_CHAR, c, 1);
+    pump();
+  }
+}
+
+void UserDriver::press(UINT virtualKey, bool control) {
+  HWND target = GetFocus() != nullptr ? GetFocus() : application_.mainWindow;
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  const BYTE released[3] = {keys[VK_CONTROL], keys[VK_LCONTROL], keys[VK_SHIFT]};
+  keys[VK_CONTROL] = keys[VK_LCONTROL] = control ? 0x80 : 0;
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+  PostMessageW(target, WM_KEYDOWN, virtualKey, 1);
+  pump();
+  PostMessageW(target, WM_KEYUP, virtualKey, 0xC0000001);
+  pump();
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = released[0];
+  keys[VK_LCONTROL] = released[1];
+  keys[VK_SHIFT] = released[2];
+  SetKeyboardState(keys);
+}
+
+void UserDriver::click(int buttonId) {
+  SendDlgItemMessageW(application_.mainWindow, buttonId, BM_CLICK, 0, 0);
+  pump();
+}
+
+namespace {
+LPARAM itemCentre(HWND list, int index) {
+  RECT item{};
+  EXPECT_NE(SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)), LB_ERR);
+  return MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+}
+}  // namespace
+
+void UserDriver::tap(int listId, int index) {
+  HWND list = GetDlgItem(application_.mainWindow, listId);
+  const LPARAM point = itemCentre(list, index);
+  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  SendMessageW(list, WM_LBUTTONUP, 0, point);
+  pump();
+}
+
+void UserDriver::doubleTap(int listId, int index) {
+  HWND list = GetDlgItem(application_.mainWindow, listId);
+  const LPARAM point = itemCentre(list, index);
+  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  SendMessageW(list, WM_LBUTTONUP, 0, point);
+  SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+  SendMessageW(list, WM_LBUTTONUP, 0, point);
+  pump();
+}
+
+std::wstring UserDriver::text(int controlId) const { return itemText(application_.mainWindow, controlId); }
+
+std::vector<std::wstring> UserDriver::items(int listId) const {
+  HWND list = GetDlgItem(application_.mainWindow, listId);
+  std::vector<std::wstring> texts;
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::wstring text(SendMessageW(list, LB_GETTEXTLEN, i, 0) + 1, L'\0');
+    text.resize(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&text[0])));
+    texts.push_back(text);
+  }
+  return texts;
+}
+
+int UserDriver::selection(int listId) const {
+  return static_cast<int>(SendDlgItemMessageW(application_.mainWindow, listId, LB_GETCURSEL, 0, 0));
+}
+
+namespace {
+
+constexpr UINT kWatchIntervalMs = 20;
+constexpr DWORD kStuckAfterMs = 10000;
+
+struct DialogWatch {
+  HWND mainWindow = nullptr;
+  std::vector<DialogHandler> handlers;
+  size_t next = 0;
+  std::vector<HWND> seen;
+  DWORD lastOpened = 0;
+};
+DialogWatch* activeWatch = nullptr;
+
+bool isDialog(HWND window) {
+  wchar_t name[16];
+  return GetClassNameW(window, name, 16) > 0 && wcscmp(name, L"#32770") == 0;
+}
+
+BOOL CALLBACK findNewDialog(HWND window, LPARAM found) {
+  const std::vector<HWND>& seen = activeWatch->seen;
+  if (window == activeWatch->mainWindow || !IsWindowVisible(window) || !isDialog(window) ||
+      std::find(seen.begin(), seen.end(), window) != seen.end()) {
+    return TRUE;
+  }
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+// Cancels the dialogs that a handler failed to end, so that a broken test
+// fails instead of hanging.
+void cancelStuckDialogs(DialogWatch& watch) {
+  if (GetTickCount() - watch.lastOpened < kStuckAfterMs) return;
+  for (HWND dialog : watch.seen) {
+    if (!IsWindow(dialog) || !IsWindowVisible(dialog)) continue;
+    ADD_FAILURE() << "a dialog stayed open: " << testing::PrintToString(staticTexts(dialog));
+    answer(dialog, IDCANCEL);
+  }
+  watch.lastOpened = GetTickCount();
+}
+
+void CALLBACK watchDialogs(HWND, UINT, UINT_PTR, DWORD) {
+  DialogWatch* watch = activeWatch;
+  if (watch == nullptr) return;
+  HWND dialog = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), findNewDialog, reinterpret_cast<LPARAM>(&dialog));
+  if (dialog == nullptr) {
+    cancelStuckDialogs(*watch);
+    return;
+  }
+  // Marked before its handler runs, which may open the next dialog.
+  watch->seen.push_back(dialog);
+  watch->lastOpened = GetTickCount();
+  if (watch->next < watch->handlers.size()) {
+    const DialogHandler handler = watch->handlers[watch->next++];
+    handler(dialog);
+  } else {
+    ADD_FAILURE() << "an unexpected dialog opened: " << testing::PrintToString(staticTexts(dialog));
+    answer(dialog, IDCANCEL);
+  }
+}
+
+}  // namespace
+
+int runWithDialogs(HWND mainWindow, const std::function<void()>& action, std::vector<DialogHandler> handlers) {
+  DialogWatch watch;
+  watch.mainWindow = mainWindow;
+  watch.handlers = std::move(handlers);
+  watch.lastOpened = GetTickCount();
+  DialogWatch* const outer = activeWatch;
+  activeWatch = &watch;
+  const UINT_PTR timer = SetTimer(nullptr, 0, kWatchIntervalMs, watchDialogs);
+  action();
+  KillTimer(nullptr, timer);
+  activeWatch = outer;
+  return static_cast<int>(watch.seen.size());
+}
+
+std::wstring staticTexts(HWND dialog) {
+  std::wstring texts;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[16];
+    if (GetClassNameW(child, name, 16) == 0 || _wcsicmp(name, L"Static") != 0) continue;
+    const std::wstring text = windowText(child);
+    if (text.empty()) continue;
+    if (!texts.empty()) texts += L"|";
+    texts += text;
+  }
+  return texts;
+}
+
+void answer(HWND dialog, int id) {
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
