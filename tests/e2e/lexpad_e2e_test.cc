@@ -64,6 +64,11 @@ class LexpadE2ETest : public ::testing::Test {
     SendInput(4, keys, sizeof(INPUT));
   }
 
+  // Waits for the translation that follows a capture.
+  static bool translatedTo(const Lexpad& lexpad, const std::wstring& word) {
+    return waitUntil([&] { return lexpad.text(IDE_TO_WORD) == word; });
+  }
+
   static void exitWithCode2(Lexpad& lexpad) {
     lexpad.command(IDM_EXIT);
     EXPECT_EQ(lexpad.process.exitCode(), 2u);
@@ -81,11 +86,14 @@ TEST_F(LexpadE2ETest, CaptureFromRichEditAndReplaceWithTheTranslationInTheWordsC
 
   EXPECT_LT(lexpad.tap(), kE2ETimeoutMs);
   EXPECT_EQ(lexpad.text(IDE_FROM_WORD), L"Haus");
+  EXPECT_TRUE(translatedTo(lexpad, L"house")) << lexpad.text(IDE_TO_WORD);
+  EXPECT_EQ(lexpad.text(IDT_STATUS), L"Word found");
+  EXPECT_EQ(lexpad.listItems(IDC_TO_LIST).at(0), L"house");
   EXPECT_EQ(clipboardText(), L"Haus und der") << "the target copied its selection";
   EXPECT_EQ(target.ask(TARGET_QUERIES_SEEN), 0) << "the focus query reached the target's own procedure";
 
-  enterTranslation(lexpad, L"house");
-  lexpad.command(IDM_REPLACE);
+  ASSERT_EQ(GetForegroundWindow(), lexpad.window);
+  typeControlR();
   EXPECT_TRUE(waitUntil([&] { return target.text() == L"Das House und der Garten."; })) << target.text();
   EXPECT_FALSE(lexpad.visible());
   EXPECT_EQ(clipboardText(), L"House und der");
@@ -103,20 +111,20 @@ TEST_F(LexpadE2ETest, CaptureFromEditFillsTheWordButLeavesNothingToReplace) {
   ASSERT_TRUE(lexpad.ready());
   Target target(kEdit);
   ASSERT_TRUE(target.ready());
-  target.select(L"  hello world", L"  hello world");
+  target.select(L"  Hund und Katze", L"  Hund und Katze");
   ASSERT_TRUE(target.activate());
 
   EXPECT_LT(lexpad.tap(), kE2ETimeoutMs);
-  EXPECT_EQ(lexpad.text(IDE_FROM_WORD), L"hello");
-  enterTranslation(lexpad, L"hallo");
+  EXPECT_EQ(lexpad.text(IDE_FROM_WORD), L"Hund");
+  EXPECT_TRUE(translatedTo(lexpad, L"dog")) << lexpad.text(IDE_TO_WORD);
   lexpad.command(IDM_REPLACE);
   Sleep(500);
-  EXPECT_EQ(target.text(), L"  hello world");
+  EXPECT_EQ(target.text(), L"  Hund und Katze");
   EXPECT_TRUE(lexpad.visible());
   exitWithCode2(lexpad);
 }
 
-TEST_F(LexpadE2ETest, ReplaceByCtrlRAfterTheUserChangedTheTranslation) {
+TEST_F(LexpadE2ETest, ReplaceCommandAfterTheUserTypedATranslation) {
   Lexpad lexpad;
   ASSERT_TRUE(lexpad.ready());
   Target target(kRichEdit);
@@ -125,9 +133,9 @@ TEST_F(LexpadE2ETest, ReplaceByCtrlRAfterTheUserChangedTheTranslation) {
   ASSERT_TRUE(target.activate());
   EXPECT_LT(lexpad.tap(), kE2ETimeoutMs);
   EXPECT_EQ(lexpad.text(IDE_FROM_WORD), L"USA");
+  EXPECT_TRUE(waitUntil([&] { return lexpad.text(IDT_STATUS) == L"Word not found"; })) << lexpad.text(IDT_STATUS);
   enterTranslation(lexpad, L"\x00E9tats-unis");
-  ASSERT_EQ(GetForegroundWindow(), lexpad.window);
-  typeControlR();
+  lexpad.command(IDM_REPLACE);
   EXPECT_TRUE(waitUntil([&] { return target.text() == L"(\x00C9TATS-UNIS)"; })) << target.text();
   EXPECT_FALSE(lexpad.visible());
   exitWithCode2(lexpad);
@@ -226,10 +234,10 @@ TEST_F(LexpadE2ETest, ReplaceAfterTheTargetClosedDoesNothing) {
     ASSERT_TRUE(target.activate());
     EXPECT_LT(lexpad.tap(), kE2ETimeoutMs);
     EXPECT_EQ(lexpad.text(IDE_FROM_WORD), L"Haus");
+    EXPECT_TRUE(translatedTo(lexpad, L"house"));
     PostMessageW(target.top, WM_CLOSE, 0, 0);
     EXPECT_EQ(target.process.exitCode(), 0u);
   }
-  enterTranslation(lexpad, L"house");
   lexpad.command(IDM_REPLACE);
   Sleep(500);
   EXPECT_TRUE(lexpad.visible());
@@ -242,11 +250,14 @@ TEST_F(LexpadE2ETest, CopyAndCopyAllAreReadBackByTheTarget) {
   ASSERT_TRUE(lexpad.ready());
   Target target(kEdit);
   ASSERT_TRUE(target.ready());
-  ShowWindow(lexpad.window, SW_SHOW);
-  enterTranslation(lexpad, L"Geb\x00E4ude");
-  for (const wchar_t* item : {L"house", L"home"}) {
-    SendMessageW(lexpad.item(IDC_TO_LIST), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-  }
+  target.select(L"Garten", L"Garten");
+  ASSERT_TRUE(target.activate());
+  EXPECT_LT(lexpad.tap(), kE2ETimeoutMs);
+  ASSERT_TRUE(translatedTo(lexpad, L"garden")) << lexpad.text(IDE_TO_WORD);
+  std::wstring allTranslations;
+  for (const std::wstring& item : lexpad.listItems(IDC_TO_LIST)) allTranslations += item + L" ";
+  ASSERT_EQ(allTranslations.substr(0, 7), L"garden ");
+
   // The target pastes only once lexpad is done: a clipboard that the target
   // holds open would make lexpad's copy fail.
   auto pastedByTarget = [&] {
@@ -256,13 +267,13 @@ TEST_F(LexpadE2ETest, CopyAndCopyAllAreReadBackByTheTarget) {
     return target.text();
   };
   lexpad.command(IDM_COPY);
-  EXPECT_EQ(pastedByTarget(), L"Geb\x00E4ude");
+  EXPECT_EQ(pastedByTarget(), L"garden");
   lexpad.command(IDM_COPY_ALL);
-  EXPECT_EQ(pastedByTarget(), L"house home ");
+  EXPECT_EQ(pastedByTarget(), allTranslations);
   exitWithCode2(lexpad);
 }
 
-TEST_F(LexpadE2ETest, TapWhileAMessageBoxIsOpenShowsTheWindowWithoutCapture) {
+TEST_F(LexpadE2ETest, TapWhileADialogOrMessageBoxIsOpenCapturesNothing) {
   Lexpad lexpad;
   ASSERT_TRUE(lexpad.ready());
   Target target(kRichEdit);
@@ -270,6 +281,26 @@ TEST_F(LexpadE2ETest, TapWhileAMessageBoxIsOpenShowsTheWindowWithoutCapture) {
   target.select(L"Haus", L"Haus");
   ShowWindow(lexpad.window, SW_SHOW);
   enterTranslation(lexpad, L"house");
+
+  // Taps the icon with the target in front while `box` is open, then
+  // closes it.
+  auto tapWhileOpen = [&](HWND box) {
+    ASSERT_TRUE(target.activate());
+    PostMessageW(lexpad.window, NOTIFY_ICON_MESSAGE, IDI_APP, WM_LBUTTONDOWN);
+    EXPECT_TRUE(lexpad.settle());
+    Sleep(500);  // longer than a capture from this target takes
+    EXPECT_TRUE(lexpad.visible());
+    EXPECT_EQ(lexpad.text(IDE_FROM_WORD), L"");
+    EXPECT_EQ(clipboardText(), kUntouched);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(waitUntil([&] { return lexpad.ownedWindow() == nullptr; }));
+  };
+
+  lexpad.command(IDM_ABOUT);
+  HWND about = nullptr;
+  ASSERT_TRUE(waitUntil([&] { return (about = lexpad.ownedWindow()) != nullptr; }));
+  EXPECT_EQ(textOf(about), L"About Vocaro");
+  tapWhileOpen(about);
 
   // While the driver holds the clipboard, Copy fails with its message box.
   ASSERT_TRUE(OpenClipboard(nullptr));
@@ -281,16 +312,8 @@ TEST_F(LexpadE2ETest, TapWhileAMessageBoxIsOpenShowsTheWindowWithoutCapture) {
   EXPECT_EQ(textOf(box), L"Vocaro");
   EXPECT_EQ(textOf(GetDlgItem(box, 0xFFFF)),
             L"Unable to copy data to the clipboard. Please close one or more applications and try again.");
+  tapWhileOpen(box);
 
-  ASSERT_TRUE(target.activate());
-  PostMessageW(lexpad.window, NOTIFY_ICON_MESSAGE, IDI_APP, WM_LBUTTONDOWN);
-  EXPECT_TRUE(lexpad.settle());
-  Sleep(500);  // longer than a capture from this target takes
-  EXPECT_EQ(lexpad.text(IDE_FROM_WORD), L"");
-  EXPECT_EQ(clipboardText(), kUntouched);
-
-  PostMessageW(box, WM_COMMAND, IDOK, 0);
-  EXPECT_TRUE(waitUntil([&] { return lexpad.ownedWindow() == nullptr; }));
   ASSERT_TRUE(target.activate());
   EXPECT_LT(lexpad.tap(), kE2ETimeoutMs);
   EXPECT_EQ(lexpad.text(IDE_FROM_WORD), L"Haus") << "no command runs any more";
