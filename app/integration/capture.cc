@@ -94,7 +94,7 @@ bool captureSelection(Application& application) {
   if (source == nullptr) return false;
   if (!IsWindowVisible(control) || !IsWindowEnabled(control)) return false;
 
-  // The control answered the query's thread a moment ago, but a program
+  // The control's thread answered the query a moment ago, but a program
   // that stops answering now must not stop lexpad with it.
   DWORD_PTR ignored = 0;
   if (SendMessageTimeoutW(control, WM_COPY, 0, 0, SMTO_ABORTIFHUNG, kCopyTimeoutMs, &ignored) == 0) return false;
