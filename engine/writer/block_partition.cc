@@ -67,7 +67,8 @@ std::vector<BlockPlan> partitionBlocks(const std::vector<std::string>& words, co
         continue;
       }
       if (best[i] == kNoPartition || (i > 0 && shared[i] >= static_cast<size_t>(kMaxNibble))) continue;
-      const size_t minKey = i == 0 ? 0 : shared[i] + 1;
+      const size_t firstKey = std::min<size_t>(words[0].size(), kMaxNibble);
+      const size_t minKey = i == 0 ? firstKey : shared[i] + 1;
       const size_t maxKey = std::min<size_t>(common, kMaxNibble);
       const size_t nibbleBytes = (count + 1) / 2;
       for (size_t key = minKey; key <= maxKey; ++key) {

@@ -8,6 +8,10 @@
 // word shares 15 bytes or more with the word before it, and a run of such
 // words always stays in one block.
 //
+// The search scans every block for a word that starts with block 0's key,
+// so block 0's key is the first word itself (or its first 15 bytes): the
+// fewest words start with it.
+//
 // What a block costs in the file, in bytes: its entry count and stored size
 // (2 + 2), its key length nibble (1/2), its key, the nibble table of its
 // entries' code lengths (1/2 an entry, rounded up), and the code bytes of the
