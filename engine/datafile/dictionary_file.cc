@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "datafile/collation.h"
 #include "platform/coding.h"
 #include "translator/lexcore.h"
 
@@ -114,7 +115,26 @@ bool DictionaryFile::load() {
   if (offset > fileSize) return false;
 
   loadRecords(file, fileSize);
+  indexKeysByFoldedFirstByte();
   return true;
+}
+
+void DictionaryFile::indexKeysByFoldedFirstByte() {
+  const int blocks = blockCount();
+  foldedFirstStart_.assign(kCodeCount + 1, 0);
+  for (int k = 0; k < blocks; ++k) {
+    if (keyLength(k) == 0) {
+      emptyKeyBlocks_.push_back(k);
+    } else {
+      ++foldedFirstStart_[foldChar(static_cast<uint8_t>(key(k)[0])) + 1];
+    }
+  }
+  for (int f = 0; f < kCodeCount; ++f) foldedFirstStart_[f + 1] += foldedFirstStart_[f];
+  blocksByFoldedFirst_.resize(foldedFirstStart_[kCodeCount]);
+  std::vector<uint32_t> next(foldedFirstStart_.begin(), foldedFirstStart_.end() - 1);
+  for (int k = 0; k < blocks; ++k) {
+    if (keyLength(k) > 0) blocksByFoldedFirst_[next[foldChar(static_cast<uint8_t>(key(k)[0]))]++] = k;
+  }
 }
 
 // Reads the optional records after the last block.  A truncated record ends

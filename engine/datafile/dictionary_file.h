@@ -63,6 +63,7 @@ class DictionaryFile {
  private:
   bool load();
   bool loadRecords(File& file, uint64_t fileSize);
+  void indexKeysByFoldedFirstByte();
   bool readBlock(int block);
   int keyLength(int block) const { return static_cast<int>(keyEnds_[block] - keyStart(block)); }
   uint32_t keyStart(int block) const { return block == 0 ? 0 : keyEnds_[block - 1]; }
@@ -88,6 +89,13 @@ class DictionaryFile {
   std::vector<char> keyText_;
   std::vector<uint64_t> blockOffsets_;  // blockCount + 1 offsets
   std::vector<uint32_t> entryEnds_;     // running entry totals
+  // The blocks whose key is empty, and the others grouped by the folded
+  // first byte of their key (group f: blocksByFoldedFirst_[foldedFirstStart_[f]
+  // .. foldedFirstStart_[f+1]]), each in ascending order: a folded search
+  // needs to try only the group of the word's first byte.
+  std::vector<int> emptyKeyBlocks_;
+  std::vector<uint32_t> foldedFirstStart_;
+  std::vector<int> blocksByFoldedFirst_;
   WordTable endings_;
   WordTable variants_;
 

@@ -67,13 +67,26 @@ int DictionaryFile::findBlock(const char* word) const {
   return -1;
 }
 
+// The first block from `start` on whose key equals the word's start under
+// folding.  An empty key matches every word; a key of one byte or more only
+// words whose first byte folds as its first byte does, so only the blocks
+// of that group are compared.
 int DictionaryFile::findBlockFolded(const char* word, int start) const {
+  start = start < 0 ? 0 : start;
   const size_t wordLength = std::strlen(word);
-  for (int k = start < 0 ? 0 : start; k < blockCount(); ++k) {
+  const auto firstEmpty = std::lower_bound(emptyKeyBlocks_.begin(), emptyKeyBlocks_.end(), start);
+  const int emptyKeyBlock = firstEmpty == emptyKeyBlocks_.end() ? -1 : *firstEmpty;
+  if (wordLength == 0) return emptyKeyBlock;
+  const uint8_t folded = foldChar(static_cast<uint8_t>(word[0]));
+  const auto groupEnd = blocksByFoldedFirst_.begin() + foldedFirstStart_[folded + 1];
+  for (auto it = std::lower_bound(blocksByFoldedFirst_.begin() + foldedFirstStart_[folded], groupEnd, start);
+       it != groupEnd; ++it) {
+    const int k = *it;
+    if (emptyKeyBlock >= 0 && emptyKeyBlock < k) return emptyKeyBlock;
     const int length = keyLength(k);
     if (wordLength >= static_cast<size_t>(length) && compareFoldedN(word, key(k), length) == 0) return k;
   }
-  return -1;
+  return emptyKeyBlock;
 }
 
 // The first block whose running total passes `index`, or -1.
