@@ -92,8 +92,17 @@ std::string withoutAbbreviation(const std::string& text) {
   return bare;
 }
 
-void addTranslations(const std::string& line, std::vector<std::string>* translations, TermDrops* drops) {
-  const std::vector<std::string> pieces = splitOutsideBrackets(withoutSenseNumber(line), ',');
+// A sentence ends with '.', '!' or '?'; its translation is a sentence too,
+// whose commas separate no translations.
+bool isSentence(const std::string& text) {
+  const size_t end = text.find_last_not_of(' ');
+  return end != std::string::npos && (text[end] == '.' || text[end] == '!' || text[end] == '?');
+}
+
+void addTranslations(const std::string& line, bool ofSentence, std::vector<std::string>* translations,
+                     TermDrops* drops) {
+  const std::string text = withoutSenseNumber(line);
+  const std::vector<std::string> pieces = ofSentence ? std::vector<std::string>{text} : splitOutsideBrackets(text, ',');
   const auto isPronunciation = [&pieces](size_t k) {
     const std::string piece = trimLeft(pieces[k]);
     return !piece.empty() && piece[0] == '/';
@@ -198,19 +207,33 @@ bool splitExample(const std::string& line, std::string* source, std::string* tra
   return true;
 }
 
+// Where the pronunciation of a headword line starts: the first " /" outside
+// brackets; else its grammar, the first " <"; else its end.
+size_t headwordEnd(const std::string& line) {
+  size_t depth = 0;
+  for (size_t i = 0; i + 1 < line.size(); ++i) {
+    const char c = line[i];
+    if (c == '(' || c == '[' || c == '{') ++depth;
+    if ((c == ')' || c == ']' || c == '}') && depth > 0) --depth;
+    if (depth == 0 && c == ' ' && line[i + 1] == '/') return i;
+  }
+  return line.find(" <");
+}
+
 DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
   DatabaseEntry entry;
   bool headSeen = false;
+  bool sentence = false;
   for (const TextLine& line : splitLines(text)) {
     if (!headSeen) {
       const std::string head = trimLeft(line.text);
       if (head.empty()) continue;
       headSeen = true;
-      size_t end = head.find(" /");
-      if (end == std::string::npos) end = head.find(" <");
-      cleanTerm(head.substr(0, end), head.find("<v") != std::string::npos, &entry.heads, drops);
+      const std::string headword = head.substr(0, headwordEnd(head));
+      sentence = isSentence(headword);
+      cleanTerm(headword, head.find("<v") != std::string::npos, &entry.heads, drops);
     } else if (isTranslationLine(line.text)) {
-      addTranslations(trimLeft(line.text), &entry.translations, drops);
+      addTranslations(trimLeft(line.text), sentence, &entry.translations, drops);
     } else {
       std::string source, translation;
       if (splitExample(line.text, &source, &translation)) entry.examples.push_back({source, translation});

@@ -13,12 +13,15 @@
 //    see: {gehend}, {gegangen}           references: left out
 //
 // Each translation line holds translations separated by commas outside
-// brackets; each is cleaned as term_cleaning.h describes.  A pronunciation
+// brackets (unless the headword is a sentence, ending with '.', '!' or '?':
+// then the line is one sentence); each is cleaned as term_cleaning.h
+// describes.  A pronunciation
 // given after a translation ("ampere <n>A,  /ˈɑː/") belongs to an
 // abbreviation that FreeDict glues to the translation: the abbreviation is
 // dropped, as is any text glued to a closing '>'.  Symbols standing alone at
 // the edge of a term ("Akut-Zeichen ´") are dropped.  The headword is its
-// line up to the pronunciation (or the grammar), cleaned the same way.  The
+// line up to the pronunciation (the first " /" outside brackets) or else its
+// grammar, cleaned the same way.  The
 // headword pairs with every translation of its entry; entries are read in
 // the order they stand in the data, which is the order of their senses.
 // The database's own entries (00databaseinfo and the like) are skipped.

@@ -7,6 +7,8 @@ namespace {
 
 const char* const kEllipsis = "\xE2\x80\xA6";     // U+2026
 const char* const kNoBreakSpace = "\xC2\xA0";     // U+00A0
+// Hyphens that Windows-1252 lacks, written as the ASCII one.
+const char* const kHyphens[] = {"\xE2\x80\x90", "\xE2\x80\x91"};  // U+2010, U+2011
 
 // Object placeholders of English and German dictionaries.
 const char* const kPlaceholders[] = {"sb.", "sth.", "sb.'s", "sth.'s", "sb's", "jd.", "jdn.", "jdm.", "jds.",
@@ -157,6 +159,7 @@ std::string removeBracketedSpans(const std::string& text) {
 void cleanTerm(const std::string& raw, bool isVerb, std::vector<std::string>* terms, TermDrops* drops) {
   std::string text = raw;
   replaceAll(&text, kNoBreakSpace, " ");
+  for (const char* hyphen : kHyphens) replaceAll(&text, hyphen, "-");
   if (text.find(kEllipsis) != std::string::npos || text.find("...") != std::string::npos) {
     drops->add(TermDrop::Incomplete);
     return;

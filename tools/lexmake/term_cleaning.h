@@ -14,7 +14,8 @@
 //   to                    the infinitive mark of an English verb, where the
 //                         caller says the term is a verb ("to go" becomes "go")
 //
-// A single word with slashes stands for its alternatives: "colour/color"
+// The hyphens U+2010 and U+2011 become ASCII hyphens.  A single word with
+// slashes stands for its alternatives: "colour/color"
 // gives "colour" and "color".  Whole terms are dropped, and counted, when
 // they cannot become one clean word or phrase:
 //   - a phrase with a slash ("er/sie geht"): its alternatives are unclear;
