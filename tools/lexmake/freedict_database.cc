@@ -92,11 +92,13 @@ std::string withoutAbbreviation(const std::string& text) {
   return bare;
 }
 
-// A sentence ends with '.', '!' or '?'; its translation is a sentence too,
-// whose commas separate no translations.
+// A sentence has more than one word and ends with '.', '!' or '?' (a
+// headword such as "Dr." is none); its translation is a sentence too, whose
+// commas separate no translations.
 bool isSentence(const std::string& text) {
   const size_t end = text.find_last_not_of(' ');
-  return end != std::string::npos && (text[end] == '.' || text[end] == '!' || text[end] == '?');
+  return end != std::string::npos && text.find(' ') < end &&
+         (text[end] == '.' || text[end] == '!' || text[end] == '?');
 }
 
 void addTranslations(const std::string& line, bool ofSentence, std::vector<std::string>* translations,
@@ -229,9 +231,8 @@ DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
       const std::string head = trimLeft(line.text);
       if (head.empty()) continue;
       headSeen = true;
-      const std::string headword = head.substr(0, headwordEnd(head));
-      sentence = isSentence(headword);
-      cleanTerm(headword, head.find("<v") != std::string::npos, &entry.heads, drops);
+      cleanTerm(head.substr(0, headwordEnd(head)), head.find("<v") != std::string::npos, &entry.heads, drops);
+      sentence = std::any_of(entry.heads.begin(), entry.heads.end(), isSentence);
     } else if (isTranslationLine(line.text)) {
       addTranslations(trimLeft(line.text), sentence, &entry.translations, drops);
     } else {

@@ -13,8 +13,8 @@
 //    see: {gehend}, {gegangen}           references: left out
 //
 // Each translation line holds translations separated by commas outside
-// brackets (unless the headword is a sentence, ending with '.', '!' or '?':
-// then the line is one sentence); each is cleaned as term_cleaning.h
+// brackets (unless the headword is a sentence, of more than one word and
+// ending with '.', '!' or '?': then the line is one sentence); each is cleaned as term_cleaning.h
 // describes.  A pronunciation
 // given after a translation ("ampere <n>A,  /ˈɑː/") belongs to an
 // abbreviation that FreeDict glues to the translation: the abbreviation is

@@ -14,7 +14,7 @@ std::string plural(size_t n, const char* one, const char* many) {
 const char* wordReason(LeftOutReason reason) {
   switch (reason) {
     case LeftOutReason::TooLong: return "longer than 127 bytes";
-    case LeftOutReason::BeyondLimit: return "its language already has 65535 words";
+    case LeftOutReason::BeyondLimit: return "ranked below every word its language keeps";
     case LeftOutReason::NoTranslation: return "none of its translations is kept";
     case LeftOutReason::Unencodable: return "does not encode in 15 codes after its block key";
     case LeftOutReason::Crowded: return "too many words share its first 15 bytes";

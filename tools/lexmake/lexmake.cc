@@ -53,8 +53,10 @@ bool readWordList(const std::string& path, std::vector<std::string>* words, Diag
       ++unusable;
     }
   }
-  if (unusable > 0)
-    diagnostics->warning(path, std::to_string(unusable) + " words have no Windows-1252 spelling and are not used");
+  if (unusable > 0) {
+    diagnostics->warning(path, std::to_string(unusable) + (unusable == 1 ? " word has" : " words have") +
+                                   " no Windows-1252 spelling and cannot be used");
+  }
   return true;
 }
 
