@@ -35,11 +35,14 @@ bool excludeCrowded(const std::vector<std::string>& words, const std::vector<uin
 // from the next selection.  False, with an error, when the file cannot be
 // laid out at all.
 bool layOut(const std::vector<std::string>& words, const std::vector<uint32_t>& ids, Side side,
-            const Language& language, lexcore::DataFileLayout* layout, CodeTable* codes, bool* excluded,
-            Selector* selector, Diagnostics* diagnostics, Progress* progress) {
+            const Language& language, const LeftOut& leftOut, lexcore::DataFileLayout* layout, CodeTable* codes,
+            bool* excluded, Selector* selector, Diagnostics* diagnostics, Progress* progress) {
   std::vector<size_t> unencodable;
   std::string error;
-  if (layOutLanguageFile(words, language, layout, &unencodable, &error, codes, progress)) return true;
+  // When words were ranked out, one of them takes the place of a word that
+  // does not fit; otherwise that word would be lost.
+  const bool keepEveryWord = leftOut.count(LeftOutReason::BeyondLimit, side) == 0;
+  if (layOutLanguageFile(words, language, keepEveryWord, layout, &unencodable, &error, codes, progress)) return true;
   if (!error.empty()) {
     diagnostics->error(language.code, error);
     return false;
@@ -87,10 +90,10 @@ bool compilePair(const PairList& pairs, const SelectionRules& rules, const Langu
     const bool crowdedB = excludeCrowded(lexicon.wordsB, lexicon.idsB, Side::B, &selector);
     if (crowdedA || crowdedB) continue;
     bool excluded = false;
-    if (!layOut(lexicon.wordsA, lexicon.idsA, Side::A, a, &result->fileA, &codesA, &excluded, &selector,
-                diagnostics, progress) ||
-        !layOut(lexicon.wordsB, lexicon.idsB, Side::B, b, &result->fileB, &codesB, &excluded, &selector,
-                diagnostics, progress))
+    if (!layOut(lexicon.wordsA, lexicon.idsA, Side::A, a, result->leftOut, &result->fileA, &codesA, &excluded,
+                &selector, diagnostics, progress) ||
+        !layOut(lexicon.wordsB, lexicon.idsB, Side::B, b, result->leftOut, &result->fileB, &codesB, &excluded,
+                &selector, diagnostics, progress))
       return false;
     if (excluded) {
       parserA.reset(new lexcore::CodeParser(codesA));

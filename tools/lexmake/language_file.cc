@@ -51,7 +51,7 @@ bool addTable(uint8_t type, const lexcore::StringGroups& groups, const char* wha
 
 }  // namespace
 
-bool layOutLanguageFile(const std::vector<std::string>& words, const Language& language,
+bool layOutLanguageFile(const std::vector<std::string>& words, const Language& language, bool keepEveryWord,
                         lexcore::DataFileLayout* layout, std::vector<size_t>* unencodable, std::string* error,
                         CodeTable* codes, Progress* progress) {
   unencodable->clear();
@@ -72,7 +72,7 @@ bool layOutLanguageFile(const std::vector<std::string>& words, const Language& l
     if (round == rounds) break;
     progress->update(2 * round + 2);
     // Only the last table needs every text to fit.
-    *codes = chooseCodeTable(words, suffixesOf(words, plan), &failed, round + 1 == rounds);
+    *codes = chooseCodeTable(words, suffixesOf(words, plan), &failed, keepEveryWord && round + 1 == rounds);
   }
   progress->finish();
   const lexcore::CodeParser parser(*codes);

@@ -39,8 +39,11 @@ struct Language {
 // `error` empty; any other failure gives false with a reason in `error`.
 // `codes` may hold the code table of an earlier layout of nearly the same
 // words, to start from (then fewer rounds are needed); it receives the code
-// table chosen.
-bool layOutLanguageFile(const std::vector<std::string>& words, const Language& language,
+// table chosen.  With `keepEveryWord` the code table gives more weight to
+// texts that would not fit 15 codes, at some cost to the size of the file:
+// worth it when a word left out would leave a gap, not when a word of lower
+// rank would take its place.
+bool layOutLanguageFile(const std::vector<std::string>& words, const Language& language, bool keepEveryWord,
                         lexcore::DataFileLayout* layout, std::vector<size_t>* unencodable, std::string* error,
                         CodeTable* codes, Progress* progress);
 
