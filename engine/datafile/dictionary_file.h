@@ -75,6 +75,7 @@ class DictionaryFile {
   int blockOfEntry(uint32_t index) const;
   bool expandEntry(int entry, char out[kWordBufferSize]) const;
   int compareWithEntry(const char* suffix, int entry) const;
+  bool entryEqualsFolded(int entry, const char* suffix) const;
   int findInBlockExact(const char* suffix) const;
   int findInBlockFolded(const char* suffix) const;
 

@@ -153,11 +153,37 @@ int DictionaryFile::findInBlockExact(const char* suffix) const {
   return -1;
 }
 
+// Whether the text after the key of entry `entry` of the block read last
+// equals `suffix` under folding, as compareFolded would find it once the
+// entry were expanded (a text longer than kMaxWordLength equals nothing; a
+// zero byte ends it).  Compares while expanding and stops at the first
+// difference, which for most entries is their first byte.
+bool DictionaryFile::entryEqualsFolded(int entry, const char* suffix) const {
+  const size_t begin = entry == 0 ? 0 : blockEntryEnds_[entry - 1];
+  const size_t end = blockEntryEnds_[entry];
+  size_t length = 0;
+  for (size_t i = begin; i < end; ++i) {
+    const uint8_t code = blockCodes_[i];
+    length += codeEnds_[code] - (code == 0 ? 0 : codeEnds_[code - 1]);
+  }
+  if (length > kMaxWordLength) return false;
+  size_t at = 0;
+  for (size_t i = begin; i < end; ++i) {
+    const uint8_t code = blockCodes_[i];
+    for (size_t t = code == 0 ? 0 : codeEnds_[code - 1]; t < codeEnds_[code]; ++t, ++at) {
+      const uint8_t byte = static_cast<uint8_t>(codeText_[t]);
+      const uint8_t wanted = static_cast<uint8_t>(suffix[at]);
+      if (foldChar(wanted) != foldChar(byte)) return false;
+      if (byte == 0) return true;  // both texts end here
+    }
+  }
+  return suffix[at] == 0;
+}
+
 int DictionaryFile::findInBlockFolded(const char* suffix) const {
   const int n = static_cast<int>(blockEntryEnds_.size());
-  char text[kWordBufferSize];
   for (int j = 0; j < n; ++j) {
-    if (expandEntry(j, text) && compareFolded(suffix, text) == 0) return j;
+    if (entryEqualsFolded(j, suffix)) return j;
   }
   return -1;
 }
