@@ -1,5 +1,6 @@
 #include "datafile/dictionary_file.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "datafile/collation.h"
@@ -115,26 +116,28 @@ bool DictionaryFile::load() {
   if (offset > fileSize) return false;
 
   loadRecords(file, fileSize);
-  indexKeysByFoldedFirstByte();
+  indexKeysByFoldedStart();
   return true;
 }
 
-void DictionaryFile::indexKeysByFoldedFirstByte() {
-  const int blocks = blockCount();
-  foldedFirstStart_.assign(kCodeCount + 1, 0);
-  for (int k = 0; k < blocks; ++k) {
-    if (keyLength(k) == 0) {
+void DictionaryFile::indexKeysByFoldedStart() {
+  longerKeys_.reserve(blockCount());
+  for (int k = 0; k < blockCount(); ++k) {
+    const int length = keyLength(k);
+    if (length == 0) {
       emptyKeyBlocks_.push_back(k);
+      continue;
+    }
+    const uint64_t first = foldChar(static_cast<uint8_t>(key(k)[0]));
+    if (length == 1) {
+      oneByteKeys_.push_back(first << 32 | static_cast<uint32_t>(k));
     } else {
-      ++foldedFirstStart_[foldChar(static_cast<uint8_t>(key(k)[0])) + 1];
+      const uint64_t second = foldChar(static_cast<uint8_t>(key(k)[1]));
+      longerKeys_.push_back((first << 8 | second) << 32 | static_cast<uint32_t>(k));
     }
   }
-  for (int f = 0; f < kCodeCount; ++f) foldedFirstStart_[f + 1] += foldedFirstStart_[f];
-  blocksByFoldedFirst_.resize(foldedFirstStart_[kCodeCount]);
-  std::vector<uint32_t> next(foldedFirstStart_.begin(), foldedFirstStart_.end() - 1);
-  for (int k = 0; k < blocks; ++k) {
-    if (keyLength(k) > 0) blocksByFoldedFirst_[next[foldChar(static_cast<uint8_t>(key(k)[0]))]++] = k;
-  }
+  std::sort(oneByteKeys_.begin(), oneByteKeys_.end());
+  std::sort(longerKeys_.begin(), longerKeys_.end());
 }
 
 // Reads the optional records after the last block.  A truncated record ends

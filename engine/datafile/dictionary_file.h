@@ -63,7 +63,7 @@ class DictionaryFile {
  private:
   bool load();
   bool loadRecords(File& file, uint64_t fileSize);
-  void indexKeysByFoldedFirstByte();
+  void indexKeysByFoldedStart();
   bool readBlock(int block);
   int keyLength(int block) const { return static_cast<int>(keyEnds_[block] - keyStart(block)); }
   uint32_t keyStart(int block) const { return block == 0 ? 0 : keyEnds_[block - 1]; }
@@ -90,13 +90,14 @@ class DictionaryFile {
   std::vector<char> keyText_;
   std::vector<uint64_t> blockOffsets_;  // blockCount + 1 offsets
   std::vector<uint32_t> entryEnds_;     // running entry totals
-  // The blocks whose key is empty, and the others grouped by the folded
-  // first byte of their key (group f: blocksByFoldedFirst_[foldedFirstStart_[f]
-  // .. foldedFirstStart_[f+1]]), each in ascending order: a folded search
-  // needs to try only the group of the word's first byte.
+  // The blocks by how their key starts, folded, so that a folded search
+  // tries only keys that can match the word: the blocks with an empty key,
+  // those with a key of one byte as (folded byte << 32 | block), and those
+  // with a longer key as (folded first two bytes << 32 | block), each list
+  // in ascending order.
   std::vector<int> emptyKeyBlocks_;
-  std::vector<uint32_t> foldedFirstStart_;
-  std::vector<int> blocksByFoldedFirst_;
+  std::vector<uint64_t> oneByteKeys_;
+  std::vector<uint64_t> longerKeys_;
   WordTable endings_;
   WordTable variants_;
 
@@ -107,6 +108,7 @@ class DictionaryFile {
 
   bool inSession_ = false;
   File* sessionFile_ = nullptr;
+
 };
 
 }  // namespace lexcore

@@ -68,25 +68,31 @@ int DictionaryFile::findBlock(const char* word) const {
 }
 
 // The first block from `start` on whose key equals the word's start under
-// folding.  An empty key matches every word; a key of one byte or more only
-// words whose first byte folds as its first byte does, so only the blocks
-// of that group are compared.
+// folding.  An empty key matches every word; a key of one byte every word
+// whose first byte folds as the key's does; a longer key only words whose
+// first two bytes fold as its own do, so only those keys are compared.
 int DictionaryFile::findBlockFolded(const char* word, int start) const {
   start = start < 0 ? 0 : start;
   const size_t wordLength = std::strlen(word);
   const auto firstEmpty = std::lower_bound(emptyKeyBlocks_.begin(), emptyKeyBlocks_.end(), start);
-  const int emptyKeyBlock = firstEmpty == emptyKeyBlocks_.end() ? -1 : *firstEmpty;
-  if (wordLength == 0) return emptyKeyBlock;
-  const uint8_t folded = foldChar(static_cast<uint8_t>(word[0]));
-  const auto groupEnd = blocksByFoldedFirst_.begin() + foldedFirstStart_[folded + 1];
-  for (auto it = std::lower_bound(blocksByFoldedFirst_.begin() + foldedFirstStart_[folded], groupEnd, start);
-       it != groupEnd; ++it) {
-    const int k = *it;
-    if (emptyKeyBlock >= 0 && emptyKeyBlock < k) return emptyKeyBlock;
+  int best = firstEmpty == emptyKeyBlocks_.end() ? -1 : *firstEmpty;
+  const auto earlier = [&best](int k) { return best < 0 || k < best; };
+  if (wordLength == 0) return best;
+  const uint64_t first = foldChar(static_cast<uint8_t>(word[0]));
+  const uint64_t from = static_cast<uint32_t>(start);
+  const auto oneByte = std::lower_bound(oneByteKeys_.begin(), oneByteKeys_.end(), first << 32 | from);
+  if (oneByte != oneByteKeys_.end() && (*oneByte >> 32) == first && earlier(static_cast<int>(*oneByte & 0xFFFFFFFFu)))
+    best = static_cast<int>(*oneByte & 0xFFFFFFFFu);
+  if (wordLength == 1) return best;
+  const uint64_t group = first << 8 | foldChar(static_cast<uint8_t>(word[1]));
+  for (auto it = std::lower_bound(longerKeys_.begin(), longerKeys_.end(), group << 32 | from);
+       it != longerKeys_.end() && (*it >> 32) == group; ++it) {
+    const int k = static_cast<int>(*it & 0xFFFFFFFFu);
+    if (!earlier(k)) break;
     const int length = keyLength(k);
     if (wordLength >= static_cast<size_t>(length) && compareFoldedN(word, key(k), length) == 0) return k;
   }
-  return emptyKeyBlock;
+  return best;
 }
 
 // The first block whose running total passes `index`, or -1.
