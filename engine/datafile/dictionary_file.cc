@@ -168,18 +168,49 @@ void DictionaryFile::beginSession(File* held) {
   inSession_ = true;
   sessionFile_ = held;
   loadedBlock_ = -1;
+  sessionBlocks_.clear();
 }
 
 void DictionaryFile::endSession() {
   inSession_ = false;
   sessionFile_ = nullptr;
   loadedBlock_ = -1;
+  sessionBlocks_.clear();
+}
+
+// During a session, makes `block` the block read last if one of the blocks
+// read before holds it, and keeps the block read last among those.  True
+// when `block` was there.
+bool DictionaryFile::useSessionBlock(int block) {
+  SessionBlock* slot = nullptr;
+  for (SessionBlock& b : sessionBlocks_) {
+    if (b.block == block) {
+      slot = &b;
+      break;
+    }
+  }
+  const bool hit = slot != nullptr;
+  if (!hit && loadedBlock_ < 0) return false;
+  if (!hit) {
+    if (sessionBlocks_.size() < kSessionBlocks) {
+      sessionBlocks_.emplace_back();
+      slot = &sessionBlocks_.back();
+    } else {
+      slot = &*std::min_element(sessionBlocks_.begin(), sessionBlocks_.end(),
+                                [](const SessionBlock& x, const SessionBlock& y) { return x.lastUse < y.lastUse; });
+    }
+  }
+  std::swap(slot->entryEnds, blockEntryEnds_);
+  std::swap(slot->codes, blockCodes_);
+  std::swap(slot->block, loadedBlock_);
+  slot->lastUse = ++sessionUses_;
+  return hit;
 }
 
 // Reads block `block` into the block buffers.  Its entry lengths and code
 // bytes must lie within the block's stored size.
 bool DictionaryFile::readBlock(int block) {
-  if (inSession_ && loadedBlock_ == block) return true;
+  if (inSession_ && (loadedBlock_ == block || useSessionBlock(block))) return true;
   loadedBlock_ = -1;
   File ownFile;
   File* file = sessionFile_;

@@ -53,8 +53,9 @@ class DictionaryFile {
   bool decodeEntry(int32_t index, char out[kWordBufferSize]);
 
   // During a session blocks are read through `held` (this file, opened by
-  // the caller, or null) and the block read last is kept, so that the many
-  // lookups of one translation read each block once.  Outside a session
+  // the caller, or null) and the blocks read last are kept (up to
+  // kSessionBlocks of them), so that the many lookups of one translation
+  // read each block once.  Ending the session frees them.  Outside a session
   // every block read opens and closes the file.
   void beginSession(File* held);
   void endSession();
@@ -65,6 +66,7 @@ class DictionaryFile {
   bool loadRecords(File& file, uint64_t fileSize);
   void indexKeysByFoldedStart();
   bool readBlock(int block);
+  bool useSessionBlock(int block);
   int keyLength(int block) const { return static_cast<int>(keyEnds_[block] - keyStart(block)); }
   uint32_t keyStart(int block) const { return block == 0 ? 0 : keyEnds_[block - 1]; }
   const char* key(int block) const { return keyText_.data() + keyStart(block); }
@@ -108,7 +110,16 @@ class DictionaryFile {
 
   bool inSession_ = false;
   File* sessionFile_ = nullptr;
-
+  // Blocks read earlier in the session, besides the block read last.
+  static constexpr size_t kSessionBlocks = 32;
+  struct SessionBlock {
+    int block = -1;
+    std::vector<uint16_t> entryEnds;
+    std::vector<uint8_t> codes;
+    uint64_t lastUse = 0;
+  };
+  std::vector<SessionBlock> sessionBlocks_;
+  uint64_t sessionUses_ = 0;
 };
 
 }  // namespace lexcore
