@@ -10,6 +10,7 @@
 // variable VOCARO_REAL_DICTIONARIES, else in real-dictionaries beside this
 // program; without them every benchmark is skipped.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -131,6 +132,29 @@ void BM_RealDeEn_NotFoundAllOptions(benchmark::State& s) {
   translateLoop(s, germanEnglish(), 15, germanEnglish().notFound, false);
 }
 
+// Opening a translator (list file and both data files); the counter
+// IndexBytes is the heap it holds while open: the index of both data files
+// that stays in memory, measured by malloc's own statistics.
+void BM_RealEnDe_OpenTranslator(benchmark::State& state) {
+  const std::string folder = dictionaryFolder() + "/";
+  size_t held = 0;
+  for (auto _ : state) {
+    const size_t before = mallinfo2().uordblks;
+    TD_HANDLE handle = nullptr;
+    if (TD_TransOpen(&handle, wide(folder + "en_de.tdl").c_str(), 0) != TD_OK ||
+        TD_TransOpenPrim(handle, wide(folder + "ende_en.tdd").c_str()) != TD_OK ||
+        TD_TransOpenSec(handle, wide(folder + "ende_de.tdd").c_str()) != TD_OK) {
+      if (handle != nullptr) TD_TransClose(&handle);
+      state.SkipWithError("real dictionary not built (scripts/build-real-dictionaries)");
+      return;
+    }
+    held = mallinfo2().uordblks - before;
+    TD_TransClose(&handle);
+  }
+  state.counters["IndexBytes"] = static_cast<double>(held);
+}
+
+BENCHMARK(BM_RealEnDe_OpenTranslator)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RealEnDe_Found)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RealEnDe_Folded)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RealEnDe_NotFoundAllOptions)->Unit(benchmark::kMicrosecond);
