@@ -1,7 +1,9 @@
 #include "datafile/dictionary_file.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "datafile/collation.h"
 #include "platform/coding.h"
 #include "translator/lexcore.h"
 
@@ -114,7 +116,28 @@ bool DictionaryFile::load() {
   if (offset > fileSize) return false;
 
   loadRecords(file, fileSize);
+  indexKeysByFoldedStart();
   return true;
+}
+
+void DictionaryFile::indexKeysByFoldedStart() {
+  longerKeys_.reserve(blockCount());
+  for (int k = 0; k < blockCount(); ++k) {
+    const int length = keyLength(k);
+    if (length == 0) {
+      emptyKeyBlocks_.push_back(k);
+      continue;
+    }
+    const uint64_t first = foldChar(static_cast<uint8_t>(key(k)[0]));
+    if (length == 1) {
+      oneByteKeys_.push_back(first << 32 | static_cast<uint32_t>(k));
+    } else {
+      const uint64_t second = foldChar(static_cast<uint8_t>(key(k)[1]));
+      longerKeys_.push_back((first << 8 | second) << 32 | static_cast<uint32_t>(k));
+    }
+  }
+  std::sort(oneByteKeys_.begin(), oneByteKeys_.end());
+  std::sort(longerKeys_.begin(), longerKeys_.end());
 }
 
 // Reads the optional records after the last block.  A truncated record ends
@@ -145,18 +168,49 @@ void DictionaryFile::beginSession(File* held) {
   inSession_ = true;
   sessionFile_ = held;
   loadedBlock_ = -1;
+  sessionBlocks_.clear();
 }
 
 void DictionaryFile::endSession() {
   inSession_ = false;
   sessionFile_ = nullptr;
   loadedBlock_ = -1;
+  sessionBlocks_.clear();
+}
+
+// During a session, makes `block` the block read last if one of the blocks
+// read before holds it, and keeps the block read last among those.  True
+// when `block` was there.
+bool DictionaryFile::useSessionBlock(int block) {
+  SessionBlock* slot = nullptr;
+  for (SessionBlock& b : sessionBlocks_) {
+    if (b.block == block) {
+      slot = &b;
+      break;
+    }
+  }
+  const bool hit = slot != nullptr;
+  if (!hit && loadedBlock_ < 0) return false;
+  if (!hit) {
+    if (sessionBlocks_.size() < kSessionBlocks) {
+      sessionBlocks_.emplace_back();
+      slot = &sessionBlocks_.back();
+    } else {
+      slot = &*std::min_element(sessionBlocks_.begin(), sessionBlocks_.end(),
+                                [](const SessionBlock& x, const SessionBlock& y) { return x.lastUse < y.lastUse; });
+    }
+  }
+  std::swap(slot->entryEnds, blockEntryEnds_);
+  std::swap(slot->codes, blockCodes_);
+  std::swap(slot->block, loadedBlock_);
+  slot->lastUse = ++sessionUses_;
+  return hit;
 }
 
 // Reads block `block` into the block buffers.  Its entry lengths and code
 // bytes must lie within the block's stored size.
 bool DictionaryFile::readBlock(int block) {
-  if (inSession_ && loadedBlock_ == block) return true;
+  if (inSession_ && (loadedBlock_ == block || useSessionBlock(block))) return true;
   loadedBlock_ = -1;
   File ownFile;
   File* file = sessionFile_;

@@ -53,8 +53,9 @@ class DictionaryFile {
   bool decodeEntry(int32_t index, char out[kWordBufferSize]);
 
   // During a session blocks are read through `held` (this file, opened by
-  // the caller, or null) and the block read last is kept, so that the many
-  // lookups of one translation read each block once.  Outside a session
+  // the caller, or null) and the blocks read last are kept (up to
+  // kSessionBlocks of them), so that the many lookups of one translation
+  // read each block once.  Ending the session frees them.  Outside a session
   // every block read opens and closes the file.
   void beginSession(File* held);
   void endSession();
@@ -63,7 +64,9 @@ class DictionaryFile {
  private:
   bool load();
   bool loadRecords(File& file, uint64_t fileSize);
+  void indexKeysByFoldedStart();
   bool readBlock(int block);
+  bool useSessionBlock(int block);
   int keyLength(int block) const { return static_cast<int>(keyEnds_[block] - keyStart(block)); }
   uint32_t keyStart(int block) const { return block == 0 ? 0 : keyEnds_[block - 1]; }
   const char* key(int block) const { return keyText_.data() + keyStart(block); }
@@ -74,6 +77,7 @@ class DictionaryFile {
   int blockOfEntry(uint32_t index) const;
   bool expandEntry(int entry, char out[kWordBufferSize]) const;
   int compareWithEntry(const char* suffix, int entry) const;
+  bool entryEqualsFolded(int entry, const char* suffix) const;
   int findInBlockExact(const char* suffix) const;
   int findInBlockFolded(const char* suffix) const;
 
@@ -88,6 +92,14 @@ class DictionaryFile {
   std::vector<char> keyText_;
   std::vector<uint64_t> blockOffsets_;  // blockCount + 1 offsets
   std::vector<uint32_t> entryEnds_;     // running entry totals
+  // The blocks by how their key starts, folded, so that a folded search
+  // tries only keys that can match the word: the blocks with an empty key,
+  // those with a key of one byte as (folded byte << 32 | block), and those
+  // with a longer key as (folded first two bytes << 32 | block), each list
+  // in ascending order.
+  std::vector<int> emptyKeyBlocks_;
+  std::vector<uint64_t> oneByteKeys_;
+  std::vector<uint64_t> longerKeys_;
   WordTable endings_;
   WordTable variants_;
 
@@ -98,6 +110,16 @@ class DictionaryFile {
 
   bool inSession_ = false;
   File* sessionFile_ = nullptr;
+  // Blocks read earlier in the session, besides the block read last.
+  static constexpr size_t kSessionBlocks = 32;
+  struct SessionBlock {
+    int block = -1;
+    std::vector<uint16_t> entryEnds;
+    std::vector<uint8_t> codes;
+    uint64_t lastUse = 0;
+  };
+  std::vector<SessionBlock> sessionBlocks_;
+  uint64_t sessionUses_ = 0;
 };
 
 }  // namespace lexcore

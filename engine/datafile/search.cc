@@ -67,13 +67,32 @@ int DictionaryFile::findBlock(const char* word) const {
   return -1;
 }
 
+// The first block from `start` on whose key equals the word's start under
+// folding.  An empty key matches every word; a key of one byte every word
+// whose first byte folds as the key's does; a longer key only words whose
+// first two bytes fold as its own do, so only those keys are compared.
 int DictionaryFile::findBlockFolded(const char* word, int start) const {
+  start = start < 0 ? 0 : start;
   const size_t wordLength = std::strlen(word);
-  for (int k = start < 0 ? 0 : start; k < blockCount(); ++k) {
+  const auto firstEmpty = std::lower_bound(emptyKeyBlocks_.begin(), emptyKeyBlocks_.end(), start);
+  int best = firstEmpty == emptyKeyBlocks_.end() ? -1 : *firstEmpty;
+  const auto earlier = [&best](int k) { return best < 0 || k < best; };
+  if (wordLength == 0) return best;
+  const uint64_t first = foldChar(static_cast<uint8_t>(word[0]));
+  const uint64_t from = static_cast<uint32_t>(start);
+  const auto oneByte = std::lower_bound(oneByteKeys_.begin(), oneByteKeys_.end(), first << 32 | from);
+  if (oneByte != oneByteKeys_.end() && (*oneByte >> 32) == first && earlier(static_cast<int>(*oneByte & 0xFFFFFFFFu)))
+    best = static_cast<int>(*oneByte & 0xFFFFFFFFu);
+  if (wordLength == 1) return best;
+  const uint64_t group = first << 8 | foldChar(static_cast<uint8_t>(word[1]));
+  for (auto it = std::lower_bound(longerKeys_.begin(), longerKeys_.end(), group << 32 | from);
+       it != longerKeys_.end() && (*it >> 32) == group; ++it) {
+    const int k = static_cast<int>(*it & 0xFFFFFFFFu);
+    if (!earlier(k)) break;
     const int length = keyLength(k);
     if (wordLength >= static_cast<size_t>(length) && compareFoldedN(word, key(k), length) == 0) return k;
   }
-  return -1;
+  return best;
 }
 
 // The first block whose running total passes `index`, or -1.
@@ -140,11 +159,37 @@ int DictionaryFile::findInBlockExact(const char* suffix) const {
   return -1;
 }
 
+// Whether the text after the key of entry `entry` of the block read last
+// equals `suffix` under folding, as compareFolded would find it once the
+// entry were expanded (a text longer than kMaxWordLength equals nothing; a
+// zero byte ends it).  Compares while expanding and stops at the first
+// difference, which for most entries is their first byte.
+bool DictionaryFile::entryEqualsFolded(int entry, const char* suffix) const {
+  const size_t begin = entry == 0 ? 0 : blockEntryEnds_[entry - 1];
+  const size_t end = blockEntryEnds_[entry];
+  size_t length = 0;
+  for (size_t i = begin; i < end; ++i) {
+    const uint8_t code = blockCodes_[i];
+    length += codeEnds_[code] - (code == 0 ? 0 : codeEnds_[code - 1]);
+  }
+  if (length > kMaxWordLength) return false;
+  size_t at = 0;
+  for (size_t i = begin; i < end; ++i) {
+    const uint8_t code = blockCodes_[i];
+    for (size_t t = code == 0 ? 0 : codeEnds_[code - 1]; t < codeEnds_[code]; ++t, ++at) {
+      const uint8_t byte = static_cast<uint8_t>(codeText_[t]);
+      const uint8_t wanted = static_cast<uint8_t>(suffix[at]);
+      if (foldChar(wanted) != foldChar(byte)) return false;
+      if (byte == 0) return true;  // both texts end here
+    }
+  }
+  return suffix[at] == 0;
+}
+
 int DictionaryFile::findInBlockFolded(const char* suffix) const {
   const int n = static_cast<int>(blockEntryEnds_.size());
-  char text[kWordBufferSize];
   for (int j = 0; j < n; ++j) {
-    if (expandEntry(j, text) && compareFolded(suffix, text) == 0) return j;
+    if (entryEqualsFolded(j, suffix)) return j;
   }
   return -1;
 }

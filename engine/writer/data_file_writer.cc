@@ -1,10 +1,9 @@
 #include "writer/data_file_writer.h"
 
-#include <algorithm>
-#include <climits>
 
 #include "datafile/format.h"
 #include "platform/coding.h"
+#include "writer/code_parser.h"
 
 namespace lexcore {
 namespace {
@@ -16,12 +15,6 @@ void putNibbles(std::string* out, const std::vector<size_t>& lengths) {
     const size_t high = i + 1 < lengths.size() ? (lengths[i + 1] & 0x0F) : 0;
     out->push_back(static_cast<char>(low | (high << 4)));
   }
-}
-
-size_t commonPrefix(const std::string& a, const std::string& b) {
-  size_t n = 0;
-  while (n < a.size() && n < b.size() && a[n] == b[n]) ++n;
-  return n;
 }
 
 std::string blockBytes(const DataBlock& block) {
@@ -42,26 +35,7 @@ std::array<std::string, 256> byteCodeTable() {
 }
 
 bool encodeText(const std::array<std::string, 256>& codes, const std::string& text, std::string* codeBytes) {
-  // fewest[i]: fewest codes that spell text[i..]; choice[i]: the first of them.
-  const size_t n = text.size();
-  std::vector<int> fewest(n + 1, INT_MAX);
-  std::vector<int> choice(n + 1, -1);
-  fewest[n] = 0;
-  for (size_t i = n; i-- > 0;) {
-    for (int c = 0; c < 256; ++c) {
-      const std::string& e = codes[c];
-      if (e.empty() || e.size() > n - i || fewest[i + e.size()] == INT_MAX) continue;
-      if (text.compare(i, e.size(), e) != 0) continue;
-      if (fewest[i + e.size()] + 1 < fewest[i]) {
-        fewest[i] = fewest[i + e.size()] + 1;
-        choice[i] = c;
-      }
-    }
-  }
-  if (fewest[0] > kMaxNibble) return false;
-  codeBytes->clear();
-  for (size_t i = 0; i < n; i += codes[choice[i]].size()) codeBytes->push_back(static_cast<char>(choice[i]));
-  return true;
+  return CodeParser(codes).encode(text, 0, kMaxNibble, codeBytes);
 }
 
 bool makeTableRecord(uint8_t type, const StringGroups& groups, OptionalRecord* record) {
@@ -140,6 +114,7 @@ bool buildDataFile(const std::vector<std::string>& words, const std::array<std::
   }
   layout->codes = codes;
   layout->blocks.clear();
+  const CodeParser parser(codes);
   size_t next = 0;
   for (const BlockPlan& p : plan) {
     if (p.key.size() > static_cast<size_t>(kMaxNibble) || p.count == 0 || p.count > words.size() - next) {
@@ -156,7 +131,7 @@ bool buildDataFile(const std::vector<std::string>& words, const std::array<std::
         return false;
       }
       std::string codeBytes;
-      if (!encodeText(codes, w.substr(p.key.size()), &codeBytes)) {
+      if (!parser.encode(w, p.key.size(), kMaxNibble, &codeBytes)) {
         *error = "word \"" + w + "\" needs more than 15 codes";
         return false;
       }
@@ -175,29 +150,6 @@ bool buildDataFile(const std::vector<std::string>& words, const std::array<std::
     return false;
   }
   return true;
-}
-
-std::vector<BlockPlan> planBlocks(const std::vector<std::string>& words, size_t perBlock) {
-  std::vector<BlockPlan> plan;
-  const size_t n = words.size();
-  size_t start = 0;
-  while (start < n) {
-    // The key must be longer than what the first word shares with the word
-    // before it, so that it is no prefix of an earlier entry.
-    const size_t minimum = start == 0 ? 0 : commonPrefix(words[start - 1], words[start]) + 1;
-    const std::string floor = words[start].substr(0, minimum);
-    size_t end = start + 1;
-    while (end < n && end - start < std::max<size_t>(perBlock, 1) && words[end].compare(0, floor.size(), floor) == 0)
-      ++end;
-    // A block cannot end where the next word shares 15 bytes or more with
-    // its predecessor: the next key would be too long.
-    while (end < n && commonPrefix(words[end - 1], words[end]) >= static_cast<size_t>(kMaxNibble)) ++end;
-    size_t keyLength = std::min<size_t>(words[start].size(), kMaxNibble);
-    for (size_t i = start + 1; i < end; ++i) keyLength = std::min(keyLength, commonPrefix(words[start], words[i]));
-    plan.push_back({words[start].substr(0, keyLength), end - start});
-    start = end;
-  }
-  return plan;
 }
 
 }  // namespace lexcore

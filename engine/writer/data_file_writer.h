@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "writer/block_partition.h"
+
 namespace lexcore {
 
 // Groups of strings: an ending table (each group's first string is the base
@@ -47,8 +49,8 @@ struct DataFileLayout {
 // nothing.
 std::array<std::string, 256> byteCodeTable();
 
-// Encodes `text` with the fewest codes of `codes`; false when it cannot be
-// encoded in at most 15 codes.
+// Encodes `text` with the fewest codes of `codes` (see CodeParser); false
+// when it cannot be encoded in at most 15 codes.
 bool encodeText(const std::array<std::string, 256>& codes, const std::string& text, std::string* codeBytes);
 
 // A record of groups, complemented as stored; false when a group is longer
@@ -58,23 +60,11 @@ bool makeTableRecord(uint8_t type, const StringGroups& groups, OptionalRecord* r
 // The bytes of the file.
 std::string writeDataFile(const DataFileLayout& layout);
 
-// Block partition: the key of every block, in order, and how many of the
-// sorted words each block takes.
-struct BlockPlan {
-  std::string key;
-  size_t count = 0;
-};
-
 // Fills `layout` from sorted, distinct words (unsigned byte order) with the
 // given codes and partition.  False with a reason when a word does not start
 // with its block's key, its suffix cannot be encoded, or a limit is passed.
 bool buildDataFile(const std::vector<std::string>& words, const std::array<std::string, 256>& codes,
                    const std::vector<BlockPlan>& plan, DataFileLayout* layout, std::string* error);
-
-// A partition that puts up to `perBlock` words in each block with the
-// longest key (at most 15 bytes) that all of a block's words share and that
-// is no prefix of any word of an earlier block.
-std::vector<BlockPlan> planBlocks(const std::vector<std::string>& words, size_t perBlock);
 
 }  // namespace lexcore
 

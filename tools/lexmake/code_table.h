@@ -16,11 +16,11 @@ namespace lexmake {
 using CodeTable = std::array<std::string, 256>;
 
 // Codes for `texts`, whose bytes all occur in `words`.  Every text must
-// encode in at most 15 codes: texts that do not at first weigh more in the
-// next attempt, a few times over; the indexes of those that still do not are
-// returned in `unencodable`.
+// encode in at most 15 codes: with `repair`, texts that do not at first
+// weigh more in the next attempt, a few times over.  The indexes of those
+// that still do not are returned in `unencodable`.
 CodeTable chooseCodeTable(const std::vector<std::string>& words, const std::vector<std::string>& texts,
-                          std::vector<size_t>* unencodable);
+                          std::vector<size_t>* unencodable, bool repair = true);
 
 }  // namespace lexmake
 

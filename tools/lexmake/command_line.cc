@@ -75,11 +75,7 @@ bool parseCommandLine(const std::vector<std::string>& args, Options* options, st
       return true;
     }
     if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
-      if (!options->pairsPath.empty()) {
-        *error = "more than one word pair file: \"" + arg + "\"";
-        return false;
-      }
-      options->pairsPath = arg;
+      options->inputs.push_back({arg, Side::A});
       continue;
     }
     if (i + 1 == args.size()) {
@@ -104,6 +100,14 @@ bool parseCommandLine(const std::vector<std::string>& args, Options* options, st
       options->a.tablesPath = value;
     } else if (arg == "--tables-b") {
       options->b.tablesPath = value;
+    } else if (arg == "--rank-a") {
+      options->a.rankPath = value;
+    } else if (arg == "--rank-b") {
+      options->b.rankPath = value;
+    } else if (arg == "--from-b") {
+      options->inputs.push_back({value, Side::B});
+    } else if (arg == "--left-out") {
+      options->leftOutPath = value;
     } else if (arg == "--output") {
       options->outputFolder = value;
     } else {
@@ -119,8 +123,8 @@ bool parseCommandLine(const std::vector<std::string>& args, Options* options, st
       return false;
     }
   }
-  if (options->pairsPath.empty()) {
-    *error = "missing the word pair file";
+  if (options->inputs.empty()) {
+    *error = "missing an input file";
     return false;
   }
   // File names must differ on file systems that ignore letter case, too.
@@ -136,10 +140,10 @@ bool parseCommandLine(const std::vector<std::string>& args, Options* options, st
 }
 
 std::string helpText() {
-  return R"(Usage: lexmake [options] PAIRS.tsv
+  return R"(Usage: lexmake [options] INPUT... [--from-b INPUT]...
 
-Compiles word pairs of two languages A and B into the four dictionary files
-of the pair, in the output folder:
+Compiles the word pairs of two languages A and B into the four dictionary
+files of the pair, in the output folder:
   <a>_<b>.tdl      list file: A words to their B translations
   <b>_<a>.tdl      list file: B words to their A translations
   <a><b>_<a>.tdd   data file of the A words
@@ -155,15 +159,42 @@ Options:
   --id-b ID        language id of B (1031)
   --tables-a FILE  ending and variant tables of language A (optional)
   --tables-b FILE  ending and variant tables of language B (optional)
+  --rank-a FILE    the user's word list of language A, most useful first:
+                   listed words are kept before all others (optional)
+  --rank-b FILE    the same for language B
+  --from-b INPUT   an input whose headwords are language B (inputs named
+                   without an option have language A headwords)
+  --left-out FILE  writes every word and translation left out, with the
+                   reason, one a line (UTF-8)
   --output FOLDER  where the files go (default: the current folder)
   -h, --help       show this text
 
-Word pair file (UTF-8): one pair a line, "word<TAB>translation", word in
-language A, translation in language B.  Several lines with the same word
-give it several translations, in line order; a word keeps at most 15.  Blank
-lines and lines starting with '#' are skipped; a byte order mark and CR LF
-line ends are accepted; blanks around the two fields are dropped.  Every
-character must exist in Windows-1252; a word holds at most 127 bytes there.
+Inputs, in any number and mix; pairs from all of them are merged:
+  Word pair file (UTF-8): one pair a line, "word<TAB>translation".  Several
+    lines with the same word give it several translations, in line order.
+    Blank lines and lines starting with '#' are skipped; a byte order mark
+    and CR LF line ends are accepted; blanks around the two fields are
+    dropped.  Every character must exist in Windows-1252.
+  FreeDict database (Debian's dict-freedict-*): name NAME.index,
+    NAME.dict.dz or NAME.dict; both files are read.  Each entry gives its
+    headword and translations; notes, examples, synonyms and references
+    are left out.
+  Ding file (Debian's trans-de-en): "LEFT :: RIGHT" lines, parts split by
+    " | " and synonyms by "; "; each left term pairs with each right term
+    of the same part.
+  From dictionaries, grammar marks ({m} <n>), labels ([Br.]), notes in
+  parentheses, placeholders (sb. sth. jdn. etw.), a leading reflexive
+  "sich" and the "to" of English verbs are dropped; "colour/color" gives
+  both words.  Phrases with a slash, incomplete phrases ("..."), and terms
+  with characters outside Windows-1252 are left out and counted.
+
+Limits: a word takes at most 127 bytes, a language at most 65535 words,
+a word at most 15 translations.  When the input holds more, the most
+useful words are kept: the user's word list first, then single words,
+two-word phrases, inflected forms that smart search reaches from their
+base, and longer phrases; within each, words with more translations.
+Translations keep their source order.  The summary counts what was left
+out and why.
 
 Table file (UTF-8), one group a line; items are separated by blanks, ""
 is the empty string, and '#' starts a comment:

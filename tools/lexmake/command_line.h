@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "input_files.h"
 #include "language_file.h"
 
 namespace lexmake {
@@ -12,6 +13,7 @@ namespace lexmake {
 struct LanguageOption {
   Language language;       // code, name and id; tables are read later
   std::string tablesPath;  // empty: no ending or variant table
+  std::string rankPath;    // empty: no word list to rank by
 };
 
 struct Options {
@@ -19,7 +21,8 @@ struct Options {
   LanguageOption a;
   LanguageOption b;
   std::string outputFolder = ".";
-  std::string pairsPath;
+  std::vector<InputFile> inputs;  // in command-line order
+  std::string leftOutPath;        // empty: no list of what was left out
 };
 
 // Parses the arguments (without the program name).  False with a reason in

@@ -1,5 +1,5 @@
-// A language pair compiled from its word pairs: the entries of both data
-// files, the links of both list files, and the laid-out data files.
+// A language pair compiled from its inputs: the entries of both data files,
+// the links of both list files, and the laid-out data files.
 #ifndef LEXMAKE_COMPILED_PAIR_H
 #define LEXMAKE_COMPILED_PAIR_H
 
@@ -9,8 +9,10 @@
 
 #include "diagnostics.h"
 #include "language_file.h"
-#include "lexicon.h"
-#include "word_pairs.h"
+#include "left_out.h"
+#include "pair_list.h"
+#include "progress.h"
+#include "selection.h"
 #include "writer/data_file_writer.h"
 
 namespace lexmake {
@@ -27,11 +29,16 @@ struct CompiledPair {
   LeftOut leftOut;
 };
 
-// Compiles `pairs` (A word, B translation).  False, with errors in
-// `diagnostics`, when nothing is left to compile or a file cannot be laid
-// out; what was left out is counted and warned about.
-bool compilePair(const std::vector<WordPair>& pairs, const Language& a, const Language& b, CompiledPair* result,
-                 Diagnostics* diagnostics);
+// How many left-out items become warnings; the rest are only counted.
+constexpr size_t kMaxLeftOutWarnings = 20;
+
+// Compiles `pairs`.  Words that do not fit are left out and the selection
+// is made again without them, until every kept word fits.  False, with
+// errors in `diagnostics`, when nothing is left to compile or a file cannot
+// be laid out.  What was left out is in result->leftOut, and the first few
+// items are warnings.
+bool compilePair(const PairList& pairs, const SelectionRules& rules, const Language& a, const Language& b,
+                 CompiledPair* result, Diagnostics* diagnostics, Progress* progress);
 
 }  // namespace lexmake
 

@@ -18,7 +18,10 @@ struct Diagnostics {
   std::vector<std::string> warnings;  // something was left out or looks wrong
 
   void error(const std::string& where, const std::string& message) { errors.push_back(where + ": " + message); }
-  void warning(const std::string& where, const std::string& message) { warnings.push_back(where + ": " + message); }
+  // An empty `where` gives the message alone.
+  void warning(const std::string& where, const std::string& message) {
+    warnings.push_back(where.empty() ? message : where + ": " + message);
+  }
 };
 
 }  // namespace lexmake

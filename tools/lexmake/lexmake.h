@@ -1,6 +1,6 @@
-// The dictionary compiler as a whole: reads the word pairs and the table
-// descriptions, compiles and writes the four files of the language pair,
-// checks them through the engine and prints a summary line.
+// The dictionary compiler as a whole: reads the inputs, the table
+// descriptions and the word lists, compiles and writes the four files of
+// the language pair, checks them through the engine and prints a summary.
 #ifndef LEXMAKE_LEXMAKE_H
 #define LEXMAKE_LEXMAKE_H
 
@@ -13,10 +13,10 @@ namespace lexmake {
 enum ExitStatus { kExitDone = 0, kExitFailed = 1, kExitUsage = 2 };
 
 // Runs lexmake on `args` (without the program name).  The help text and the
-// summary go to `out`; warnings and errors to `err`.  Files of the pair
-// already in the output folder are replaced only when the new ones pass
-// their check.
-int runLexmake(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// summary go to `out`; warnings and errors to `err`, and with
+// `showProgress` a progress bar too.  Files of the pair already in the
+// output folder are replaced only when the new ones pass their check.
+int runLexmake(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool showProgress = false);
 
 }  // namespace lexmake
 

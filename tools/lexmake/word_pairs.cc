@@ -33,12 +33,15 @@ bool readField(const std::string& raw, const char* what, const std::string& wher
 
 }  // namespace
 
-std::vector<WordPair> parseWordPairs(const std::string& content, const std::string& fileName,
-                                     Diagnostics* diagnostics) {
-  std::vector<WordPair> pairs;
-  for (const TextLine& line : splitLines(content)) {
+void readWordPairs(const std::string& content, uint16_t file, Side headSide, PairList* pairs,
+                   Diagnostics* diagnostics, Progress* progress) {
+  const std::vector<TextLine> lines = splitLines(content);
+  progress->start("reading " + pairs->files[file], lines.size());
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i % 4096 == 0) progress->update(i);
+    const TextLine& line = lines[i];
     if (isSkipped(line.text)) continue;
-    const std::string where = location(fileName, line.number);
+    const std::string where = location(pairs->files[file], line.number);
     const size_t tab = line.text.find('\t');
     if (tab == std::string::npos) {
       diagnostics->error(where, "expected word<TAB>translation, found no tab");
@@ -48,13 +51,12 @@ std::vector<WordPair> parseWordPairs(const std::string& content, const std::stri
       diagnostics->error(where, "expected word<TAB>translation, found more than one tab");
       continue;
     }
-    WordPair pair;
-    pair.where = where;
-    const bool wordOk = readField(line.text.substr(0, tab), "word", where, &pair.a, diagnostics);
-    const bool translationOk = readField(line.text.substr(tab + 1), "translation", where, &pair.b, diagnostics);
-    if (wordOk && translationOk) pairs.push_back(std::move(pair));
+    std::string head, translation;
+    const bool headOk = readField(line.text.substr(0, tab), "word", where, &head, diagnostics);
+    const bool translationOk = readField(line.text.substr(tab + 1), "translation", where, &translation, diagnostics);
+    if (headOk && translationOk) pairs->add(head, translation, headSide, file, static_cast<uint32_t>(line.number));
   }
-  return pairs;
+  progress->finish();
 }
 
 }  // namespace lexmake

@@ -8,14 +8,25 @@
 namespace lexmake {
 namespace {
 
+using lexmake_test::NullProgress;
+
+struct Pair {
+  std::string a;
+  std::string b;
+  std::string where;
+};
+
 struct Parsed {
-  std::vector<WordPair> pairs;
+  std::vector<Pair> pairs;
   Diagnostics diagnostics;
 };
 
 Parsed parse(const std::string& content) {
   Parsed p;
-  p.pairs = parseWordPairs(content, "pairs.tsv", &p.diagnostics);
+  PairList list;
+  NullProgress progress;
+  readWordPairs(content, list.addFile("pairs.tsv"), Side::A, &list, &p.diagnostics, &progress.bar);
+  for (const SourcePair& pair : list.pairs) p.pairs.push_back({list.a.word(pair.a), list.b.word(pair.b), list.where(pair)});
   return p;
 }
 
@@ -112,6 +123,17 @@ TEST(LexmakeInput, ReportsBothFieldsOfOneLine) {
   ASSERT_EQ(p.diagnostics.errors.size(), 2u);
   EXPECT_NE(p.diagnostics.errors[0].find("pairs.tsv:1: word"), std::string::npos);
   EXPECT_NE(p.diagnostics.errors[1].find("pairs.tsv:1: translation"), std::string::npos);
+}
+
+TEST(LexmakeInput, FirstFieldMayBeLanguageB) {
+  PairList list;
+  Diagnostics diagnostics;
+  NullProgress progress;
+  readWordPairs("Haus\thouse\n", list.addFile("de_en.tsv"), Side::B, &list, &diagnostics, &progress.bar);
+  ASSERT_EQ(list.pairs.size(), 1u);
+  EXPECT_EQ(list.a.word(list.pairs[0].a), "house");
+  EXPECT_EQ(list.b.word(list.pairs[0].b), "Haus");
+  EXPECT_EQ(list.pairs[0].head, Side::B);
 }
 
 TEST(LexmakeInput, ProgramNamesTheBadLineAndWritesNothing) {

@@ -19,15 +19,18 @@ Language language(const std::string& code, const std::string& name, uint32_t id)
   return l;
 }
 
-std::vector<WordPair> pairsOf(const std::vector<std::pair<std::string, std::string>>& list) {
-  std::vector<WordPair> pairs;
+PairList pairsOf(const std::vector<std::pair<std::string, std::string>>& list) {
+  PairList pairs;
+  const uint16_t file = pairs.addFile("p");
   for (size_t i = 0; i < list.size(); ++i)
-    pairs.push_back({list[i].first, list[i].second, "p:" + std::to_string(i + 1)});
+    pairs.add(list[i].first, list[i].second, Side::A, file, static_cast<uint32_t>(i + 1));
   return pairs;
 }
 
-bool compile(const std::vector<WordPair>& pairs, CompiledPair* result, Diagnostics* diagnostics) {
-  return compilePair(pairs, language("en", "English", 1033), language("de", "German", 1031), result, diagnostics);
+bool compile(const PairList& pairs, CompiledPair* result, Diagnostics* diagnostics) {
+  lexmake_test::NullProgress progress;
+  return compilePair(pairs, SelectionRules(), language("en", "English", 1033), language("de", "German", 1031), result,
+                     diagnostics, &progress.bar);
 }
 
 TEST(LexmakeLimits, KeepsFifteenTranslationsOfAWordInEachDirection) {
@@ -45,8 +48,8 @@ TEST(LexmakeLimits, KeepsFifteenTranslationsOfAWordInEachDirection) {
   const auto b = std::find(pair.wordsB.begin(), pair.wordsB.end(), "Wort") - pair.wordsB.begin();
   ASSERT_EQ(pair.bToA[b].size(), 15u);
   EXPECT_EQ(pair.wordsA[pair.bToA[b][14]], "x114");
-  EXPECT_EQ(pair.leftOut.translationsAB, 1u);
-  EXPECT_EQ(pair.leftOut.translationsBA, 1u);
+  EXPECT_EQ(pair.leftOut.count(LeftOutReason::Translation, Side::A), 1u);
+  EXPECT_EQ(pair.leftOut.count(LeftOutReason::Translation, Side::B), 1u);
   // The dropped translation stays a word of the file: it translates back.
   EXPECT_NE(std::find(pair.wordsB.begin(), pair.wordsB.end(), "w115"), pair.wordsB.end());
   ASSERT_EQ(diagnostics.warnings.size(), 2u);
@@ -63,7 +66,9 @@ TEST(LexmakeLimits, MergesRepeatedPairsWithoutCountingThem) {
   EXPECT_TRUE(diagnostics.warnings.empty());
 }
 
-TEST(LexmakeLimits, LeavesOutPairsWithAWordOver127Bytes) {
+// A word of 128 bytes does not fit an entry; a word whose only translation
+// is such a word has nothing left to translate to.
+TEST(LexmakeLimits, LeavesOutWordsOver127BytesAndWhatOnlyTheyTranslate) {
   const std::string fits(127, 'a');
   const std::string tooLong(128, 'b');
   CompiledPair pair;
@@ -71,9 +76,16 @@ TEST(LexmakeLimits, LeavesOutPairsWithAWordOver127Bytes) {
   ASSERT_TRUE(compile(pairsOf({{fits, "lang"}, {tooLong, "zu lang"}, {"short", tooLong}}), &pair, &diagnostics));
   EXPECT_EQ(pair.wordsA, (std::vector<std::string>{fits}));
   EXPECT_EQ(pair.wordsB, (std::vector<std::string>{"lang"}));
-  EXPECT_EQ(pair.leftOut.longPairs, 2u);
-  ASSERT_EQ(diagnostics.warnings.size(), 2u);
-  EXPECT_EQ(diagnostics.warnings[0], "p:2: pair left out: a word longer than 127 bytes does not fit an entry");
+  EXPECT_EQ(pair.leftOut.count(LeftOutReason::TooLong, Side::A), 1u);
+  EXPECT_EQ(pair.leftOut.count(LeftOutReason::TooLong, Side::B), 1u);
+  EXPECT_EQ(pair.leftOut.count(LeftOutReason::NoTranslation, Side::A), 1u);  // "short"
+  EXPECT_EQ(pair.leftOut.count(LeftOutReason::NoTranslation, Side::B), 1u);  // "zu lang"
+  ASSERT_EQ(diagnostics.warnings.size(), 4u);
+  EXPECT_EQ(diagnostics.warnings[0], "p:2: \"" + tooLong + "\" left out: longer than 127 bytes");
+  EXPECT_EQ(diagnostics.warnings[1], "p:3: \"short\" left out: none of its translations is kept");
+  EXPECT_EQ(leftOutSummary(pair.leftOut, "English", "German"),
+            "1 English word over 127 bytes, 1 German word over 127 bytes, 1 English word without a kept translation, "
+            "1 German word without a kept translation");
 }
 
 TEST(LexmakeLimits, RefusesAnInputWithNothingLeft) {
@@ -102,16 +114,17 @@ TEST(LexmakeLimits, LeavesOutWordsThatDoNotEncodeAndKeepsTheRest) {
   CompiledPair pair;
   Diagnostics diagnostics;
   ASSERT_TRUE(compile(pairsOf(list), &pair, &diagnostics));
-  EXPECT_GT(pair.leftOut.unencodable, 0u);
-  EXPECT_EQ(pair.wordsA.size() + pair.leftOut.unencodable, 42u);
+  const size_t unencodable = pair.leftOut.count(LeftOutReason::Unencodable, Side::A);
+  EXPECT_GT(unencodable, 0u);
+  EXPECT_EQ(pair.wordsA.size() + unencodable, 42u);
   EXPECT_NE(std::find(pair.wordsA.begin(), pair.wordsA.end(), "cat"), pair.wordsA.end());
-  EXPECT_EQ(diagnostics.warnings.size(), pair.leftOut.unencodable);
+  ASSERT_FALSE(diagnostics.warnings.empty());
   EXPECT_NE(diagnostics.warnings[0].find("does not encode in 15 codes after its block key"), std::string::npos);
 }
 
-// 65536 distinct words on each side: the last of each is left out, and the
-// 65535 that stay make files that pass the check.
-TEST(LexmakeLimits, KeepsTheFirst65535WordsOfEachLanguage) {
+// 65536 distinct words on each side, all equally useful: the pair that came
+// last is left out, and the 65535 that stay make files that pass the check.
+TEST(LexmakeLimits, Keeps65535WordsOfEachLanguage) {
   ScratchFolder folder("limit");
   std::string content;
   char line[64];
@@ -124,8 +137,10 @@ TEST(LexmakeLimits, KeepsTheFirst65535WordsOfEachLanguage) {
   ASSERT_EQ(run.status, kExitDone) << run.err;
   EXPECT_NE(run.out.find("ende_en.tdd 65535 entries"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("ende_de.tdd 65535 entries"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("left out: 1 word beyond 65535 entries"), std::string::npos) << run.out;
-  // The 65536th word of the input (and with it its pair) is the one left out.
+  EXPECT_NE(run.out.find("left out: 1 English word beyond 65535 entries, 1 German word beyond 65535 entries"),
+            std::string::npos)
+      << run.out;
+  // The 65536th pair of the input is the one left out.
   std::snprintf(line, sizeof line, "many.tsv:65536: \"w%05d\" left out", (65535 * 7919) % 65536);
   EXPECT_NE(run.err.find(line), std::string::npos) << run.err;
 

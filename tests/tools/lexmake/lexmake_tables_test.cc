@@ -1,6 +1,9 @@
 // The description of a language's ending and variant tables.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "word_tables.h"
 
 namespace lexmake {
@@ -112,6 +115,25 @@ TEST(LexmakeTables, CountsTheSpellCheckerStepsAndWarnsPastItsBudget) {
   EXPECT_EQ(p.diagnostics.warnings[0],
             "en.tables: the variant lines take 2090 steps for a 10-letter word; spell checking stops after 2000, "
             "so the last lines are not reached");
+}
+
+// The tables that scripts/build-real-dictionaries uses read without a
+// problem, and the spell checker reaches their last line, which does the
+// most for misspellings, in a word of 10 letters.
+TEST(LexmakeTables, DefaultTablesOfTheRealDictionariesReadCleanly) {
+  for (const char* language : {"en", "de", "fr"}) {
+    const std::string path = std::string(VOCARO_TABLES_DIR) + "/" + language + ".tables";
+    std::ifstream in(path, std::ios::binary);
+    const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(content.empty()) << path;
+    const Parsed p = parse(content);
+    EXPECT_TRUE(p.ok) << language;
+    EXPECT_TRUE(p.diagnostics.errors.empty()) << language;
+    EXPECT_TRUE(p.diagnostics.warnings.empty()) << language;
+    EXPECT_GE(p.tables.endings.size(), 5u) << language;
+    ASSERT_FALSE(p.tables.variants.empty()) << language;
+    EXPECT_EQ(p.tables.variants.back().front(), "") << language;  // any letter left out or added
+  }
 }
 
 }  // namespace

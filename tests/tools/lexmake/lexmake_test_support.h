@@ -13,11 +13,18 @@
 #include <vector>
 
 #include "lexmake.h"
+#include "progress.h"
 #include "platform/charset.h"
 #include "platform/file.h"
 #include "translator/lexcore.h"
 
 namespace lexmake_test {
+
+// A progress bar that draws nothing, for the readers' progress argument.
+struct NullProgress {
+  std::ostringstream sink;
+  lexmake::Progress bar{sink, false};
+};
 
 // A fresh, empty folder that is removed with everything in it at the end.
 class ScratchFolder {

@@ -1,0 +1,218 @@
+// The writer's block partition and fewest-code parsing, which every data
+// file lexmake writes rests on.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <set>
+
+#include "datafile/format.h"
+#include "writer/block_partition.h"
+#include "writer/code_parser.h"
+#include "writer/data_file_writer.h"
+
+namespace lexmake {
+namespace {
+
+using lexcore::BlockPlan;
+using lexcore::SuffixCodes;
+using Strings = std::vector<std::string>;
+
+size_t commonPrefix(const std::string& a, const std::string& b) {
+  size_t n = 0;
+  while (n < a.size() && n < b.size() && a[n] == b[n]) ++n;
+  return n;
+}
+
+// The rules that keep a file searchable, checked on a partition.
+void expectSearchable(const Strings& words, const std::vector<BlockPlan>& plan) {
+  ASSERT_FALSE(plan.empty());
+  size_t start = 0;
+  for (size_t k = 0; k < plan.size(); ++k) {
+    const std::string& key = plan[k].key;
+    EXPECT_LE(key.size(), 15u);
+    ASSERT_GE(plan[k].count, 1u);
+    for (size_t i = start; i < start + plan[k].count; ++i) EXPECT_EQ(words[i].compare(0, key.size(), key), 0) << i;
+    for (size_t i = 0; i < start; ++i) EXPECT_NE(words[i].compare(0, key.size(), key), 0) << k << " " << i;
+    start += plan[k].count;
+  }
+  EXPECT_EQ(start, words.size());
+}
+
+// Suffix code counts with one code per byte.
+std::vector<SuffixCodes> byteCodes(const Strings& words) {
+  std::vector<SuffixCodes> codes(words.size());
+  for (size_t t = 0; t < words.size(); ++t) {
+    for (size_t key = 0; key < 16; ++key)
+      codes[t].codes[key] = static_cast<uint8_t>(std::min<size_t>(words[t].size() > key ? words[t].size() - key : 0, 16));
+  }
+  return codes;
+}
+
+// What a partition costs in the file, in half bytes (as partitionBlocks
+// counts it).
+uint64_t cost(const std::vector<BlockPlan>& plan, const std::vector<SuffixCodes>& codes) {
+  uint64_t total = 0;
+  size_t start = 0;
+  for (const BlockPlan& block : plan) {
+    total += 9 + 2 * block.key.size() + 2 * ((block.count + 1) / 2);
+    for (size_t i = start; i < start + block.count; ++i) total += 2 * codes[i].codes[block.key.size()];
+    start += block.count;
+  }
+  return total;
+}
+
+// Every partition of a few words into blocks with every allowed key, the
+// cheapest cost.
+uint64_t cheapestByTrial(const Strings& words, const std::vector<SuffixCodes>& codes, size_t maxEntries) {
+  uint64_t best = UINT64_MAX;
+  const size_t n = words.size();
+  for (uint32_t cuts = 0; cuts < (1u << (n - 1)); ++cuts) {
+    std::vector<size_t> starts = {0};
+    for (size_t i = 1; i < n; ++i) {
+      if (cuts & (1u << (i - 1))) starts.push_back(i);
+    }
+    starts.push_back(n);
+    // Each block takes its cheapest allowed key; blocks do not affect each
+    // other's choice.
+    uint64_t total = 0;
+    bool ok = true;
+    for (size_t b = 0; b + 1 < starts.size() && ok; ++b) {
+      const size_t i = starts[b], j = starts[b + 1];
+      if (j - i > maxEntries) ok = false;
+      size_t common = words[i].size();
+      for (size_t t = i + 1; t < j; ++t) common = std::min(common, commonPrefix(words[t - 1], words[t]));
+      const size_t minKey = i == 0 ? std::min<size_t>(words[0].size(), 15) : commonPrefix(words[i - 1], words[i]) + 1;
+      uint64_t bestBlock = UINT64_MAX;
+      for (size_t key = minKey; key <= std::min<size_t>(common, 15); ++key)
+        bestBlock = std::min(bestBlock, cost({{words[i].substr(0, key), j - i}}, {codes.begin() + i, codes.begin() + j}));
+      if (bestBlock == UINT64_MAX) ok = false;
+      total += ok ? bestBlock : 0;
+    }
+    if (ok) best = std::min(best, total);
+  }
+  return best;
+}
+
+TEST(LexmakeBlockPartition, IsTheCheapestPartitionThatKeepsTheFileSearchable) {
+  std::mt19937 random(3);
+  for (int round = 0; round < 40; ++round) {
+    std::set<std::string> distinct;
+    while (distinct.size() < 9) {
+      std::string w;
+      for (size_t i = 0, n = 1 + random() % 7; i < n; ++i) w.push_back(static_cast<char>('a' + random() % 3));
+      distinct.insert(w);
+    }
+    const Strings words(distinct.begin(), distinct.end());
+    const std::vector<SuffixCodes> codes = byteCodes(words);
+    const std::vector<BlockPlan> plan = lexcore::partitionBlocks(words, codes, 4);
+    expectSearchable(words, plan);
+    for (const BlockPlan& block : plan) EXPECT_LE(block.count, 4u);
+    EXPECT_EQ(plan[0].key, words[0].substr(0, 15));  // the fewest words start with it
+    EXPECT_EQ(cost(plan, codes), cheapestByTrial(words, codes, 4)) << round;
+  }
+}
+
+TEST(LexmakeBlockPartition, FillsBlocksOfSequentialWords) {
+  Strings words;
+  char word[16];
+  for (int i = 0; i < 10000; ++i) {
+    std::snprintf(word, sizeof word, "w%05d", i);
+    words.push_back(word);
+  }
+  const std::vector<BlockPlan> plan = lexcore::planBlocks(words, 32);
+  expectSearchable(words, plan);
+  // Blocks of ten: "w0012" and its ten last digits.  Only the first few are
+  // smaller, since block 0's key is the whole first word "w00000" and the
+  // blocks after it need longer keys until "w0001".
+  const auto small = std::count_if(plan.begin(), plan.end(), [](const BlockPlan& b) { return b.count < 10; });
+  EXPECT_LE(small, 10);
+  EXPECT_LE(plan.size(), 1010u);
+}
+
+TEST(LexmakeBlockPartition, KeepsARunSharingFifteenBytesInOneBlockWithin65535Bytes) {
+  const std::string prefix = "abcdefghijklmno";
+  Strings words = {"a"};
+  char digits[8];
+  for (int i = 0; i < 4300; ++i) {
+    std::snprintf(digits, sizeof digits, "%04d", i);
+    words.push_back(prefix + digits);
+  }
+  // Each text of the run takes 15 codes whatever the key: 4300 of them pass
+  // 65535 bytes in one block, 4000 do not.
+  std::vector<SuffixCodes> codes(words.size());
+  for (SuffixCodes& c : codes) std::fill(std::begin(c.codes), std::end(c.codes), 15);
+  std::fill(std::begin(codes[0].codes), std::end(codes[0].codes), 0);
+  EXPECT_TRUE(lexcore::partitionBlocks(words, codes, 64).empty());
+  words.resize(4001);
+  codes.resize(4001);
+  const std::vector<BlockPlan> plan = lexcore::partitionBlocks(words, codes, 64);
+  expectSearchable(words, plan);
+  // The run cannot be split, so one block takes all of it, more than 64.
+  size_t start = 0;
+  for (const BlockPlan& block : plan) {
+    EXPECT_EQ(start <= 1 && start + block.count >= 4001, block.count >= 4000);
+    EXPECT_LE((block.count + 1) / 2 + 15 * block.count, 65535u);
+    start += block.count;
+  }
+  EXPECT_LE(plan.size(), 2u);
+}
+
+TEST(LexmakeBlockPartition, AvoidsKeysThatLeaveTextTooLongToStore) {
+  // With one code per byte, "abcdefghijklmnopq" (17 bytes) fits only behind
+  // a key of two bytes or more; a key of one byte would be cheaper.
+  const Strings words = {"a", "ab", "abcdefghijklmnopq", "abd"};
+  const std::vector<BlockPlan> plan = lexcore::planBlocks(words, 32);
+  expectSearchable(words, plan);
+  size_t start = 0;
+  for (const BlockPlan& block : plan) {
+    for (size_t i = start; i < start + block.count; ++i) EXPECT_LE(words[i].size() - block.key.size(), 15u) << i;
+    start += block.count;
+  }
+}
+
+TEST(LexmakeCodeParser, SpellsWithTheFewestCodesPreferringLongerOnes) {
+  std::array<std::string, 256> codes = lexcore::byteCodeTable();
+  codes[1] = "ing";
+  codes[2] = "in";
+  codes[3] = "gs";
+  const lexcore::CodeParser parser(codes);
+  std::string out;
+  ASSERT_TRUE(parser.encode("kings", 0, 15, &out));
+  // k + ing + s and k + in + gs take three codes each: the longer first code wins.
+  EXPECT_EQ(out, std::string("k\x01s"));
+  ASSERT_TRUE(parser.encode("kings", 1, 15, &out));
+  EXPECT_EQ(out, std::string("\x01s"));
+  std::vector<uint8_t> fewest;
+  parser.fewestCodes("kings", &fewest);
+  EXPECT_EQ(fewest, (std::vector<uint8_t>{3, 2, 2, 1, 1, 0}));
+  EXPECT_TRUE(parser.encode("", 0, 15, &out));
+  EXPECT_TRUE(out.empty());
+}
+
+TEST(LexmakeCodeParser, RefusesTextOfSixteenCodesOrABytesWithoutACode) {
+  const lexcore::CodeParser parser(lexcore::byteCodeTable());
+  std::string out;
+  EXPECT_TRUE(parser.encode(std::string(15, 'x'), 0, 15, &out));
+  EXPECT_EQ(out.size(), 15u);
+  EXPECT_FALSE(parser.encode(std::string(16, 'x'), 0, 15, &out));
+  EXPECT_TRUE(parser.encode(std::string(16, 'x'), 1, 15, &out));
+  std::array<std::string, 256> codes = {};
+  codes['a'] = "a";
+  const lexcore::CodeParser onlyA(codes);
+  std::vector<uint8_t> fewest;
+  onlyA.fewestCodes("ab", &fewest);
+  EXPECT_EQ(fewest[0], lexcore::CodeParser::kCannotSpell);
+  EXPECT_FALSE(onlyA.encode("ab", 0, 15, &out));
+
+  // The data file writer refuses an entry that needs 16 codes after its key.
+  lexcore::DataFileLayout layout;
+  std::string error;
+  const Strings words = {std::string(16, 'y')};
+  EXPECT_FALSE(lexcore::buildDataFile(words, lexcore::byteCodeTable(), {{"", 1}}, &layout, &error));
+  EXPECT_EQ(error, "word \"" + words[0] + "\" needs more than 15 codes");
+  EXPECT_TRUE(lexcore::buildDataFile(words, lexcore::byteCodeTable(), {{"y", 1}}, &layout, &error));
+}
+
+}  // namespace
+}  // namespace lexmake

@@ -1,0 +1,162 @@
+// Whole runs of lexmake on real-looking dictionary inputs: a FreeDict
+// database and a Ding file together, read back through the engine; the same
+// bytes for the same input; the list of what was left out; word lists; the
+// progress bar.
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include "lexmake_test_support.h"
+
+namespace lexmake {
+namespace {
+
+using lexmake_test::RunResult;
+using lexmake_test::ScratchFolder;
+using lexmake_test::Translator;
+using Strings = std::vector<std::string>;
+
+std::string gzipped(const std::string& text) {
+  z_stream stream = {};
+  deflateInit2(&stream, 9, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY);
+  std::string out(deflateBound(&stream, static_cast<uLong>(text.size())) + 32, '\0');
+  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+  stream.avail_in = static_cast<uInt>(text.size());
+  stream.next_out = reinterpret_cast<Bytef*>(&out[0]);
+  stream.avail_out = static_cast<uInt>(out.size());
+  deflate(&stream, Z_FINISH);
+  out.resize(stream.total_out);
+  deflateEnd(&stream);
+  return out;
+}
+
+std::string base64(size_t n) {
+  static const char* kDigits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string digits;
+  do {
+    digits.insert(digits.begin(), kDigits[n % 64]);
+    n /= 64;
+  } while (n > 0);
+  return digits;
+}
+
+class LexmakeDictionaryInputs : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // An English-German FreeDict database: English headwords.
+    const std::vector<std::pair<std::string, std::string>> entries = {
+        {"bank", " bank /b\xCB\x88\x61\xC5\x8Bk/\nBank <fem> [fin.]\n Ufer <neut> [geogr.]\n"},
+        {"house", " house /h\xCB\x88\x61\xCA\x8As/\nHaus <neut>\n      \"build a house\"  - ein Haus bauen\n"},
+        {"overhaul sth", " overhaul sth. /\xCB\x8C\xC9\x99\xCA\x8Av/\netw. \xC3\xBC" "berholen <v, trans> [techn.]\n"},
+    };
+    std::string data, index;
+    for (const auto& [word, text] : entries) {
+      index += word + "\t" + base64(data.size()) + "\t" + base64(text.size()) + "\n";
+      data += text;
+    }
+    folder_.write("freedict-eng-deu.index", index);
+    folder_.write("freedict-eng-deu.dict.dz", gzipped(data));
+    // A Ding file: German on the left.
+    folder_.write("de-en",
+                  "# Version :: test\n"
+                  "Bank {f}; Sitzbank {f} | B\xC3\xA4nke {pl} :: bench | benches\n"
+                  "Haus {n} | H\xC3\xA4user {pl} :: house | houses\n");
+    english_ = folder_.write("en.tables", "ending \"\" <- s es\n");
+    german_ = folder_.write("de.tables", "ending \"\" <- e en\n");
+  }
+
+  RunResult compile(const std::string& output, const Strings& extra = {}, bool progress = false) {
+    Strings args = {"--lang-a", "en", "--lang-b", "de", "--name-a", "English", "--name-b", "German",
+                    "--id-a", "1033", "--id-b", "1031", "--tables-a", english_, "--tables-b", german_,
+                    "--output", output, folder_.file("freedict-eng-deu.index"), "--from-b", folder_.file("de-en")};
+    args.insert(args.end(), extra.begin(), extra.end());
+    std::ostringstream out, err;
+    RunResult result;
+    result.status = runLexmake(args, out, err, progress);
+    result.out = out.str();
+    result.err = err.str();
+    return result;
+  }
+
+  ScratchFolder folder_{"inputs"};
+  std::string english_;
+  std::string german_;
+};
+
+TEST_F(LexmakeDictionaryInputs, MergesBothInputsAndTranslatesInSourceOrder) {
+  const RunResult run = compile(folder_.file("out"));
+  ASSERT_EQ(run.status, kExitDone) << run.err;
+  EXPECT_NE(run.out.find("left out: nothing"), std::string::npos) << run.out;
+  Translator forward(folder_.file("out"), "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  ASSERT_EQ(forward.openResult(), TD_OK);
+  // The database's senses first, then what the Ding file adds.
+  EXPECT_EQ(forward.translate("bank", 0).translations, (Strings{"Bank", "Ufer"}));
+  EXPECT_EQ(forward.translate("bench", 0).translations, (Strings{"Bank", "Sitzbank"}));
+  EXPECT_EQ(forward.translate("overhaul", 0).translations, Strings{"überholen"});
+  EXPECT_EQ(forward.translate("houses", 0).translations, Strings{"Häuser"});
+  Translator reverse(folder_.file("out"), "de_en.tdl", "ende_de.tdd", "ende_en.tdd");
+  // The Ding file's own pairs (German headwords) come before the database's.
+  EXPECT_EQ(reverse.translate("Bank", 0).translations, (Strings{"bench", "bank"}));
+  EXPECT_EQ(reverse.translate("Häuser", 0).translations, Strings{"houses"});
+  EXPECT_EQ(reverse.translate("Sitzbank", 0).translations, Strings{"bench"});
+}
+
+TEST_F(LexmakeDictionaryInputs, SameInputGivesTheSameBytes) {
+  ASSERT_EQ(compile(folder_.file("one")).status, kExitDone);
+  ASSERT_EQ(compile(folder_.file("two")).status, kExitDone);
+  for (const char* name : {"en_de.tdl", "de_en.tdl", "ende_en.tdd", "ende_de.tdd"}) {
+    const std::string first = lexmake_test::readFile(folder_.file("one/") + name);
+    EXPECT_FALSE(first.empty());
+    EXPECT_EQ(first, lexmake_test::readFile(folder_.file("two/") + name)) << name;
+  }
+}
+
+TEST_F(LexmakeDictionaryInputs, ListsWhatWasLeftOut) {
+  // A translation that no entry can hold, and a term with a slash.
+  folder_.write("more.tsv", "house\t" + std::string(130, 'x') + "\n");
+  folder_.write("de-en", "er/sie geht :: he/she goes\nHaus {n} :: house\n");
+  const RunResult run = compile(folder_.file("out"), {folder_.file("more.tsv"), "--left-out", folder_.file("out.txt")});
+  ASSERT_EQ(run.status, kExitDone) << run.err;
+  EXPECT_NE(run.out.find("left out: 1 German word over 127 bytes, 2 dictionary terms not usable (2 phrases with a slash)"),
+            std::string::npos)
+      << run.out;
+  EXPECT_EQ(lexmake_test::readFile(folder_.file("out.txt")),
+            folder_.file("more.tsv") + ":1\tGerman\t" + std::string(130, 'x') + "\tlonger than 127 bytes\n");
+}
+
+TEST_F(LexmakeDictionaryInputs, ReadsWordListsAndReportsTheirProblems) {
+  folder_.write("en.words", "# most useful first\nhouse\n\nМосква\nbank\n");
+  RunResult run = compile(folder_.file("out"), {"--rank-a", folder_.file("en.words")});
+  EXPECT_EQ(run.status, kExitDone) << run.err;
+  EXPECT_NE(run.err.find("en.words: 1 word has no Windows-1252 spelling and cannot be used"), std::string::npos)
+      << run.err;
+  run = compile(folder_.file("out"), {"--rank-b", folder_.file("missing.words")});
+  EXPECT_EQ(run.status, kExitFailed);
+  EXPECT_NE(run.err.find("missing.words: cannot read the file"), std::string::npos) << run.err;
+}
+
+TEST_F(LexmakeDictionaryInputs, NamesADatabaseWithoutItsDataFile) {
+  const std::string index = folder_.write("lonely.index", "word\tA\tB\n");
+  Strings args = {"--lang-a", "en", "--lang-b", "de", "--name-a", "E", "--name-b", "G", "--id-a", "1",
+                  "--id-b", "2", "--output", folder_.file("out"), index};
+  const RunResult run = lexmake_test::runLexmake(args);
+  EXPECT_EQ(run.status, kExitFailed);
+  EXPECT_NE(run.err.find(index + ": a dictd database needs NAME.index and NAME.dict.dz (or NAME.dict)"),
+            std::string::npos)
+      << run.err;
+}
+
+TEST_F(LexmakeDictionaryInputs, DrawsAProgressBarOnlyWhenAskedAndClearsIt) {
+  RunResult run = compile(folder_.file("quiet"));
+  EXPECT_EQ(run.err.find('\r'), std::string::npos);
+  run = compile(folder_.file("bar"), {}, true);
+  ASSERT_EQ(run.status, kExitDone);
+  EXPECT_NE(run.err.find("\rlexmake: reading " + folder_.file("de-en") + " ["), std::string::npos);
+  // The last thing drawn is the blank line that clears the bar.
+  const size_t last = run.err.rfind('\r');
+  ASSERT_NE(last, std::string::npos);
+  EXPECT_EQ(run.err.substr(last - 1, 2), " \r");
+  EXPECT_EQ(run.err.find_first_not_of(' ', run.err.rfind('\r', last - 1) + 1), last);
+}
+
+}  // namespace
+}  // namespace lexmake

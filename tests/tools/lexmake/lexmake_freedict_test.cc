@@ -1,0 +1,229 @@
+// Reading FreeDict's dictd databases: the entries' lines, the index, the
+// dictzip data, and the errors that name the file and line.
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include "compressed_file.h"
+#include "freedict_database.h"
+#include "lexmake_test_support.h"
+
+namespace lexmake {
+namespace {
+
+using lexmake_test::dict;
+using lexmake_test::NullProgress;
+using lexmake_test::ScratchFolder;
+using Strings = std::vector<std::string>;
+
+// gzip data of `text`, as a dictzip file holds it (without the chunk table,
+// which a reader of the whole file passes over).
+std::string gzipped(const std::string& text) {
+  z_stream stream = {};
+  deflateInit2(&stream, 9, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY);
+  std::string out(deflateBound(&stream, static_cast<uLong>(text.size())) + 32, '\0');
+  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+  stream.avail_in = static_cast<uInt>(text.size());
+  stream.next_out = reinterpret_cast<Bytef*>(&out[0]);
+  stream.avail_out = static_cast<uInt>(out.size());
+  deflate(&stream, Z_FINISH);
+  out.resize(stream.total_out);
+  deflateEnd(&stream);
+  return out;
+}
+
+DatabaseEntry parse(const std::string& text, TermDrops* drops = nullptr) {
+  TermDrops ignored;
+  return parseDatabaseEntry(text, drops != nullptr ? drops : &ignored);
+}
+
+TEST(LexmakeFreedictEntry, TakesTheHeadwordAndTheTranslationsOfEverySense) {
+  const DatabaseEntry e = parse(
+      " gehen /\xC9\xA1\xCB\x88\x65\xCB\x90\xC9\x99n/ <v, intr>\n"
+      "go <v>, walk <v>\n"
+      " [geogr.] reach a place <v>, extend <v>\n"
+      "      \"Lass uns gehen!\"  - Let's go!\n"
+      "   Synonyms: {laufen}, {spazieren gehen}\n"
+      "         Note: to end in a particular way\n"
+      " see: {gehend}, {gegangen}\n");
+  EXPECT_EQ(e.heads, Strings{"gehen"});
+  EXPECT_EQ(e.translations, (Strings{"go", "walk", "reach a place", "extend"}));
+  ASSERT_EQ(e.examples.size(), 1u);
+  EXPECT_EQ(e.examples[0].first, "Lass uns gehen!");
+  EXPECT_EQ(e.examples[0].second, "Let's go!");
+}
+
+TEST(LexmakeFreedictEntry, ReadsNumberedSensesAndEntriesWithoutGrammar) {
+  const DatabaseEntry e = parse(
+      " agree /\xC9\x99gri\xCB\x90/\n"
+      "1. \xC3\xAAtre d'accord, s'harmoniser\n"
+      "2. admettre, consentir\n");
+  EXPECT_EQ(e.heads, Strings{"agree"});
+  EXPECT_EQ(e.translations, (Strings{dict("être d'accord"), "s'harmoniser", "admettre", "consentir"}));
+}
+
+TEST(LexmakeFreedictEntry, DropsAbbreviationsAndSymbolsGluedToTranslations) {
+  const DatabaseEntry e = parse(
+      " Ampere /amp\xC9\x9B\xCB\x90\xC9\x90/ <neut, n, sg>\n"
+      " [electr.] ampere <n>A,  /\xCB\x88\xC9\x91\xCB\x90/ , amp <n>\n"
+      "National Institute of Occupational Safety and HealthNIOSH,  /n\xCB\x88\xC9\xAAo\xCB\x90\xCA\x83/\n"
+      "Sergeant Major <n> [Am.] SGM,  /\xCB\x8C\xC9\x9Bs/ , dollar sign <n>$\n");
+  EXPECT_EQ(e.translations, (Strings{"ampere", "amp", "National Institute of Occupational Safety and Health",
+                                     "Sergeant Major", "dollar sign"}));
+}
+
+TEST(LexmakeFreedictEntry, FindsThePronunciationOutsideBracketsAndKeepsSentencesWhole) {
+  DatabaseEntry e = parse(
+      " the (liberal / business-friendly etc.) policies of the then president /\xC3\xB0\xC9\x99/\n"
+      "die (liberale / unternehmerfreundliche usw.) Politik des damaligen Pr\xC3\xA4sidenten\n");
+  EXPECT_EQ(e.heads, Strings{"the policies of the then president"});
+  EXPECT_EQ(e.translations, Strings{dict("die Politik des damaligen Präsidenten")});
+  e = parse(
+      " Go, then, if you must! /\xC9\xA1/\n"
+      "Dann geh (halt) in Gottes Namen!\n");
+  EXPECT_EQ(e.heads, Strings{"Go, then, if you must!"});
+  EXPECT_EQ(e.translations, Strings{"Dann geh in Gottes Namen!"});
+  // A sentence as a translation of a word is split like any other line.
+  e = parse(" then /\xC3\xB0\xC9\x9Bn/\ndann, damals\n");
+  EXPECT_EQ(e.translations, (Strings{"dann", "damals"}));
+}
+
+TEST(LexmakeFreedictEntry, GivesEveryAlternativeOfTheHeadwordAndCountsWhatItDrops) {
+  TermDrops drops;
+  const DatabaseEntry e = parse(
+      " pre-empt/preempt sb./sth. /p\xC9\xB9\xCB\x88i\xCB\x90/\n"
+      "jdm./einer Sache zuvorkommen <v, intr>, etw. vorwegnehmen <v>, \xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0\n",
+      &drops);
+  EXPECT_EQ(e.heads, (Strings{"pre-empt", "preempt"}));
+  EXPECT_EQ(e.translations, Strings{"vorwegnehmen"});
+  EXPECT_EQ(drops[TermDrop::SlashInPhrase], 1u);
+  EXPECT_EQ(drops[TermDrop::OutsideCharacterSet], 1u);
+}
+
+class LexmakeFreedictDatabase : public ::testing::Test {
+ protected:
+  struct Read {
+    bool found = true;
+    PairList list;
+    TermDrops drops;
+    Diagnostics diagnostics;
+    std::vector<std::pair<std::string, std::string>> pairs() const {
+      std::vector<std::pair<std::string, std::string>> result;
+      for (const SourcePair& p : list.pairs) result.emplace_back(list.b.word(p.b), list.a.word(p.a));
+      return result;
+    }
+  };
+
+  // Two entries and the database's own information entry; the index lists
+  // them out of data order, and names one entry twice.
+  void write(const std::string& dataName, bool compressed) {
+    const std::string info = " 00databaseinfo\nA test database\n";
+    const std::string katze = " Katze /k/ <fem>\ncat <n>\n      \"Die Katze schl\xC3\xA4" "ft.\"  - The cat sleeps.\n";
+    const std::string hund = " Hund /h/ <masc>\ndog <n>, hound <n>\n";
+    data_ = info + hund + katze;
+    const auto base64 = [](size_t n) {
+      static const char* kDigits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+      std::string digits;
+      do {
+        digits.insert(digits.begin(), kDigits[n % 64]);
+        n /= 64;
+      } while (n > 0);
+      return digits;
+    };
+    const auto line = [&](const std::string& word, size_t offset, size_t length) {
+      return word + "\t" + base64(offset) + "\t" + base64(length) + "\n";
+    };
+    index_ = line("00databaseinfo", 0, info.size()) + line("katze", info.size() + hund.size(), katze.size()) +
+             line("hund", info.size(), hund.size()) + line("hunde", info.size(), hund.size());
+    indexPath_ = folder_.write("test.index", index_);
+    folder_.write(dataName, compressed ? gzipped(data_) : data_);
+  }
+
+  Read read(const std::string& path) {
+    Read r;
+    std::string indexPath, dataPath;
+    if (!findDatabaseFiles(path, &indexPath, &dataPath)) {
+      r.found = false;
+      return r;
+    }
+    NullProgress progress;
+    readFreedictDatabase(indexPath, dataPath, r.list.addFile(indexPath), Side::B, &r.list, &r.drops,
+                         &r.diagnostics, &progress.bar);
+    return r;
+  }
+
+  ScratchFolder folder_{"freedict"};
+  std::string data_;
+  std::string index_;
+  std::string indexPath_;
+};
+
+TEST_F(LexmakeFreedictDatabase, ReadsDictzipDataInTheOrderOfTheData) {
+  write("test.dict.dz", true);
+  const Read r = read(folder_.file("test.dict.dz"));
+  ASSERT_TRUE(r.found);
+  EXPECT_TRUE(r.diagnostics.errors.empty()) << r.diagnostics.errors[0];
+  using Pairs = std::vector<std::pair<std::string, std::string>>;
+  EXPECT_EQ(r.pairs(), (Pairs{{"Hund", "dog"}, {"Hund", "hound"}, {"Katze", "cat"}}));
+  EXPECT_EQ(r.list.pairs[0].head, Side::B);
+  EXPECT_EQ(r.list.where(r.list.pairs[2]), indexPath_ + ":2");  // the index line of "katze"
+  // The example's words count towards how common a word is, in each language.
+  EXPECT_EQ(r.list.usageB.at("Katze"), 1u);
+  EXPECT_EQ(r.list.usageA.at("cat"), 1u);
+}
+
+TEST_F(LexmakeFreedictDatabase, ReadsUncompressedDataAndIsFoundByAnyOfItsNames) {
+  write("test.dict", false);
+  for (const char* name : {"test.index", "test.dict", "test"}) {
+    const Read r = read(folder_.file(name));
+    ASSERT_TRUE(r.found) << name;
+    EXPECT_EQ(r.list.pairs.size(), 3u) << name;
+  }
+  std::string indexPath, dataPath;
+  EXPECT_FALSE(findDatabaseFiles(folder_.file("other.index"), &indexPath, &dataPath));
+}
+
+TEST_F(LexmakeFreedictDatabase, NamesBadIndexLinesAndEntriesOutsideTheData) {
+  write("test.dict.dz", true);
+  folder_.write("test.index", index_ + "broken line\nlast\tA\t" + std::string(8, '/') + "\nodd\tA*\tB\n");
+  const Read r = read(indexPath_);
+  // No tab; a length beyond 2^40; a character that is no base-64 digit.
+  ASSERT_EQ(r.diagnostics.errors.size(), 3u);
+  EXPECT_EQ(r.diagnostics.errors[0], indexPath_ + ":5: expected \"headword<TAB>offset<TAB>length\"");
+  EXPECT_EQ(r.diagnostics.errors[1], indexPath_ + ":6: expected \"headword<TAB>offset<TAB>length\"");
+  EXPECT_EQ(r.diagnostics.errors[2], indexPath_ + ":7: expected \"headword<TAB>offset<TAB>length\"");
+
+  folder_.write("test.index", index_ + "last\tA\t" + std::string(6, '/') + "\n");
+  const Read far = read(indexPath_);
+  ASSERT_EQ(far.diagnostics.errors.size(), 1u);
+  EXPECT_EQ(far.diagnostics.errors[0],
+            indexPath_ + ":5: the entry lies beyond the end of " + folder_.file("test.dict.dz"));
+}
+
+TEST_F(LexmakeFreedictDatabase, RefusesDamagedCompressedData) {
+  write("test.dict.dz", true);
+  std::string damaged = gzipped(data_);
+  damaged[damaged.size() / 2] = static_cast<char>(damaged[damaged.size() / 2] ^ 0x55);
+  folder_.write("test.dict.dz", damaged);
+  const Read r = read(indexPath_);
+  ASSERT_EQ(r.diagnostics.errors.size(), 1u);
+  EXPECT_EQ(r.diagnostics.errors[0].rfind(folder_.file("test.dict.dz") + ": ", 0), 0u) << r.diagnostics.errors[0];
+  EXPECT_TRUE(r.list.pairs.empty());
+}
+
+TEST(LexmakeCompressedFile, InflatesMembersBackToBackAndRefusesCutData) {
+  const std::string first = "first member\n";
+  const std::string second(100000, 'x');
+  std::string content, error;
+  NullProgress progress;
+  ASSERT_TRUE(inflateGzip(gzipped(first) + gzipped(second), &content, &error, &progress.bar)) << error;
+  EXPECT_EQ(content, first + second);
+  const std::string whole = gzipped(second);
+  for (const size_t cut : {size_t{0}, size_t{5}, whole.size() / 2, whole.size() - 1}) {
+    EXPECT_FALSE(inflateGzip(whole.substr(0, cut), &content, &error, &progress.bar)) << cut;
+    EXPECT_FALSE(error.empty());
+  }
+  EXPECT_FALSE(inflateGzip("not gzip at all", &content, &error, &progress.bar));
+}
+
+}  // namespace
+}  // namespace lexmake

@@ -1,0 +1,131 @@
+// Choosing which words go into the files when the input holds more than
+// fits, and in which order each word's translations stand.
+#include <gtest/gtest.h>
+
+#include "lexmake_test_support.h"
+#include "selection.h"
+
+namespace lexmake {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// Every A word of `words` translates to the one B word "X".
+PairList toOneWord(const Strings& words) {
+  PairList pairs;
+  const uint16_t file = pairs.addFile("p");
+  for (size_t i = 0; i < words.size(); ++i) pairs.add(words[i], "X", Side::A, file, static_cast<uint32_t>(i + 1));
+  return pairs;
+}
+
+Strings translationsOf(const Lexicon& lexicon, Side side, const std::string& word) {
+  const Strings& words = side == Side::A ? lexicon.wordsA : lexicon.wordsB;
+  const Strings& others = side == Side::A ? lexicon.wordsB : lexicon.wordsA;
+  const auto& links = side == Side::A ? lexicon.aToB : lexicon.bToA;
+  const size_t i = std::find(words.begin(), words.end(), word) - words.begin();
+  Strings result;
+  if (i == words.size()) return result;
+  for (const uint16_t j : links[i]) result.push_back(others[j]);
+  return result;
+}
+
+TEST(LexmakeSelection, RanksSingleWordsThenShortPhrasesThenInflectedFormsThenLongerPhrases) {
+  const PairList pairs = toOneWord({"the big house", "houses", "ice cream", "cat", "house"});
+  SelectionRules rules;
+  rules.maxWords = 3;
+  rules.endingsA = {{"", "s", "es"}};
+  Selector selector(pairs, rules);
+  LeftOut leftOut;
+  const Lexicon lexicon = selector.select(&leftOut);
+  EXPECT_EQ(lexicon.wordsA, (Strings{"cat", "house", "ice cream"}));
+  // "house" comes first: a phrase of the input uses it.
+  EXPECT_LT(selector.rankOf(Side::A, pairs.a.find("house")), selector.rankOf(Side::A, pairs.a.find("cat")));
+  EXPECT_LT(selector.rankOf(Side::A, pairs.a.find("houses")), selector.rankOf(Side::A, pairs.a.find("the big house")));
+  EXPECT_EQ(leftOut.count(LeftOutReason::BeyondLimit, Side::A), 2u);
+  ASSERT_EQ(leftOut.items.size(), 2u);
+  EXPECT_EQ(leftOutMessage(leftOut.items[0], pairs),
+            "p:1: \"the big house\" left out: ranked below every word its language keeps");
+}
+
+TEST(LexmakeSelection, PutsTheUsersWordListFirst) {
+  const PairList pairs = toOneWord({"the big house", "houses", "ice cream", "cat", "house"});
+  SelectionRules rules;
+  rules.maxWords = 2;
+  rules.rankA = {"the big house", "not in the input", "houses"};
+  Selector selector(pairs, rules);
+  LeftOut leftOut;
+  EXPECT_EQ(selector.select(&leftOut).wordsA, (Strings{"houses", "the big house"}));
+}
+
+TEST(LexmakeSelection, CountsExampleSentencesAsUseBeforeTheNumberOfTranslations) {
+  PairList pairs;
+  const uint16_t file = pairs.addFile("p");
+  for (const char* t : {"tree", "beam", "shaft"}) pairs.add("Baum", t, Side::B, file, 1);
+  pairs.add("Haus", "house", Side::B, file, 2);
+  pairs.countUsage("Das Haus ist alt.", Side::B);
+  SelectionRules rules;
+  Selector selector(pairs, rules);
+  EXPECT_LT(selector.rankOf(Side::B, pairs.b.find("Haus")), selector.rankOf(Side::B, pairs.b.find("Baum")));
+}
+
+TEST(LexmakeSelection, KeepsAWordTogetherWithItsFirstTranslation) {
+  PairList pairs;
+  const uint16_t file = pairs.addFile("p");
+  pairs.add("bank", "Ufer", Side::A, file, 1);
+  pairs.add("bank", "Bank", Side::A, file, 2);
+  pairs.add("Bank", "bench", Side::B, file, 3);
+  SelectionRules rules;
+  rules.maxWords = 1;
+  Selector selector(pairs, rules);
+  LeftOut leftOut;
+  const Lexicon lexicon = selector.select(&leftOut);
+  EXPECT_EQ(lexicon.wordsA, Strings{"bank"});
+  EXPECT_EQ(lexicon.wordsB, Strings{"Ufer"});  // "Bank" ranks higher, but "bank" brought "Ufer"
+  EXPECT_EQ(translationsOf(lexicon, Side::B, "Ufer"), Strings{"bank"});
+  EXPECT_EQ(leftOut.count(LeftOutReason::BeyondLimit, Side::B), 1u);
+  EXPECT_EQ(leftOut.count(LeftOutReason::BeyondLimit, Side::A), 1u);  // "bench"
+}
+
+TEST(LexmakeSelection, ListsTranslationsOfHeadwordEntriesFirstEachInInputOrder) {
+  PairList pairs;
+  const uint16_t english = pairs.addFile("eng-deu");
+  const uint16_t german = pairs.addFile("deu-eng");
+  pairs.add("go", "gehen", Side::A, english, 1);
+  pairs.add("laufen", "go", Side::B, german, 1);
+  pairs.add("fahren", "go", Side::B, german, 2);
+  pairs.add("go", "fahren", Side::A, english, 2);
+  pairs.add("walk", "laufen", Side::A, english, 3);
+  pairs.add("laufen", "run", Side::B, german, 3);
+  LeftOut leftOut;
+  const Lexicon lexicon = Selector(pairs, SelectionRules()).select(&leftOut);
+  EXPECT_EQ(translationsOf(lexicon, Side::A, "go"), (Strings{"gehen", "fahren", "laufen"}));
+  EXPECT_EQ(translationsOf(lexicon, Side::B, "laufen"), (Strings{"go", "run", "walk"}));
+  EXPECT_EQ(translationsOf(lexicon, Side::B, "fahren"), Strings{"go"});  // one pair, given twice
+}
+
+TEST(LexmakeSelection, LeavesOutWhatTheFitCheckRefusesAndTakesTheNextWord) {
+  const PairList pairs = toOneWord({"cat", "dog", "a very long phrase that will not fit"});
+  SelectionRules rules;
+  rules.maxWords = 2;
+  Selector selector(pairs, rules);
+  selector.exclude(Side::A, pairs.a.find("cat"), LeftOutReason::Unencodable);
+  LeftOut leftOut;
+  const Selector::FitCheck fits = [](Side, const std::string& word) { return word.size() < 10; };
+  const Lexicon lexicon = selector.select(&leftOut, fits);
+  EXPECT_EQ(lexicon.wordsA, Strings{"dog"});
+  EXPECT_EQ(leftOut.count(LeftOutReason::Unencodable, Side::A), 2u);
+  // Excluded for good: a later selection without the check leaves it out too.
+  EXPECT_EQ(selector.select(&leftOut).wordsA, Strings{"dog"});
+}
+
+TEST(LexmakeSelection, ThinsRunsOfWordsSharingFifteenBytesLowestRankedFirst) {
+  const std::string prefix = "abcdefghijklmno";
+  const Strings words = {"a", prefix, prefix + "1", prefix + "2", prefix + "3", "b"};
+  // One run: words 1 to 4 share 15 bytes with their neighbours.
+  const std::vector<uint32_t> ranks = {0, 5, 1, 9, 2, 3};
+  EXPECT_EQ(crowdedWords(words, ranks, 2), (std::vector<size_t>{1, 3}));
+  EXPECT_TRUE(crowdedWords(words, ranks, 4).empty());
+}
+
+}  // namespace
+}  // namespace lexmake

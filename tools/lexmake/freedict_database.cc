@@ -1,0 +1,279 @@
+#include "freedict_database.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+
+#include "compressed_file.h"
+#include "text_lines.h"
+
+namespace lexmake {
+namespace {
+
+const char* const kDatabaseEntryPrefixes[] = {"00database", "00-database"};
+// Offsets and lengths beyond this (1 TiB) are refused, so that sums of them
+// cannot overflow.
+constexpr uint64_t kMaxNumber = uint64_t{1} << 40;
+
+struct IndexEntry {
+  uint64_t offset = 0;
+  uint64_t length = 0;
+  uint32_t line = 0;
+};
+
+bool endsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+bool exists(const std::string& path) {
+  std::error_code ignored;
+  return std::filesystem::is_regular_file(std::filesystem::u8path(path), ignored);
+}
+
+// A number in dictd's base 64: A-Z, a-z, 0-9, '+' and '/' stand for 0 to 63.
+bool decodeNumber(const std::string& digits, uint64_t* value) {
+  static const std::string kDigits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  if (digits.empty()) return false;
+  *value = 0;
+  for (const char c : digits) {
+    const size_t digit = kDigits.find(c);
+    if (digit == std::string::npos) return false;
+    *value = *value * 64 + digit;
+    if (*value > kMaxNumber) return false;
+  }
+  return true;
+}
+
+std::string trimLeft(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t");
+  return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+bool startsWith(const std::string& text, const char* start) { return text.rfind(start, 0) == 0; }
+
+// "1. go" to "go".
+std::string withoutSenseNumber(const std::string& line) {
+  size_t i = 0;
+  while (i < line.size() && line[i] >= '0' && line[i] <= '9') ++i;
+  if (i == 0 || i + 1 >= line.size() || line[i] != '.' || line[i + 1] != ' ') return line;
+  return line.substr(i + 2);
+}
+
+// Text glued to a closing '>' ("<n>$", "<n>A") is an abbreviation or a
+// symbol; it runs to the next blank.
+std::string withoutTextGluedToMarks(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    out.push_back(text[i]);
+    if (text[i] != '>') continue;
+    while (i + 1 < text.size() && text[i + 1] != ' ' && text[i + 1] != '<' && text[i + 1] != '[') ++i;
+  }
+  return out;
+}
+
+bool isLower(char c) { return c >= 'a' && c <= 'z'; }
+bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
+
+// The last word of a translation that a pronunciation follows is its
+// abbreviation: either glued to its last word ("HealthNIOSH") or a word of
+// its own without small letters ("[Br.] WO1").
+std::string withoutAbbreviation(const std::string& text) {
+  std::string bare = removeBracketedSpans(text);
+  const size_t end = bare.find_last_not_of(' ');
+  if (end == std::string::npos) return bare;
+  bare.resize(end + 1);
+  const size_t space = bare.rfind(' ');
+  const size_t last = space == std::string::npos ? 0 : space + 1;
+  for (size_t i = bare.size() - 1; i > last; --i) {
+    if (isLower(bare[i - 1]) && isUpper(bare[i])) return bare.substr(0, i);
+  }
+  const bool hasLower = std::any_of(bare.begin() + last, bare.end(), isLower);
+  if (!hasLower && last > 0) return bare.substr(0, last);
+  return bare;
+}
+
+// A sentence has more than one word and ends with '.', '!' or '?' (a
+// headword such as "Dr." is none); its translation is a sentence too, whose
+// commas separate no translations.
+bool isSentence(const std::string& text) {
+  const size_t end = text.find_last_not_of(' ');
+  return end != std::string::npos && text.find(' ') < end &&
+         (text[end] == '.' || text[end] == '!' || text[end] == '?');
+}
+
+void addTranslations(const std::string& line, bool ofSentence, std::vector<std::string>* translations,
+                     TermDrops* drops) {
+  const std::string text = withoutSenseNumber(line);
+  const std::vector<std::string> pieces = ofSentence ? std::vector<std::string>{text} : splitOutsideBrackets(text, ',');
+  const auto isPronunciation = [&pieces](size_t k) {
+    const std::string piece = trimLeft(pieces[k]);
+    return !piece.empty() && piece[0] == '/';
+  };
+  for (size_t k = 0; k < pieces.size(); ++k) {
+    if (isPronunciation(k)) continue;
+    const bool isVerb = pieces[k].find("<v") != std::string::npos;
+    std::string raw = withoutTextGluedToMarks(pieces[k]);
+    if (k + 1 < pieces.size() && isPronunciation(k + 1)) raw = withoutAbbreviation(raw);
+    cleanTerm(raw, isVerb, translations, drops);
+  }
+}
+
+// Notes, examples, synonyms and references are not translations.
+bool isTranslationLine(const std::string& line) {
+  const std::string text = trimLeft(line);
+  if (text.empty() || line.size() - text.size() >= 2) return false;
+  for (const char* start : {"see:", "\"", "Synonym", "Antonym", "Note:"}) {
+    if (startsWith(text, start)) return false;
+  }
+  return true;
+}
+
+bool readIndex(const std::string& indexPath, std::vector<IndexEntry>* entries, Diagnostics* diagnostics,
+               Progress* progress) {
+  std::string content;
+  if (!readWholeFile(indexPath, &content)) {
+    diagnostics->error(indexPath, "cannot read the file");
+    return false;
+  }
+  const std::vector<TextLine> lines = splitLines(content);
+  progress->start("reading " + indexPath, lines.size());
+  bool ok = true;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i % 8192 == 0) progress->update(i);
+    const TextLine& line = lines[i];
+    if (line.text.empty()) continue;
+    const size_t tab = line.text.find('\t');
+    const size_t secondTab = tab == std::string::npos ? tab : line.text.find('\t', tab + 1);
+    IndexEntry entry;
+    entry.line = static_cast<uint32_t>(line.number);
+    if (secondTab == std::string::npos ||
+        !decodeNumber(line.text.substr(tab + 1, secondTab - tab - 1), &entry.offset) ||
+        !decodeNumber(line.text.substr(secondTab + 1), &entry.length)) {
+      diagnostics->error(location(indexPath, line.number), "expected \"headword<TAB>offset<TAB>length\"");
+      ok = false;
+      continue;
+    }
+    const std::string headword = line.text.substr(0, tab);
+    bool own = false;
+    for (const char* prefix : kDatabaseEntryPrefixes) own = own || startsWith(headword, prefix);
+    if (!own) entries->push_back(entry);
+  }
+  progress->finish();
+  return ok;
+}
+
+bool readData(const std::string& dataPath, std::string* data, Diagnostics* diagnostics, Progress* progress) {
+  std::string raw;
+  if (!readWholeFile(dataPath, &raw)) {
+    diagnostics->error(dataPath, "cannot read the file");
+    return false;
+  }
+  if (!endsWith(dataPath, ".dz")) {
+    *data = std::move(raw);
+    return true;
+  }
+  progress->start("inflating " + dataPath, raw.size());
+  std::string error;
+  const bool ok = inflateGzip(raw, data, &error, progress);
+  progress->finish();
+  if (!ok) diagnostics->error(dataPath, error);
+  return ok;
+}
+
+}  // namespace
+
+bool findDatabaseFiles(const std::string& path, std::string* indexPath, std::string* dataPath) {
+  std::string base = path;
+  for (const char* suffix : {".index", ".dict.dz", ".dict"}) {
+    if (endsWith(path, suffix)) {
+      base = path.substr(0, path.size() - std::char_traits<char>::length(suffix));
+      break;
+    }
+  }
+  *indexPath = base + ".index";
+  if (!exists(*indexPath)) return false;
+  for (const char* suffix : {".dict.dz", ".dict"}) {
+    *dataPath = base + suffix;
+    if (exists(*dataPath)) return true;
+  }
+  return false;
+}
+
+// An example line: "source"  - translation.
+bool splitExample(const std::string& line, std::string* source, std::string* translation) {
+  const std::string text = trimLeft(line);
+  const size_t end = text.find("\"  - ");
+  if (text.empty() || text[0] != '"' || end == std::string::npos) return false;
+  *source = text.substr(1, end - 1);
+  *translation = text.substr(end + 5);
+  return true;
+}
+
+// Where the pronunciation of a headword line starts: the first " /" outside
+// brackets; else its grammar, the first " <"; else its end.
+size_t headwordEnd(const std::string& line) {
+  size_t depth = 0;
+  for (size_t i = 0; i + 1 < line.size(); ++i) {
+    const char c = line[i];
+    if (c == '(' || c == '[' || c == '{') ++depth;
+    if ((c == ')' || c == ']' || c == '}') && depth > 0) --depth;
+    if (depth == 0 && c == ' ' && line[i + 1] == '/') return i;
+  }
+  return line.find(" <");
+}
+
+DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
+  DatabaseEntry entry;
+  bool headSeen = false;
+  bool sentence = false;
+  for (const TextLine& line : splitLines(text)) {
+    if (!headSeen) {
+      const std::string head = trimLeft(line.text);
+      if (head.empty()) continue;
+      headSeen = true;
+      cleanTerm(head.substr(0, headwordEnd(head)), head.find("<v") != std::string::npos, &entry.heads, drops);
+      sentence = std::any_of(entry.heads.begin(), entry.heads.end(), isSentence);
+    } else if (isTranslationLine(line.text)) {
+      addTranslations(trimLeft(line.text), sentence, &entry.translations, drops);
+    } else {
+      std::string source, translation;
+      if (splitExample(line.text, &source, &translation)) entry.examples.push_back({source, translation});
+    }
+  }
+  return entry;
+}
+
+void readFreedictDatabase(const std::string& indexPath, const std::string& dataPath, uint16_t file, Side headSide,
+                          PairList* pairs, TermDrops* drops, Diagnostics* diagnostics, Progress* progress) {
+  std::vector<IndexEntry> entries;
+  std::string data;
+  if (!readIndex(indexPath, &entries, diagnostics, progress) || !readData(dataPath, &data, diagnostics, progress))
+    return;
+  // Several index lines may name one entry; the entries' order in the data
+  // is the order of the source.
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const IndexEntry& x, const IndexEntry& y) { return x.offset < y.offset; });
+  entries.erase(std::unique(entries.begin(), entries.end(),
+                            [](const IndexEntry& x, const IndexEntry& y) { return x.offset == y.offset; }),
+                entries.end());
+  progress->start("reading the entries of " + dataPath, entries.size());
+  for (size_t i = 0; i < entries.size(); ++i) {
+    if (i % 4096 == 0) progress->update(i);
+    const IndexEntry& e = entries[i];
+    if (e.offset > data.size() || e.length > data.size() - e.offset) {
+      diagnostics->error(location(indexPath, e.line), "the entry lies beyond the end of " + dataPath);
+      continue;
+    }
+    const DatabaseEntry entry = parseDatabaseEntry(data.substr(e.offset, e.length), drops);
+    for (const std::string& head : entry.heads) {
+      for (const std::string& translation : entry.translations) pairs->add(head, translation, headSide, file, e.line);
+    }
+    for (const auto& example : entry.examples) {
+      pairs->countUsage(example.first, headSide);
+      pairs->countUsage(example.second, otherSide(headSide));
+    }
+  }
+  progress->finish();
+}
+
+}  // namespace lexmake

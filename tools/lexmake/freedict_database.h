@@ -1,0 +1,64 @@
+// The dictd databases of FreeDict (Debian's dict-freedict-* packages): an
+// index NAME.index of "headword<TAB>offset<TAB>length" lines (numbers in
+// base 64) and the entries themselves in NAME.dict.dz (dictzip) or
+// NAME.dict.  An entry reads:
+//
+//    gehen /ɡˈeːən/ <v, intr>            headword, pronunciation, grammar
+//   1. go <v>, walk <v>                  translations, numbered by sense
+//    [geogr.] reach a place <v>          a label, then translations
+//         Note: ...                      notes, examples and synonyms are
+//         "Lass uns gehen!"  - Let's go!   indented: left out (the words of
+//                                          examples count towards how
+//                                          common a word is; selection.h)
+//    see: {gehend}, {gegangen}           references: left out
+//
+// Each translation line holds translations separated by commas outside
+// brackets (unless the headword is a sentence, of more than one word and
+// ending with '.', '!' or '?': then the line is one sentence); each is cleaned as term_cleaning.h
+// describes.  A pronunciation
+// given after a translation ("ampere <n>A,  /ˈɑː/") belongs to an
+// abbreviation that FreeDict glues to the translation: the abbreviation is
+// dropped, as is any text glued to a closing '>'.  Symbols standing alone at
+// the edge of a term ("Akut-Zeichen ´") are dropped.  The headword is its
+// line up to the pronunciation (the first " /" outside brackets) or else its
+// grammar, cleaned the same way.  The
+// headword pairs with every translation of its entry; entries are read in
+// the order they stand in the data, which is the order of their senses.
+// The database's own entries (00databaseinfo and the like) are skipped.
+#ifndef LEXMAKE_FREEDICT_DATABASE_H
+#define LEXMAKE_FREEDICT_DATABASE_H
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "diagnostics.h"
+#include "pair_list.h"
+#include "progress.h"
+#include "term_cleaning.h"
+
+namespace lexmake {
+
+// The index and data file of the database that `path` names: NAME.index,
+// NAME.dict.dz or NAME.dict, or NAME itself.  False when `path` names none of
+// those or no data file is beside the index.
+bool findDatabaseFiles(const std::string& path, std::string* indexPath, std::string* dataPath);
+
+// The headwords and translations of one entry's text (UTF-8), cleaned, and
+// its examples (UTF-8 sentence and translation).
+struct DatabaseEntry {
+  std::vector<std::string> heads;
+  std::vector<std::string> translations;
+  std::vector<std::pair<std::string, std::string>> examples;
+};
+DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops);
+
+// Adds the pairs of the database (input file `file` of `pairs`) whose
+// headwords are language `headSide`.  A bad index line, an entry outside the
+// data, or damaged compressed data is an error naming the file (and line).
+void readFreedictDatabase(const std::string& indexPath, const std::string& dataPath, uint16_t file, Side headSide,
+                          PairList* pairs, TermDrops* drops, Diagnostics* diagnostics, Progress* progress);
+
+}  // namespace lexmake
+
+#endif  // LEXMAKE_FREEDICT_DATABASE_H

@@ -1,0 +1,335 @@
+#include "selection.h"
+
+#include <algorithm>
+#include <numeric>
+#include <unordered_map>
+
+#include "datafile/format.h"
+#include "translator/list_file.h"
+
+namespace lexmake {
+namespace {
+
+constexpr uint32_t kNone = UINT32_MAX;
+constexpr size_t kSharedPrefixLimit = lexcore::kMaxNibble;
+
+// Groups of the ranking, most useful first.
+enum Tier : uint8_t { kSingleWord, kTwoWordPhrase, kInflectedWord, kLongerPhrase };
+
+size_t spacesIn(const std::string& word) { return static_cast<size_t>(std::count(word.begin(), word.end(), ' ')); }
+
+// Whether `word` is an inflected form that the engine's smart search takes
+// back to its base: it ends with an ending of a group, the word with that
+// ending replaced by the group's base is in the vocabulary, and that word is
+// at least as common (so that "das" is no form of "da").
+bool reachesAnotherWord(uint32_t id, const lexcore::StringGroups& endings, const Vocabulary& vocabulary,
+                        const std::vector<uint32_t>& linkCount, const std::vector<uint32_t>& usage) {
+  const std::string& word = vocabulary.word(id);
+  for (const auto& group : endings) {
+    for (size_t e = 1; e < group.size(); ++e) {
+      const std::string& ending = group[e];
+      if (ending.size() >= word.size() || word.compare(word.size() - ending.size(), ending.size(), ending) != 0)
+        continue;
+      const std::string base = word.substr(0, word.size() - ending.size()) + group[0];
+      const uint32_t baseId = vocabulary.find(base);
+      if (base != word && baseId != Vocabulary::kAbsent && linkCount[baseId] > 0 && usage[baseId] >= usage[id])
+        return true;
+    }
+  }
+  return false;
+}
+
+// The words of a phrase (dictionary text), split at blanks.
+std::vector<std::string> splitWords(const std::string& phrase) {
+  std::vector<std::string> words;
+  size_t start = 0;
+  while (start <= phrase.size()) {
+    const size_t space = phrase.find(' ', start);
+    const size_t end = space == std::string::npos ? phrase.size() : space;
+    if (end > start) words.push_back(phrase.substr(start, end - start));
+    start = end + 1;
+  }
+  return words;
+}
+
+size_t commonPrefix(const std::string& x, const std::string& y) {
+  const size_t limit = std::min(x.size(), y.size());
+  size_t n = 0;
+  while (n < limit && x[n] == y[n]) ++n;
+  return n;
+}
+
+}  // namespace
+
+Selector::Selector(const PairList& pairs, const SelectionRules& rules) : pairs_(pairs), rules_(rules) {
+  for (const Side side : {Side::A, Side::B}) {
+    Words& words = of(side);
+    const size_t n = pairs_.words(side).size();
+    words.excluded.assign(n, 0);
+    words.firstPair.assign(n, kNone);
+    for (uint32_t w = 0; w < n; ++w) {
+      if (pairs_.words(side).word(w).size() > lexcore::kMaxWordLength)
+        words.excluded[w] = 1 + static_cast<uint8_t>(LeftOutReason::TooLong);
+    }
+  }
+  for (uint32_t p = 0; p < pairs_.pairs.size(); ++p) {
+    const SourcePair& pair = pairs_.pairs[p];
+    if (a_.firstPair[pair.a] == kNone) a_.firstPair[pair.a] = p;
+    if (b_.firstPair[pair.b] == kNone) b_.firstPair[pair.b] = p;
+  }
+  collectLinks();
+  indexLinks(Side::A);
+  indexLinks(Side::B);
+  rankWords(Side::A, rules_.endingsA, rules_.rankA);
+  rankWords(Side::B, rules_.endingsB, rules_.rankB);
+}
+
+// The distinct pairs of words that fit an entry.  A pair's place among a
+// word's translations: pairs of inputs where the word is the headword first,
+// in input order, then the others in input order.
+void Selector::collectLinks() {
+  std::vector<std::pair<uint64_t, uint32_t>> order;  // (a, b) and the pair's place in the input
+  order.reserve(pairs_.pairs.size());
+  for (uint32_t p = 0; p < pairs_.pairs.size(); ++p) {
+    const SourcePair& pair = pairs_.pairs[p];
+    if (a_.excluded[pair.a] != 0 || b_.excluded[pair.b] != 0) continue;
+    order.emplace_back((static_cast<uint64_t>(pair.a) << 32) | pair.b, p);
+  }
+  std::sort(order.begin(), order.end());
+  const uint64_t kLater = uint64_t{1} << 32;  // after every pair where the word is the headword
+  for (size_t i = 0; i < order.size();) {
+    Link link;
+    link.a = static_cast<uint32_t>(order[i].first >> 32);
+    link.b = static_cast<uint32_t>(order[i].first & 0xFFFFFFFFu);
+    link.orderA = kLater + order[i].second;
+    link.orderB = kLater + order[i].second;
+    for (; i < order.size() && order[i].first == ((static_cast<uint64_t>(link.a) << 32) | link.b); ++i) {
+      const uint32_t p = order[i].second;
+      if (pairs_.pairs[p].head == Side::A) link.orderA = std::min<uint64_t>(link.orderA, p);
+      if (pairs_.pairs[p].head == Side::B) link.orderB = std::min<uint64_t>(link.orderB, p);
+    }
+    links_.push_back(link);
+  }
+}
+
+void Selector::indexLinks(Side side) {
+  Words& words = of(side);
+  const size_t n = pairs_.words(side).size();
+  words.linkStart.assign(n + 1, 0);
+  for (const Link& link : links_) ++words.linkStart[(side == Side::A ? link.a : link.b) + 1];
+  std::partial_sum(words.linkStart.begin(), words.linkStart.end(), words.linkStart.begin());
+  words.links.assign(links_.size(), 0);
+  std::vector<uint32_t> next(words.linkStart.begin(), words.linkStart.end() - 1);
+  for (uint32_t l = 0; l < links_.size(); ++l) words.links[next[side == Side::A ? links_[l].a : links_[l].b]++] = l;
+  for (size_t w = 0; w < n; ++w) {
+    std::sort(words.links.begin() + words.linkStart[w], words.links.begin() + words.linkStart[w + 1],
+              [this, side](uint32_t x, uint32_t y) {
+                return side == Side::A ? links_[x].orderA < links_[y].orderA : links_[x].orderB < links_[y].orderB;
+              });
+  }
+}
+
+void Selector::rankWords(Side side, const lexcore::StringGroups& endings, const std::vector<std::string>& list) {
+  Words& words = of(side);
+  const Vocabulary& vocabulary = pairs_.words(side);
+  const size_t n = vocabulary.size();
+  std::vector<uint32_t> linkCount(n);
+  for (size_t w = 0; w < n; ++w) linkCount[w] = words.linkStart[w + 1] - words.linkStart[w];
+  std::vector<uint32_t> listed(n, kNone);
+  for (size_t i = 0; i < list.size(); ++i) {
+    const uint32_t id = vocabulary.find(list[i]);
+    if (id != Vocabulary::kAbsent && listed[id] == kNone) listed[id] = static_cast<uint32_t>(i);
+  }
+  // How common each word is: how often it occurs in the example sentences,
+  // and in the phrases of the input (each distinct phrase once).
+  std::vector<uint32_t> usage(n, 0);
+  for (const auto& [word, count] : pairs_.usage(side)) {
+    const uint32_t id = vocabulary.find(word);
+    if (id != Vocabulary::kAbsent) usage[id] += count;
+  }
+  for (uint32_t w = 0; w < n; ++w) {
+    const std::string& phrase = vocabulary.word(w);
+    if (phrase.find(' ') == std::string::npos) continue;
+    for (const std::string& word : splitWords(phrase)) {
+      const uint32_t id = vocabulary.find(word);
+      if (id != Vocabulary::kAbsent && id != w) ++usage[id];
+    }
+  }
+  std::vector<uint8_t> tier(n);
+  for (uint32_t w = 0; w < n; ++w) {
+    const std::string& word = vocabulary.word(w);
+    const size_t spaces = spacesIn(word);
+    if (spaces == 0) {
+      tier[w] = reachesAnotherWord(w, endings, vocabulary, linkCount, usage) ? kInflectedWord : kSingleWord;
+    } else {
+      tier[w] = spaces == 1 ? kTwoWordPhrase : kLongerPhrase;
+    }
+    if (linkCount[w] > 0) words.ranked.push_back(w);
+  }
+  std::sort(words.ranked.begin(), words.ranked.end(), [&](uint32_t x, uint32_t y) {
+    if (listed[x] != listed[y]) return listed[x] < listed[y];
+    if (tier[x] != tier[y]) return tier[x] < tier[y];
+    if (usage[x] != usage[y]) return usage[x] > usage[y];
+    if (linkCount[x] != linkCount[y]) return linkCount[x] > linkCount[y];
+    const size_t sx = vocabulary.word(x).size();
+    const size_t sy = vocabulary.word(y).size();
+    if (sx != sy) return sx < sy;
+    return x < y;  // the word that came first in the input
+  });
+  words.rank.assign(n, kNone);
+  for (uint32_t i = 0; i < words.ranked.size(); ++i) words.rank[words.ranked[i]] = i;
+}
+
+void Selector::exclude(Side side, uint32_t word, LeftOutReason reason) {
+  uint8_t& excluded = of(side).excluded[word];
+  if (excluded == 0) excluded = 1 + static_cast<uint8_t>(reason);
+}
+
+uint32_t Selector::rankOf(Side side, uint32_t word) const { return of(side).rank[word]; }
+
+Lexicon Selector::select(LeftOut* leftOut, const FitCheck& fits) {
+  leftOut->items.clear();
+  std::vector<uint8_t> keptA(pairs_.a.size(), 0);
+  std::vector<uint8_t> keptB(pairs_.b.size(), 0);
+  const auto kept = [&](Side side) -> std::vector<uint8_t>& { return side == Side::A ? keptA : keptB; };
+  size_t keptCount[2] = {0, 0};
+  std::vector<uint8_t> fullWhenTried[2] = {std::vector<uint8_t>(pairs_.a.size(), 0),
+                                           std::vector<uint8_t>(pairs_.b.size(), 0)};
+
+  // Whether `w` may be kept as far as `fits` knows; excludes it if not.
+  const auto mayKeep = [&](Side side, uint32_t w) {
+    if (of(side).excluded[w] != 0) return false;
+    if (!fits || fits(side, pairs_.words(side).word(w))) return true;
+    exclude(side, w, LeftOutReason::Unencodable);
+    return false;
+  };
+  // Tries to keep `w`: true when it is kept.
+  const auto tryKeep = [&](Side side, uint32_t w) {
+    const Words& words = of(side);
+    const Side other = otherSide(side);
+    const int s = side == Side::A ? 0 : 1;
+    if (kept(side)[w]) return true;
+    if (words.excluded[w] != 0) return false;
+    if (keptCount[s] == rules_.maxWords) {
+      fullWhenTried[s][w] = 1;
+      return false;
+    }
+    if (!mayKeep(side, w)) return false;
+    for (uint32_t i = words.linkStart[w]; i < words.linkStart[w + 1]; ++i) {
+      if (kept(other)[partnerOf(words.links[i], side)]) {
+        kept(side)[w] = 1;
+        ++keptCount[s];
+        return true;
+      }
+    }
+    if (keptCount[1 - s] == rules_.maxWords) return false;
+    for (uint32_t i = words.linkStart[w]; i < words.linkStart[w + 1]; ++i) {
+      const uint32_t partner = partnerOf(words.links[i], side);
+      if (!mayKeep(other, partner)) continue;
+      kept(side)[w] = 1;
+      kept(other)[partner] = 1;
+      ++keptCount[s];
+      ++keptCount[1 - s];
+      return true;
+    }
+    return false;
+  };
+
+  // Both rankings, one word of each in turn; then once more for words
+  // whose translations were kept only after them.
+  for (int pass = 0; pass < 2; ++pass) {
+    size_t next[2] = {0, 0};
+    while (next[0] < a_.ranked.size() || next[1] < b_.ranked.size()) {
+      for (const Side side : {Side::A, Side::B}) {
+        const int s = side == Side::A ? 0 : 1;
+        if (next[s] < of(side).ranked.size()) tryKeep(side, of(side).ranked[next[s]++]);
+      }
+    }
+  }
+
+  Lexicon lexicon;
+  for (const Side side : {Side::A, Side::B}) {
+    const Vocabulary& vocabulary = pairs_.words(side);
+    std::vector<uint32_t>& ids = side == Side::A ? lexicon.idsA : lexicon.idsB;
+    for (uint32_t w = 0; w < vocabulary.size(); ++w) {
+      if (kept(side)[w]) ids.push_back(w);
+    }
+    std::sort(ids.begin(), ids.end(),
+              [&vocabulary](uint32_t x, uint32_t y) { return vocabulary.word(x) < vocabulary.word(y); });
+    std::vector<std::string>& texts = side == Side::A ? lexicon.wordsA : lexicon.wordsB;
+    for (const uint32_t id : ids) texts.push_back(vocabulary.word(id));
+  }
+
+  // What was left out, word by word in vocabulary order.
+  for (const Side side : {Side::A, Side::B}) {
+    const Words& words = of(side);
+    const int s = side == Side::A ? 0 : 1;
+    for (uint32_t w = 0; w < pairs_.words(side).size(); ++w) {
+      if (kept(side)[w]) continue;
+      LeftOutItem item;
+      item.side = side;
+      item.word = w;
+      item.pair = words.firstPair[w];
+      if (words.excluded[w] != 0) {
+        item.reason = static_cast<LeftOutReason>(words.excluded[w] - 1);
+      } else {
+        item.reason = fullWhenTried[s][w] ? LeftOutReason::BeyondLimit : LeftOutReason::NoTranslation;
+      }
+      leftOut->add(item);
+    }
+  }
+
+  // Each word's kept translations in order, 15 at most.
+  for (const Side side : {Side::A, Side::B}) {
+    const Words& words = of(side);
+    const Side other = otherSide(side);
+    const std::vector<uint32_t>& ids = side == Side::A ? lexicon.idsA : lexicon.idsB;
+    const std::vector<uint32_t>& otherIds = side == Side::A ? lexicon.idsB : lexicon.idsA;
+    std::unordered_map<uint32_t, uint16_t> indexOf;
+    for (size_t i = 0; i < otherIds.size(); ++i) indexOf[otherIds[i]] = static_cast<uint16_t>(i);
+    std::vector<std::vector<uint16_t>>& links = side == Side::A ? lexicon.aToB : lexicon.bToA;
+    links.resize(ids.size());
+    for (size_t i = 0; i < ids.size(); ++i) {
+      const uint32_t w = ids[i];
+      for (uint32_t l = words.linkStart[w]; l < words.linkStart[w + 1]; ++l) {
+        const uint32_t link = words.links[l];
+        const uint32_t partner = partnerOf(link, side);
+        if (!kept(other)[partner]) continue;
+        if (links[i].size() == static_cast<size_t>(lexcore::kMaxTranslations)) {
+          LeftOutItem item;
+          item.reason = LeftOutReason::Translation;
+          item.side = side;
+          item.word = w;
+          item.translation = partner;
+          // The pair of this very translation, for its message.
+          const uint64_t order = side == Side::A ? links_[link].orderA : links_[link].orderB;
+          item.pair = static_cast<uint32_t>(order & 0xFFFFFFFFu);
+          leftOut->add(item);
+          continue;
+        }
+        links[i].push_back(indexOf.at(partner));
+      }
+    }
+  }
+  return lexicon;
+}
+
+std::vector<size_t> crowdedWords(const std::vector<std::string>& words, const std::vector<uint32_t>& ranks,
+                                 size_t maxRun) {
+  std::vector<size_t> crowded;
+  size_t start = 0;
+  for (size_t i = 1; i <= words.size(); ++i) {
+    if (i < words.size() && commonPrefix(words[i - 1], words[i]) >= kSharedPrefixLimit) continue;
+    if (i - start > maxRun) {
+      std::vector<size_t> run(i - start);
+      std::iota(run.begin(), run.end(), start);
+      std::stable_sort(run.begin(), run.end(), [&ranks](size_t x, size_t y) { return ranks[x] < ranks[y]; });
+      crowded.insert(crowded.end(), run.begin() + maxRun, run.end());
+    }
+    start = i;
+  }
+  std::sort(crowded.begin(), crowded.end());
+  return crowded;
+}
+
+}  // namespace lexmake

@@ -1,0 +1,117 @@
+// Chooses which words go into a language pair's files, within the format's
+// limits: at most 65535 words a language, 127 bytes a word and 15
+// translations a word.  Each language's data file serves as the primary of
+// one direction and the secondary of the other, so its words are the
+// headwords of one direction and the translations of the other at once.
+//
+// Words are ranked, most useful first:
+//   1. the words of the user's word list for that language, in list order;
+//   2. single words that are no inflected form of another word;
+//   3. phrases of two words;
+//   4. single words that the ending table takes to another word of the
+//      input that is at least as common (the engine's smart search finds
+//      that word for them);
+//   5. longer phrases.
+// Within each group, more common words come first: words that occur more
+// often in the input's example sentences and phrases, then words with more
+// distinct translations (a word with many senses is a common word), then
+// shorter words, then the word that came first in the input.
+//
+// The ranked words of both languages are taken in turn, one from each.  A
+// word is kept when one of its translations is kept already; otherwise its
+// first translation (in source order) is kept with it, while that language
+// has room.  Each kept word's translations are the kept ones, in source
+// order: first those of the inputs where the word is the headword, then
+// those where it is a translation, each in input order; 15 at most.
+#ifndef LEXMAKE_SELECTION_H
+#define LEXMAKE_SELECTION_H
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "left_out.h"
+#include "pair_list.h"
+#include "writer/data_file_writer.h"
+
+namespace lexmake {
+
+struct SelectionRules {
+  size_t maxWords = 65535;  // a language's words at most
+  lexcore::StringGroups endingsA;  // ending tables: each group's first string is the base
+  lexcore::StringGroups endingsB;
+  std::vector<std::string> rankA;  // the user's word lists, dictionary text, most useful first
+  std::vector<std::string> rankB;
+};
+
+// The chosen words of both languages, sorted in unsigned byte order, and
+// each word's translations as indexes into the other language's words.
+struct Lexicon {
+  std::vector<std::string> wordsA;
+  std::vector<std::string> wordsB;
+  std::vector<std::vector<uint16_t>> aToB;
+  std::vector<std::vector<uint16_t>> bToA;
+  std::vector<uint32_t> idsA;  // the vocabulary id of each of wordsA
+  std::vector<uint32_t> idsB;
+};
+
+class Selector {
+ public:
+  Selector(const PairList& pairs, const SelectionRules& rules);
+
+  // Whether a word's text can be stored, as far as known before the files
+  // are laid out.
+  using FitCheck = std::function<bool(Side side, const std::string& word)>;
+
+  // Keeps `word` out of every later selection, for `reason`.
+  void exclude(Side side, uint32_t word, LeftOutReason reason);
+  // Chooses the words; what is left out replaces the items of `leftOut`.
+  // Words that `fits` (when given) refuses when they are about to be kept
+  // are excluded as not encodable.
+  Lexicon select(LeftOut* leftOut, const FitCheck& fits = nullptr);
+  // A word's place in the ranking of its language (0 is the most useful).
+  uint32_t rankOf(Side side, uint32_t word) const;
+
+ private:
+  struct Link {
+    uint32_t a = 0;
+    uint32_t b = 0;
+    uint64_t orderA = 0;  // where this pair stands among the A word's translations
+    uint64_t orderB = 0;
+  };
+  // One language's words: who they are linked to, how they rank.
+  struct Words {
+    std::vector<uint32_t> linkStart;  // linkStart[w] .. linkStart[w+1] in `links`
+    std::vector<uint32_t> links;      // indexes into links_, in translation order
+    std::vector<uint32_t> ranked;     // the words with a translation, most useful first
+    std::vector<uint32_t> rank;       // place in `ranked`, or UINT32_MAX
+    std::vector<uint32_t> firstPair;  // a pair of the input that holds the word
+    std::vector<uint8_t> excluded;    // 0, or 1 + the LeftOutReason
+  };
+
+  void collectLinks();
+  void indexLinks(Side side);
+  void rankWords(Side side, const lexcore::StringGroups& endings, const std::vector<std::string>& list);
+  uint32_t partnerOf(uint32_t link, Side side) const { return side == Side::A ? links_[link].b : links_[link].a; }
+  Words& of(Side side) { return side == Side::A ? a_ : b_; }
+  const Words& of(Side side) const { return side == Side::A ? a_ : b_; }
+
+  const PairList& pairs_;
+  SelectionRules rules_;
+  std::vector<Link> links_;  // the distinct pairs between words that fit an entry
+  Words a_;
+  Words b_;
+};
+
+// The words of a sorted list that must leave so that no run of words
+// sharing their first 15 bytes (which cannot be split across blocks) holds
+// more than `maxRun` words: the lowest ranked of each such run, as indexes
+// into `words`.
+std::vector<size_t> crowdedWords(const std::vector<std::string>& words, const std::vector<uint32_t>& ranks,
+                                 size_t maxRun);
+
+}  // namespace lexmake
+
+#endif  // LEXMAKE_SELECTION_H
