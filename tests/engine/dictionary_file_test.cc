@@ -221,7 +221,7 @@ TEST_F(DictionaryFileLoading, RefusesBlocksThatRunPastTheEndOfTheFile) {
 }
 
 TEST_F(DictionaryFileLoading, OddBlockCountIgnoresTheLastHighNibbleOfTheKeyLengths) {
-  DataFileLayout layout = wordListLayout(kWords, 2);
+  DataFileLayout layout = wordListLayout(kWords, 3);
   ASSERT_EQ(1u, layout.blocks.size() % 2);
   std::string bytes = writeDataFile(layout);
   size_t codeText = 0;
