@@ -37,6 +37,28 @@ HMODULE loadHookLibrary() {
   return besideProgram(kHookLibrary, path, MAX_PATH) ? LoadLibraryW(path) : nullptr;
 }
 
+// Brings `window` back to the foreground and waits until it stays there.
+// Under Wine the click's activation of the notification area arrives late
+// at times, after the window below was brought back; the window's thread
+// would then have no focus window to tell.
+void activateUntilSettled(HWND window) {
+  constexpr DWORD kSettledMs = 100;
+  constexpr DWORD kLimitMs = 600;
+  constexpr DWORD kPollMs = 10;
+  const DWORD start = GetTickCount();
+  DWORD inFrontSince = start;
+  SetForegroundWindow(window);
+  while (GetTickCount() - start < kLimitMs) {
+    Sleep(kPollMs);
+    if (GetForegroundWindow() != window) {
+      SetForegroundWindow(window);
+      inFrontSince = GetTickCount();
+    } else if (GetTickCount() - inFrontSince >= kSettledMs) {
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 HWND applicationInFront() {
@@ -47,7 +69,7 @@ HWND applicationInFront() {
   for (HWND window = GetTopWindow(nullptr); window != nullptr; window = GetWindow(window, GW_HWNDNEXT)) {
     if (!userCanWorkIn(window)) continue;
     // While inactive, its thread has no focus window to tell.
-    SetForegroundWindow(window);
+    activateUntilSettled(window);
     return window;
   }
   return nullptr;
