@@ -3,41 +3,17 @@
 // bytes for the same input; the list of what was left out; word lists; the
 // progress bar.
 #include <gtest/gtest.h>
-#include <zlib.h>
-
 #include "lexmake_test_support.h"
 
 namespace lexmake {
 namespace {
 
+using lexmake_test::base64;
+using lexmake_test::gzipped;
 using lexmake_test::RunResult;
 using lexmake_test::ScratchFolder;
 using lexmake_test::Translator;
 using Strings = std::vector<std::string>;
-
-std::string gzipped(const std::string& text) {
-  z_stream stream = {};
-  deflateInit2(&stream, 9, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY);
-  std::string out(deflateBound(&stream, static_cast<uLong>(text.size())) + 32, '\0');
-  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
-  stream.avail_in = static_cast<uInt>(text.size());
-  stream.next_out = reinterpret_cast<Bytef*>(&out[0]);
-  stream.avail_out = static_cast<uInt>(out.size());
-  deflate(&stream, Z_FINISH);
-  out.resize(stream.total_out);
-  deflateEnd(&stream);
-  return out;
-}
-
-std::string base64(size_t n) {
-  static const char* kDigits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-  std::string digits;
-  do {
-    digits.insert(digits.begin(), kDigits[n % 64]);
-    n /= 64;
-  } while (n > 0);
-  return digits;
-}
 
 class LexmakeDictionaryInputs : public ::testing::Test {
  protected:

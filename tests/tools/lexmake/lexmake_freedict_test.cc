@@ -1,8 +1,6 @@
 // Reading FreeDict's dictd databases: the entries' lines, the index, the
 // dictzip data, and the errors that name the file and line.
 #include <gtest/gtest.h>
-#include <zlib.h>
-
 #include "compressed_file.h"
 #include "freedict_database.h"
 #include "lexmake_test_support.h"
@@ -10,26 +8,12 @@
 namespace lexmake {
 namespace {
 
+using lexmake_test::base64;
 using lexmake_test::dict;
+using lexmake_test::gzipped;
 using lexmake_test::NullProgress;
 using lexmake_test::ScratchFolder;
 using Strings = std::vector<std::string>;
-
-// gzip data of `text`, as a dictzip file holds it (without the chunk table,
-// which a reader of the whole file passes over).
-std::string gzipped(const std::string& text) {
-  z_stream stream = {};
-  deflateInit2(&stream, 9, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY);
-  std::string out(deflateBound(&stream, static_cast<uLong>(text.size())) + 32, '\0');
-  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
-  stream.avail_in = static_cast<uInt>(text.size());
-  stream.next_out = reinterpret_cast<Bytef*>(&out[0]);
-  stream.avail_out = static_cast<uInt>(out.size());
-  deflate(&stream, Z_FINISH);
-  out.resize(stream.total_out);
-  deflateEnd(&stream);
-  return out;
-}
 
 DatabaseEntry parse(const std::string& text, TermDrops* drops = nullptr) {
   TermDrops ignored;
@@ -120,15 +104,6 @@ class LexmakeFreedictDatabase : public ::testing::Test {
     const std::string katze = " Katze /k/ <fem>\ncat <n>\n      \"Die Katze schl\xC3\xA4" "ft.\"  - The cat sleeps.\n";
     const std::string hund = " Hund /h/ <masc>\ndog <n>, hound <n>\n";
     data_ = info + hund + katze;
-    const auto base64 = [](size_t n) {
-      static const char* kDigits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-      std::string digits;
-      do {
-        digits.insert(digits.begin(), kDigits[n % 64]);
-        n /= 64;
-      } while (n > 0);
-      return digits;
-    };
     const auto line = [&](const std::string& word, size_t offset, size_t length) {
       return word + "\t" + base64(offset) + "\t" + base64(length) + "\n";
     };

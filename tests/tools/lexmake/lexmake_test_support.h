@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include <zlib.h>
+
 #include "lexmake.h"
 #include "progress.h"
 #include "platform/charset.h"
@@ -164,6 +166,33 @@ class Translator {
   TD_HANDLE handle_ = nullptr;
   int32_t openResult_ = TD_ERR_HANDLE;
 };
+
+// gzip data of `text`, as a dictzip file holds it (without the chunk table,
+// which a reader of the whole file passes over).
+inline std::string gzipped(const std::string& text) {
+  z_stream stream = {};
+  deflateInit2(&stream, 9, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY);
+  std::string out(deflateBound(&stream, static_cast<uLong>(text.size())) + 32, '\0');
+  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+  stream.avail_in = static_cast<uInt>(text.size());
+  stream.next_out = reinterpret_cast<Bytef*>(&out[0]);
+  stream.avail_out = static_cast<uInt>(out.size());
+  deflate(&stream, Z_FINISH);
+  out.resize(stream.total_out);
+  deflateEnd(&stream);
+  return out;
+}
+
+// A number as a dictd index writes it: base 64, most significant digit first.
+inline std::string base64(size_t n) {
+  static const char* kDigits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string digits;
+  do {
+    digits.insert(digits.begin(), kDigits[n % 64]);
+    n /= 64;
+  } while (n > 0);
+  return digits;
+}
 
 }  // namespace lexmake_test
 
