@@ -55,12 +55,16 @@ class PairMerger {
   void run() {
     while (tokens_.size() < kTokens) {
       // The most frequent pair that still fits a code; the first of equals.
+      // Only pairs of tokens made so far can occur.
       size_t best = 0;
       int64_t bestCount = 1;
-      for (size_t p = 0; p < counts_.size(); ++p) {
-        if (counts_[p] > bestCount && tokens_[p / kTokens].size() + tokens_[p % kTokens].size() <= kMaxCodeLength) {
-          best = p;
-          bestCount = counts_[p];
+      const size_t made = tokens_.size();
+      for (size_t left = 0; left < made; ++left) {
+        for (size_t p = left * kTokens; p < left * kTokens + made; ++p) {
+          if (counts_[p] > bestCount && tokens_[left].size() + tokens_[p % kTokens].size() <= kMaxCodeLength) {
+            best = p;
+            bestCount = counts_[p];
+          }
         }
       }
       if (bestCount < 2) return;
