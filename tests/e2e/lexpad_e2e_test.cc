@@ -183,10 +183,8 @@ TEST_F(LexpadE2ETest, TargetThatDoesNotAnswerIsGivenUpAfterOneSecondAndLaterAnsw
   // the window itself.  Sent messages go before posted ones, so the target
   // may answer a question or two before it takes the query from its queue.
   EXPECT_EQ(target.ask(TARGET_PING), kTargetAlive);
-  LRESULT seen = 0;
-  for (DWORD waited = 0; waited < kE2ETimeoutMs && (seen = target.ask(TARGET_QUERIES_SEEN)) == 0; waited += 50)
-    Sleep(50);
-  EXPECT_EQ(seen, 1);
+  EXPECT_TRUE(waitUntil([&] { return target.ask(TARGET_QUERIES_SEEN) != 0; }));
+  EXPECT_EQ(target.ask(TARGET_QUERIES_SEEN), 1);
   ASSERT_TRUE(lexpad.hide());
   ASSERT_TRUE(target.activate());
   EXPECT_LT(lexpad.tap(), kE2ETimeoutMs);
