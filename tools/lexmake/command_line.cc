@@ -1,7 +1,9 @@
 #include "command_line.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <iterator>
 
 #include "datafile/format.h"
 #include "dictionary_text.h"
@@ -78,6 +80,13 @@ bool parseCommandLine(const std::vector<std::string>& args, Options* options, st
       options->inputs.push_back({arg, Side::A});
       continue;
     }
+    static const char* const kOptions[] = {"--lang-a",  "--lang-b",  "--name-a", "--name-b", "--id-a",
+                                           "--id-b",    "--tables-a", "--tables-b", "--rank-a", "--rank-b",
+                                           "--from-b",  "--left-out", "--output"};
+    if (std::find(std::begin(kOptions), std::end(kOptions), arg) == std::end(kOptions)) {
+      *error = "unknown option " + arg;
+      return false;
+    }
     if (i + 1 == args.size()) {
       *error = arg + " needs a value";
       return false;
@@ -108,11 +117,8 @@ bool parseCommandLine(const std::vector<std::string>& args, Options* options, st
       options->inputs.push_back({value, Side::B});
     } else if (arg == "--left-out") {
       options->leftOutPath = value;
-    } else if (arg == "--output") {
-      options->outputFolder = value;
     } else {
-      *error = "unknown option " + arg;
-      return false;
+      options->outputFolder = value;
     }
     if (!ok) return false;
   }

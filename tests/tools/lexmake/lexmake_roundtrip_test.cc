@@ -296,6 +296,7 @@ TEST(LexmakeCommandLine, RefusesBadUsageWithStatusTwo) {
       {with("--name-b", "Русский"), "has no Windows-1252 character"},
       {{"--lang-a"}, "--lang-a needs a value"},
       {{"--frobnicate", "1"}, "unknown option --frobnicate"},
+      {{"p.tsv", "--frobnicate"}, "unknown option --frobnicate"},
       {without("p.tsv"), "missing an input file"},
   };
   for (const auto& [args, message] : cases) {
