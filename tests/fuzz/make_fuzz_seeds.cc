@@ -1,6 +1,7 @@
 // Writes the seed corpora of the fuzz harnesses: small dictionaries laid out
-// by the writer (with tables, odd layouts and user dictionary texts) and, when
-// a folder of real dictionaries is given, its list and data files.
+// by the writer (with tables, odd layouts and user dictionary texts) and the
+// list and data files of each English-German dictionary folder given (the
+// sample dictionaries; a dictionary lexmake compiled from part of FreeDict).
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -52,7 +53,7 @@ std::string dataFile(const std::vector<std::string>& words, size_t perBlock, boo
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: make_fuzz_seeds OUTPUT_FOLDER [DICTIONARY_FOLDER]\n");
+    std::fprintf(stderr, "usage: make_fuzz_seeds OUTPUT_FOLDER [DICTIONARY_FOLDER...]\n");
     return 2;
   }
   const std::string out = argv[1];
@@ -74,15 +75,22 @@ int main(int argc, char** argv) {
   writeSeed(out + "/user_dictionary_fuzz", "lines",
             part("cat:Katze\r\n  house : Haus \nno colon here\r\n:empty\nlast:line") + part(std::string("dog\0Hund", 8)));
 
-  if (argc > 2) {
-    const std::string dictionaries = argv[2];
+  // Each English-German dictionary folder given gives seeds named after it.
+  for (int i = 2; i < argc; ++i) {
+    const std::string dictionaries = argv[i];
+    const std::string name = dictionaries.substr(dictionaries.find_last_of('/') + 1);
     const std::string en = readFile(dictionaries + "/ende_en.tdd");
     const std::string de = readFile(dictionaries + "/ende_de.tdd");
     const std::string enDe = readFile(dictionaries + "/en_de.tdl");
-    if (!en.empty() && !de.empty() && !enDe.empty() && en.size() < 65536 && de.size() < 65536) {
-      writeSeed(out + "/data_file_fuzz", "sample_en", part(en) + part(std::string("houses\0Cat", 10)));
-      writeSeed(out + "/translate_fuzz", "sample_en_de", part(enDe) + part(en) + part(de) + part("houses"));
+    if (en.empty() || de.empty() || enDe.empty() || en.size() > 0xFFFF || de.size() > 0xFFFF || enDe.size() > 0xFFFF) {
+      std::fprintf(stderr, "make_fuzz_seeds: %s holds no English-German dictionary small enough\n",
+                   dictionaries.c_str());
+      return 1;
     }
+    const std::string lookups = std::string("houses\0Cat\0gehen\0Haeuser", 24);
+    writeSeed(out + "/data_file_fuzz", name + "_en", part(en) + part(lookups));
+    writeSeed(out + "/data_file_fuzz", name + "_de", part(de) + part(lookups));
+    writeSeed(out + "/translate_fuzz", name + "_en_de", part(enDe) + part(en) + part(de) + part(lookups));
   }
   return 0;
 }
