@@ -16,6 +16,7 @@
 #include "integration/focus_query.h"
 #include "platform/front_window.h"
 #include "resource.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -76,24 +77,14 @@ bool registerEditClass(const wchar_t* name) {
   return RegisterClassW(&edit) != 0 || GetClassInfoW(GetModuleHandleW(nullptr), name, &edit);
 }
 
-class CaptureTest : public ::testing::Test {
+class CaptureTest : public WindowTest {
  protected:
   void SetUp() override {
-    deleteSettingsKey();
-    application = openMainWindow(folder.path());
-    window = application->mainWindow;
-    ASSERT_NE(window, nullptr);
+    WindowTest::SetUp();
+    openWindow(folder.path());
     ASSERT_TRUE(setClipboardText(L"before"));
   }
-  void TearDown() override {
-    application.reset();
-    takeQuitMessage();
-    deleteSettingsKey();
-  }
 
-  ScratchFolder folder;
-  std::unique_ptr<Application> application;
-  HWND window = nullptr;
 };
 
 TEST_F(CaptureTest, RichEditInFrontGivesItsFirstWordAndIsRememberedForReplace) {

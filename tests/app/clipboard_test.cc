@@ -11,22 +11,16 @@
 #include "clipboard_support.h"
 #include "integration/clipboard.h"
 #include "resource.h"
+#include "window_fixture.h"
 
 namespace {
 
-class ClipboardTest : public ::testing::Test {
+class ClipboardTest : public WindowTest {
  protected:
   void SetUp() override {
-    deleteSettingsKey();
-    application = openMainWindow(folder.path());
-    window = application->mainWindow;
-    ASSERT_NE(window, nullptr);
+    WindowTest::SetUp();
+    openWindow(folder.path());
     fromField = GetDlgItem(window, IDE_FROM_WORD);
-  }
-  void TearDown() override {
-    application.reset();
-    takeQuitMessage();
-    deleteSettingsKey();
   }
 
   void command(UINT id) {
@@ -45,9 +39,6 @@ class ClipboardTest : public ::testing::Test {
     return {windowText(fromField), application->trailingText};
   }
 
-  ScratchFolder folder;
-  std::unique_ptr<Application> application;
-  HWND window = nullptr;
   HWND fromField = nullptr;
 };
 

@@ -11,16 +11,15 @@
 #include "integration/replace.h"
 #include "platform/command_bar.h"
 #include "resource.h"
+#include "window_fixture.h"
 
 namespace {
 
-class ReplaceTest : public ::testing::Test {
+class ReplaceTest : public WindowTest {
  protected:
   void SetUp() override {
-    deleteSettingsKey();
-    application = openMainWindow(folder.path());
-    window = application->mainWindow;
-    ASSERT_NE(window, nullptr);
+    WindowTest::SetUp();
+    openWindow(folder.path());
     ASSERT_TRUE(IsWindowVisible(window));
     LoadLibraryW(L"riched20.dll");
     target = CreateWindowW(L"RichEdit20W", L"", WS_POPUP | WS_VISIBLE, 0, 0, 300, 40, nullptr, nullptr, nullptr,
@@ -29,9 +28,7 @@ class ReplaceTest : public ::testing::Test {
   }
   void TearDown() override {
     if (IsWindow(target)) DestroyWindow(target);
-    application.reset();
-    takeQuitMessage();
-    deleteSettingsKey();
+    WindowTest::TearDown();
   }
 
   // The state a capture of `selection` from the target's text `before` and a
@@ -63,9 +60,6 @@ class ReplaceTest : public ::testing::Test {
     EXPECT_TRUE(IsWindowVisible(window));
   }
 
-  ScratchFolder folder;
-  std::unique_ptr<Application> application;
-  HWND window = nullptr;
   HWND target = nullptr;
 };
 

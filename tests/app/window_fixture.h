@@ -31,11 +31,16 @@ class WindowTest : public ::testing::Test {
   void open(const std::wstring& dictionaries, const wchar_t* from = L"", const wchar_t* to = L"") {
     writeSettingString(kLangFromValue, from, -1);
     writeSettingString(kLangToValue, to, -1);
+    openWindow(dictionaries);
+    if (window == nullptr) return;
+    driver.reset(new UserDriver(*application));
+    driver->pump();
+  }
+  // Opens the main window on `dictionaries` with the settings as they are.
+  void openWindow(const std::wstring& dictionaries) {
     application = openMainWindow(dictionaries);
     window = application->mainWindow;
     ASSERT_NE(window, nullptr);
-    driver.reset(new UserDriver(*application));
-    driver->pump();
   }
   // The same with every sample dictionary copied into the scratch folder.
   void openSamples(const wchar_t* from, const wchar_t* to) {

@@ -97,11 +97,5 @@ TEST(LexmakeCodeTable, NamesTheTextsThatCannotFit) {
   }
 }
 
-TEST(LexmakeCodeTable, SameInputSameTable) {
-  const std::vector<std::string> words = sampleWords();
-  std::vector<size_t> unencodable;
-  EXPECT_EQ(chooseCodeTable(words, words, &unencodable), chooseCodeTable(words, words, &unencodable));
-}
-
 }  // namespace
 }  // namespace lexmake

@@ -175,17 +175,6 @@ TEST_F(LexmakeRoundTrip, HeadersNameLanguagesAndFilesAndLeaveReservedBytesZero) 
   for (size_t i : {4, 5, 6, 7, 12, 13, 14, 15}) EXPECT_EQ(data[i], 0) << i;
 }
 
-TEST_F(LexmakeRoundTrip, SameInputGivesTheSameBytes) {
-  ASSERT_EQ(compile(output_).status, kExitDone);
-  const std::string again = folder_.file("again");
-  ASSERT_EQ(compile(again).status, kExitDone);
-  for (const char* name : {"en_de.tdl", "de_en.tdl", "ende_en.tdd", "ende_de.tdd"}) {
-    const std::string first = lexmake_test::readFile(output_ + "/" + name);
-    EXPECT_FALSE(first.empty());
-    EXPECT_EQ(first, lexmake_test::readFile(again + "/" + name)) << name;
-  }
-}
-
 TEST_F(LexmakeRoundTrip, ReplacesEarlierFilesOnlyWithGoodOnes) {
   ASSERT_EQ(compile(output_).status, kExitDone);
   const std::string before = lexmake_test::readFile(output_ + "/en_de.tdl");
