@@ -2,10 +2,7 @@
 // (opens wait briefly for each other), adding at once keeps every pair, and a
 // process killed at any moment while adding never costs an acknowledged pair
 // or leaves a half line.  Each test prints what it tried.
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -22,9 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include "child_process.h"
 #include "temp_folder.h"
-
-extern char** environ;
 
 namespace {
 
@@ -49,27 +45,10 @@ class DictionaryCopy {
 // /dev/null) and whose standard output goes to `outputFile`.
 pid_t startLexdict(const std::vector<std::string>& args, const std::string& inputFile,
                    const std::string& outputFile) {
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, inputFile.empty() ? "/dev/null" : inputFile.c_str(), O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  std::vector<std::string> all = {LEXDICT_PATH};
-  all.insert(all.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& a : all) argv.push_back(&a[0]);
-  argv.push_back(nullptr);
-  pid_t pid = -1;
-  if (posix_spawn(&pid, LEXDICT_PATH, &actions, nullptr, argv.data(), environ) != 0) pid = -1;
-  posix_spawn_file_actions_destroy(&actions);
-  return pid;
+  return vocaro_test::startProcess(LEXDICT_PATH, args, inputFile, outputFile);
 }
 
-int waitExit(pid_t pid) {
-  int status = 0;
-  if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
-  return WEXITSTATUS(status);
-}
+using vocaro_test::waitExit;
 
 // The pairs of a user dictionary file; false when a line is not a whole
 // word:translation line ending in CR LF.

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "datafile/format.h"
+#include "diagnostics.h"
 #include "dictionary_text.h"
 
 namespace lexmake {
@@ -20,7 +21,7 @@ bool parseCode(const std::string& text, std::string* code, std::string* error) {
   for (const char c : text)
     ok = ok && std::isalnum(static_cast<unsigned char>(c)) && static_cast<unsigned char>(c) < 0x80;
   if (!ok) {
-    *error = "a language code is 1 to 4 ASCII letters or digits, not \"" + text + "\"";
+    *error = "a language code is 1 to 4 ASCII letters or digits, not " + quotedUtf8(text);
     return false;
   }
   *code = text;
@@ -30,11 +31,11 @@ bool parseCode(const std::string& text, std::string* code, std::string* error) {
 bool parseName(const std::string& text, std::string* name, std::string* error) {
   std::string problem;
   if (text.empty() || !toDictionaryText(text, name, &problem)) {
-    *error = "language name \"" + text + "\": " + (text.empty() ? "empty" : problem);
+    *error = "language name " + quotedUtf8(text) + ": " + (text.empty() ? "empty" : problem);
     return false;
   }
   if (name->size() > lexcore::kLanguageNameSize - 1) {
-    *error = "language name \"" + text + "\" is longer than 49 characters";
+    *error = "language name " + quotedUtf8(text) + " is longer than 49 characters";
     return false;
   }
   return true;
@@ -59,7 +60,7 @@ bool parseId(const std::string& text, uint32_t* id, std::string* error) {
     ok = digit >= 0 && value <= UINT32_MAX;
   }
   if (!ok) {
-    *error = "a language id is a number from 0 to 4294967295, not \"" + text + "\"";
+    *error = "a language id is a number from 0 to 4294967295, not " + quotedUtf8(text);
     return false;
   }
   *id = static_cast<uint32_t>(value);

@@ -83,7 +83,10 @@ bool compilePair(const PairList& pairs, const SelectionRules& rules, const Langu
   for (;;) {
     const Lexicon lexicon = selector.select(&result->leftOut, fits);
     if (lexicon.wordsA.empty() || lexicon.wordsB.empty()) {
-      diagnostics->error("input", "no word pairs to compile");
+      // Say what dropped them, as the summary would.
+      const std::string dropped = leftOutSummary(result->leftOut, a.name, b.name);
+      diagnostics->error("input", "no word pairs to compile; " + (dropped == "nothing" ? std::string("the inputs hold none")
+                                                                                     : "left out: " + dropped));
       return false;
     }
     const bool crowdedA = excludeCrowded(lexicon.wordsA, lexicon.idsA, Side::A, &selector);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "diagnostics.h"
 #include "platform/charset.h"
 
 namespace lexmake {
@@ -46,6 +47,6 @@ bool toDictionaryText(const std::string& utf8, std::string* text, std::string* p
   return true;
 }
 
-std::string quoted(const std::string& text) { return "\"" + lexcore::dictionaryToUtf8(text) + "\""; }
+std::string quoted(const std::string& text) { return quotedUtf8(lexcore::dictionaryToUtf8(text)); }
 
 }  // namespace lexmake

@@ -33,7 +33,7 @@ void readInputs(const std::vector<InputFile>& inputs, PairList* pairs, TermDrops
     }
     std::string content;
     if (!readWholeFile(input.path, &content)) {
-      diagnostics->error(input.path, "cannot read the file");
+      diagnostics->error(input.path, cannotReadMessage(input.path));
       continue;
     }
     const uint16_t file = pairs->addFile(input.path);

@@ -2,10 +2,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <new>
+#include <stdexcept>
 
 #include "command_line.h"
 #include "compiled_pair.h"
 #include "dictionary_text.h"
+#include "freedict_database.h"
 #include "input_files.h"
 #include "pair_files.h"
 #include "progress.h"
@@ -25,7 +28,7 @@ bool readTables(LanguageOption* option, Diagnostics* diagnostics) {
   if (option->tablesPath.empty()) return true;
   std::string content;
   if (!readWholeFile(option->tablesPath, &content)) {
-    diagnostics->error(option->tablesPath, "cannot read the file");
+    diagnostics->error(option->tablesPath, cannotReadMessage(option->tablesPath));
     return false;
   }
   return parseLanguageTables(content, option->tablesPath, &option->language.tables, diagnostics);
@@ -38,7 +41,7 @@ bool readWordList(const std::string& path, std::vector<std::string>* words, Diag
   if (path.empty()) return true;
   std::string content;
   if (!readWholeFile(path, &content)) {
-    diagnostics->error(path, "cannot read the file");
+    diagnostics->error(path, cannotReadMessage(path));
     return false;
   }
   size_t unusable = 0;
@@ -91,19 +94,105 @@ std::string summary(const CompiledPair& pair, const std::vector<PairFile>& files
          leftOutSummary(pair.leftOut, pair.a.name, pair.b.name);
 }
 
-bool writeLeftOut(const std::string& path, const CompiledPair& pair, const PairList& pairs, std::ostream& err) {
-  if (path.empty()) return true;
+// Writes the list of what was left out to `path`.
+bool writeLeftOut(const std::string& path, const CompiledPair& pair, const PairList& pairs) {
   std::ofstream out(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc);
   writeLeftOutList(pair.leftOut, pairs, pair.a.name, pair.b.name, out);
   out.close();
-  if (out) return true;
-  err << "lexmake: error: cannot write " << path << "\n";
-  return false;
+  return out && !stepFails("write " + std::filesystem::u8path(path).filename().u8string());
 }
 
-}  // namespace
+// A pair with the languages of the command line and nothing else, which is
+// all its file names need.
+CompiledPair namesOf(const Options& options) {
+  CompiledPair pair;
+  pair.a = options.a.language;
+  pair.b = options.b.language;
+  return pair;
+}
 
-int runLexmake(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool showProgress) {
+// Whether two paths name the same file, existing or not.
+bool sameFile(const std::string& a, const std::string& b) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (fs::equivalent(fs::u8path(a), fs::u8path(b), ec)) return true;
+  const fs::path x = fs::weakly_canonical(fs::u8path(a), ec);
+  if (ec) return false;
+  const fs::path y = fs::weakly_canonical(fs::u8path(b), ec);
+  return !ec && x == y;
+}
+
+// Refuses outputs that would overwrite what lexmake reads or writes, before
+// anything is read: an empty string when the outputs are usable.
+std::string outputProblem(const Options& options) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (fs::exists(fs::u8path(options.outputFolder), ec) && !fs::is_directory(fs::u8path(options.outputFolder), ec))
+    return "--output " + options.outputFolder + " is a file, not a folder";
+  const std::string& leftOut = options.leftOutPath;
+  if (leftOut.empty()) return "";
+  if (fs::is_directory(fs::u8path(leftOut), ec)) return "--left-out " + leftOut + " is a folder, not a file";
+  std::vector<std::string> read = {options.a.tablesPath, options.b.tablesPath, options.a.rankPath,
+                                   options.b.rankPath};
+  for (const InputFile& input : options.inputs) {
+    read.push_back(input.path);
+    std::string indexPath, dataPath;
+    if (findDatabaseFiles(input.path, &indexPath, &dataPath)) read.insert(read.end(), {indexPath, dataPath});
+  }
+  for (const std::string& path : read) {
+    if (!path.empty() && sameFile(leftOut, path)) return "--left-out " + leftOut + " names the input " + path;
+  }
+  const CompiledPair names = namesOf(options);
+  std::vector<std::string> written = {listFileName(names.a, names.b), listFileName(names.b, names.a)};
+  for (int spare = 0; spare <= kSpareNames; ++spare)
+    written.insert(written.end(), {dataFileName(names, names.a, spare), dataFileName(names, names.b, spare)});
+  for (const std::string& name : written) {
+    if (sameFile(leftOut, joinPath(options.outputFolder, name)))
+      return "--left-out " + leftOut + " names a file of the dictionary set";
+  }
+  return "";
+}
+
+// Writes every output and publishes the set: the list of what was left out
+// and the files are written and checked before anything is replaced.
+int publish(const Options& options, const CompiledPair& pair, const PairList& pairs, std::ostream& out,
+            std::ostream& err, Progress* progress) {
+  const std::string& folder = options.outputFolder;
+  const std::string leftOutDraft = options.leftOutPath.empty() ? "" : options.leftOutPath + ".lexmake-new";
+  progress->start("writing the files", 1);
+  const std::vector<PairFile> files = pairFiles(pair);
+  const std::string staging = stagingFolder(pair, folder);
+  std::string error;
+  std::vector<std::string> problems;
+  bool ok = leftOutDraft.empty() || writeLeftOut(leftOutDraft, pair, pairs);
+  if (!ok) error = "cannot write " + options.leftOutPath;
+  if (ok) ok = writePairFiles(files, staging, &error);
+  if (ok) {
+    progress->start("checking the files", 1);
+    ok = selfCheck(pair, staging, &problems);
+  }
+  progress->finish();
+  if (ok) ok = publishPairFiles(pair, files, staging, folder, &error);
+  if (ok && !leftOutDraft.empty() && !replaceFile(leftOutDraft, options.leftOutPath, &error))
+    error = "the dictionary set is published, but " + error;
+  removeLeftovers(pair, folder);
+  if (!leftOutDraft.empty()) {
+    std::error_code ignored;
+    std::filesystem::remove(std::filesystem::u8path(leftOutDraft), ignored);
+  }
+  for (const std::string& p : problems) err << "lexmake: error: check: " << p << "\n";
+  if (!error.empty()) err << "lexmake: error: " << error << "\n";
+  if (!problems.empty() || !error.empty()) return kExitFailed;
+  out << summary(pair, files) << "\n";
+  out.flush();
+  if (!out) {
+    err << "lexmake: error: cannot write the summary to standard output\n";
+    return kExitFailed;
+  }
+  return kExitDone;
+}
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool showProgress) {
   Options options;
   std::string usageError;
   if (!parseCommandLine(args, &options, &usageError)) {
@@ -112,8 +201,19 @@ int runLexmake(const std::vector<std::string>& args, std::ostream& out, std::ost
   }
   if (options.help) {
     out << helpText();
-    return kExitDone;
+    out.flush();
+    if (out) return kExitDone;
+    err << "lexmake: error: cannot write the help text to standard output\n";
+    return kExitFailed;
   }
+  const std::string outputError = outputProblem(options);
+  if (!outputError.empty()) {
+    err << "lexmake: " << outputError << "\n";
+    return kExitUsage;
+  }
+
+  // What a stopped run left is cleared first, whatever becomes of this one.
+  removeLeftovers(namesOf(options), options.outputFolder);
 
   Progress progress(err, showProgress);
   Diagnostics diagnostics;
@@ -133,31 +233,19 @@ int runLexmake(const std::vector<std::string>& args, std::ostream& out, std::ost
     return kExitFailed;
   }
   report(diagnostics, err);
+  return publish(options, pair, pairs, out, err, &progress);
+}
 
-  // The files are checked where they were written, in a staging folder, so
-  // that a failure leaves the files of an earlier run in place.
-  progress.start("writing the files", 1);
-  const std::vector<PairFile> files = pairFiles(pair);
-  const std::string staging = stagingFolder(pair, options.outputFolder);
-  std::string writeError;
-  std::vector<std::string> problems;
-  const bool written = writePairFiles(files, staging, &writeError);
-  if (written) progress.start("checking the files", 1);
-  const bool checked = written && selfCheck(pair, staging, &problems);
-  progress.finish();
-  if (!written) {
-    err << "lexmake: error: " << writeError << "\n";
-  } else if (!checked) {
-    for (const std::string& p : problems) err << "lexmake: error: check: " << p << "\n";
-  } else if (!publishPairFiles(files, staging, options.outputFolder, &writeError)) {
-    err << "lexmake: error: " << writeError << "\n";
-  } else if (writeLeftOut(options.leftOutPath, pair, pairs, err)) {
-    out << summary(pair, files) << "\n";
-    return kExitDone;
-  } else {
-    return kExitFailed;
+}  // namespace
+
+int runLexmake(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool showProgress) {
+  try {
+    return run(args, out, err, showProgress);
+  } catch (const std::bad_alloc&) {
+    err << "lexmake: error: out of memory\n";
+  } catch (const std::exception& e) {
+    err << "lexmake: error: " << e.what() << "\n";
   }
-  removeFolder(staging);
   return kExitFailed;
 }
 

@@ -14,8 +14,9 @@ enum ExitStatus { kExitDone = 0, kExitFailed = 1, kExitUsage = 2 };
 
 // Runs lexmake on `args` (without the program name).  The help text and the
 // summary go to `out`; warnings and errors to `err`, and with
-// `showProgress` a progress bar too.  Files of the pair already in the
-// output folder are replaced only when the new ones pass their check.
+// `showProgress` a progress bar too.  The set of the pair in the output
+// folder is replaced whole, and only when the new files pass their check
+// (pair_files.h); the status is kExitDone only when it was.
 int runLexmake(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool showProgress = false);
 
 }  // namespace lexmake

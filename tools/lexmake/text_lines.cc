@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <system_error>
 
 namespace lexmake {
 
@@ -25,10 +26,25 @@ std::vector<TextLine> splitLines(const std::string& content) {
 }
 
 bool readWholeFile(const std::string& path, std::string* content) {
+  // A folder opens as a stream on some systems and throws on the first read.
+  std::error_code ec;
+  if (std::filesystem::is_directory(std::filesystem::u8path(path), ec)) return false;
   std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
   if (!in) return false;
-  content->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  try {
+    content->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {
+    return false;
+  }
   return !in.bad();
+}
+
+std::string cannotReadMessage(const std::string& path) {
+  std::error_code ec;
+  const std::filesystem::file_type type = std::filesystem::status(std::filesystem::u8path(path), ec).type();
+  if (type == std::filesystem::file_type::directory) return "cannot read the file: it is a folder";
+  if (type == std::filesystem::file_type::not_found) return "cannot read the file: there is no such file";
+  return "cannot read the file";
 }
 
 }  // namespace lexmake

@@ -20,6 +20,10 @@ std::vector<TextLine> splitLines(const std::string& content);
 // Reads a whole file; false when it cannot be opened or read.
 bool readWholeFile(const std::string& path, std::string* content);
 
+// The message for a file readWholeFile could not read: "cannot read the
+// file", with the reason when it is a folder or missing.
+std::string cannotReadMessage(const std::string& path);
+
 }  // namespace lexmake
 
 #endif  // LEXMAKE_TEXT_LINES_H

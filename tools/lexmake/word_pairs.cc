@@ -1,5 +1,6 @@
 #include "word_pairs.h"
 
+#include "diagnostics.h"
 #include "dictionary_text.h"
 #include "text_lines.h"
 
@@ -25,7 +26,7 @@ bool readField(const std::string& raw, const char* what, const std::string& wher
   }
   std::string problem;
   if (!toDictionaryText(utf8, text, &problem)) {
-    diagnostics->error(where, std::string(what) + " \"" + utf8 + "\": " + problem);
+    diagnostics->error(where, std::string(what) + " " + quotedUtf8(utf8) + ": " + problem);
     return false;
   }
   return true;

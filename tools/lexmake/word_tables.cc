@@ -4,6 +4,7 @@
 #include <sstream>
 #include <vector>
 
+#include "diagnostics.h"
 #include "dictionary_text.h"
 #include "text_lines.h"
 
@@ -41,9 +42,9 @@ class TableLineParser {
         continue;
       }
       if (item.find('"') != std::string::npos)
-        return fail("\"" + item + "\": quotes stand only in \"\", the empty string");
+        return fail(quotedUtf8(item) + ": quotes stand only in \"\", the empty string");
       std::string text, problem;
-      if (!toDictionaryText(item, &text, &problem)) return fail("\"" + item + "\": " + problem);
+      if (!toDictionaryText(item, &text, &problem)) return fail(quotedUtf8(item) + ": " + problem);
       strings->push_back(text);
     }
     return true;
@@ -114,7 +115,7 @@ bool parseLanguageTables(const std::string& content, const std::string& fileName
       }
       parseVariant(items, parser, &tables->variants);
     } else {
-      parser.fail("unknown line \"" + items[0] + "\"; expected \"ending\" or \"variant\"");
+      parser.fail("unknown line " + quotedUtf8(items[0]) + "; expected \"ending\" or \"variant\"");
     }
   }
   const size_t steps = variantSteps(tables->variants, kTypicalWordLength);
