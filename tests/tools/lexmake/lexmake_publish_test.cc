@@ -134,6 +134,7 @@ TEST(LexmakePublish, AFailureAtAnyStepLeavesEveryListFileWholeAndTheNextRunClear
       return false;
     });
     ASSERT_EQ(lexmake_test::runLexmake(newRun).status, kExitDone);
+    setStepFailure(nullptr);
     for (size_t failing = 0; failing < steps.size(); ++failing) {
       const std::string where = (overOldSet ? "over the old set, " : "fresh folder, ") + steps[failing];
       prepare();
