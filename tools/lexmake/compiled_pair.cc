@@ -85,8 +85,8 @@ bool compilePair(const PairList& pairs, const SelectionRules& rules, const Langu
     if (lexicon.wordsA.empty() || lexicon.wordsB.empty()) {
       // Say what dropped them, as the summary would.
       const std::string dropped = leftOutSummary(result->leftOut, a.name, b.name);
-      diagnostics->error("input", "no word pairs to compile; " + (dropped == "nothing" ? std::string("the inputs hold none")
-                                                                                     : "left out: " + dropped));
+      const std::string why = dropped == "nothing" ? "the inputs hold none" : "left out: " + dropped;
+      diagnostics->error("input", "no word pairs to compile; " + why);
       return false;
     }
     const bool crowdedA = excludeCrowded(lexicon.wordsA, lexicon.idsA, Side::A, &selector);

@@ -85,7 +85,7 @@ bool namedDataFiles(const std::string& output, std::set<std::string>* names, std
   return !ec;
 }
 
-bool isNamed(const std::set<std::string>& names, const PairFile& file) { return names.count(folded(file.name)) > 0; }
+bool isNamed(const std::set<std::string>& names, const std::string& name) { return names.count(folded(name)) > 0; }
 
 // Moves the set in `from` into `output`: the data files, then the list
 // files.  Returns how many files moved, with a reason in `error` when not
@@ -160,13 +160,12 @@ bool publishPairFiles(const CompiledPair& pair, const std::vector<PairFile>& fil
                       const std::string& output, std::string* error) {
   std::set<std::string> named;
   if (!namedDataFiles(output, &named, error)) return false;
-  if (isNamed(named, files[0]) || isNamed(named, files[1])) {
+  if (isNamed(named, files[0].name) || isNamed(named, files[1].name)) {
     // The usual data files are in use: publish under spare names first.
     int spare = 1;
-    for (; spare <= kSpareNames; ++spare) {
-      const std::vector<PairFile> names = spareFiles(pair, files, spare);
-      if (!isNamed(named, names[0]) && !isNamed(named, names[1])) break;
-    }
+    while (spare <= kSpareNames &&
+           (isNamed(named, dataFileName(pair, pair.a, spare)) || isNamed(named, dataFileName(pair, pair.b, spare))))
+      ++spare;
     if (spare > kSpareNames) {
       *error = "list files in " + output + " name every spare name of the data files " + files[0].name + " and " +
                files[1].name;
@@ -178,7 +177,9 @@ bool publishPairFiles(const CompiledPair& pair, const std::vector<PairFile>& fil
     named.clear();
     // Another list file may name the usual data files: they stay, and the
     // set stays under its spare names.
-    if (namedDataFiles(output, &named, error) && (isNamed(named, files[0]) || isNamed(named, files[1]))) return true;
+    const bool usualNamed = namedDataFiles(output, &named, error) &&
+                            (isNamed(named, files[0].name) || isNamed(named, files[1].name));
+    if (usualNamed) return true;
     if (error->empty() && moveSet(files, staging, output, error) == files.size()) return true;
     // Whichever list files moved, each names new data files.
     *error += "; the new set is published, with the data files " + spares[0].name + " and " + spares[1].name;
@@ -200,7 +201,7 @@ void removeLeftovers(const CompiledPair& pair, const std::string& output) {
     for (const Language* language : {&pair.a, &pair.b}) {
       const std::string name = dataFileName(pair, *language, spare);
       const fs::path path = fs::u8path(joinPath(output, name));
-      if (named.count(folded(name)) > 0 || !fs::exists(path, ec) || stepFails("remove " + name)) continue;
+      if (isNamed(named, name) || !fs::exists(path, ec) || stepFails("remove " + name)) continue;
       fs::remove(path, ec);
     }
   }

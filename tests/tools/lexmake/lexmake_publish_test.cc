@@ -286,8 +286,9 @@ TEST(LexmakeMessages, QuoteAtMostSixtyCharactersOfAWord) {
   const std::string pairs = folder.write("long.tsv", word + "\tb\n");
   const std::string tables = folder.write("long.tables", "variant " + word + " b\n");
   const std::string shown = "\"" + std::string(57, 'a') + "...\" (5000001 characters)";
-  for (const Strings& args : {arguments(pairs, folder.file("out")),
-                              arguments(folder.write("p.tsv", kOldPairs), folder.file("out"), {"--tables-a", tables})}) {
+  const std::string good = folder.write("p.tsv", kOldPairs);
+  for (const Strings& args :
+       {arguments(pairs, folder.file("out")), arguments(good, folder.file("out"), {"--tables-a", tables})}) {
     const RunResult run = lexmake_test::runLexmake(args);
     EXPECT_EQ(run.status, kExitFailed);
     EXPECT_NE(run.err.find(shown), std::string::npos) << run.err.substr(0, 300);
