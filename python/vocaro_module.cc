@@ -1,0 +1,260 @@
+// vocaro._vocaro: a translator on a dictionary list file, through the TD_
+// functions of the shared lexcore.  Python text crosses the engine as the
+// dictionaries' 8-bit character set (words, translations, language names)
+// and as UTF-16 (paths).  A failure raises vocaro.Error with the reason
+// lexdict gives for it.  Every call holds the interpreter lock, so one
+// translator is never used by two threads at once.
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "lexcore.h"
+#include "messages.h"
+#include "platform/charset.h"
+
+namespace py = pybind11;
+
+namespace vocaro {
+namespace {
+
+// vocaro.Error, created when the module is loaded.
+PyObject* errorClass = nullptr;
+
+// Raises vocaro.Error with the engine's result code (none when the engine
+// answered only that it failed), the file concerned and the reason.
+[[noreturn]] void raiseError(std::optional<int32_t> code, const py::str& path, const std::string& reason) {
+  std::string message = std::string(path) + ": " + reason;
+  if (code) message += " (result code " + std::to_string(*code) + ")";
+  py::object error = py::reinterpret_borrow<py::object>(errorClass)(message);
+  error.attr("code") = code ? py::object(py::int_(*code)) : py::object(py::none());
+  error.attr("path") = path;
+  error.attr("reason") = py::str(reason);
+  PyErr_SetObject(errorClass, error.ptr());
+  throw py::error_already_set();
+}
+
+// A path (str, bytes or os.PathLike) as the str the engine's wide path is
+// made of.
+py::str pathText(const py::object& path) {
+  return py::module_::import("os").attr("fsdecode")(path);
+}
+
+std::basic_string<TD_WCHAR> widePath(const py::str& path) {
+  // Strict: a lone surrogate (a byte that was not valid UTF-8) has no UTF-16 form.
+  py::bytes units = py::reinterpret_steal<py::bytes>(PyUnicode_AsEncodedString(path.ptr(), "utf-16-le", "strict"));
+  if (!units) throw py::error_already_set();
+  const std::string bytes = units;
+  std::basic_string<TD_WCHAR> wide(bytes.size() / 2, 0);
+  for (size_t i = 0; i < wide.size(); ++i) {
+    wide[i] = static_cast<TD_WCHAR>(static_cast<uint8_t>(bytes[2 * i]) | static_cast<uint8_t>(bytes[2 * i + 1]) << 8);
+  }
+  return wide;
+}
+
+// `text` in the dictionaries' character set.  A character the set lacks
+// raises UnicodeEncodeError naming it; a NUL character raises ValueError,
+// since the engine takes zero-terminated text.
+std::string dictionaryText(const py::str& text) {
+  const Py_ssize_t length = PyUnicode_GetLength(text.ptr());
+  if (length < 0) throw py::error_already_set();
+  std::string narrow;
+  narrow.reserve(static_cast<size_t>(length));
+  for (Py_ssize_t i = 0; i < length; ++i) {
+    const Py_UCS4 c = PyUnicode_ReadChar(text.ptr(), i);
+    uint8_t byte = 0;
+    if (!lexcore::narrowCodePoint(c, &byte)) {
+      py::object error = py::reinterpret_borrow<py::object>(PyExc_UnicodeEncodeError)(
+          "windows-1252", text, i, i + 1, "not in the dictionaries' character set");
+      PyErr_SetObject(PyExc_UnicodeEncodeError, error.ptr());
+      throw py::error_already_set();
+    }
+    if (byte == 0) throw py::value_error("the text holds a NUL character, which the engine cannot take");
+    narrow.push_back(static_cast<char>(byte));
+  }
+  return narrow;
+}
+
+py::str fromWide(const TD_WCHAR* text) {
+  std::u16string wide;
+  for (const TD_WCHAR* p = text; *p != 0; ++p) wide.push_back(static_cast<char16_t>(*p));
+  return py::cast(wide);
+}
+
+py::str fromDictionary(const char* text, size_t length) {
+  std::u16string wide;
+  for (size_t i = 0; i < length && text[i] != 0; ++i) wide.push_back(lexcore::widenByte(static_cast<uint8_t>(text[i])));
+  return py::cast(wide);
+}
+
+// The `count` packed zero-terminated texts at the start of `area`; stops at
+// the end of the area whatever the count claims.
+py::list unpack(const std::vector<char>& area, int count) {
+  py::list texts;
+  size_t pos = 0;
+  for (int i = 0; i < count && pos < area.size(); ++i) {
+    const void* zero = std::memchr(area.data() + pos, 0, area.size() - pos);
+    if (zero == nullptr) break;
+    const size_t length = static_cast<const char*>(zero) - (area.data() + pos);
+    texts.append(fromDictionary(area.data() + pos, length));
+    pos += length + 1;
+  }
+  return texts;
+}
+
+struct Result {
+  int status;
+  py::list translations;
+  py::list suggestions;
+};
+
+class Translator {
+ public:
+  explicit Translator(const py::object& listFile) : listPath_(pathText(listFile)) {
+    const auto wideList = widePath(listPath_);
+    TD_HANDLE handle = nullptr;
+    const int32_t opened = TD_TransOpen(&handle, wideList.c_str(), 0);
+    if (opened != TD_OK) raiseError(opened, listPath_, lexdict::listOpenProblem(opened, listPath_));
+    handle_.reset(handle);
+
+    // Data file names hold at most 19 characters.
+    TD_WCHAR names[2][32];
+    const int32_t named = TD_TransGetTDDFiles(wideList.c_str(), names[0], names[1], 32);
+    if (named != TD_OK) raiseError(named, listPath_, lexdict::listOpenProblem(named, listPath_));
+    // The data files stand beside the list file.
+    const py::object folder = py::module_::import("os.path").attr("dirname")(listPath_);
+    const py::object join = py::module_::import("os.path").attr("join");
+    int32_t (*const openers[2])(TD_HANDLE, const TD_WCHAR*) = {TD_TransOpenPrim, TD_TransOpenSec};
+    for (int role = 0; role < 2; ++role) {
+      const py::str dataPath = join(folder, fromWide(names[role]));
+      const int32_t result = openers[role](handle_.get(), widePath(dataPath).c_str());
+      if (result != TD_OK) raiseError(result, dataPath, lexdict::dataOpenProblem(result, dataPath));
+    }
+    sourceLanguage_ = language(0);
+    targetLanguage_ = language(1);
+  }
+
+  Result translate(const py::str& word, int32_t options) {
+    const std::string narrow = dictionaryText(word);
+    requireOpen();
+    TD_TransOptions(handle_.get(), options);
+    TRANSLATE request = {};
+    request.word = narrow.c_str();
+    request.transSize = static_cast<int16_t>(transArea_.size());
+    request.suggestSize = static_cast<int16_t>(suggestArea_.size());
+    request.transList = transArea_.data();
+    request.suggestList = suggestArea_.data();
+    request.status = TD_FAILED;
+    const int32_t result = TD_Translate(handle_.get(), &request);
+    if (result != TD_OK) raiseError(result, listPath_, lexdict::translateProblem(result));
+    return Result{request.status, unpack(transArea_, request.transCount), unpack(suggestArea_, request.suggestCount)};
+  }
+
+  // Adds a pair to the user dictionary beside the list file; a pair that is
+  // already there counts as added.
+  void add(const py::str& word, const py::str& translation) {
+    const std::string narrowWord = dictionaryText(word);
+    const std::string narrowTranslation = dictionaryText(translation);
+    requireOpen();
+    if (TD_TransAddUdr(handle_.get(), narrowWord.c_str(), narrowTranslation.c_str()) != 1) {
+      raiseError(std::nullopt, listPath_,
+                 "the pair could not be added to the user dictionary (a text is blank or holds a line break or a "
+                 "colon, or the user dictionary file could not be read or written)");
+    }
+  }
+
+  // Saves the user dictionary and lets the files go; closing again does nothing.
+  void close() { handle_.reset(); }
+
+  bool closed() const { return handle_ == nullptr; }
+  const py::str& listFile() const { return listPath_; }
+  const py::str& sourceLanguage() const { return sourceLanguage_; }
+  const py::str& targetLanguage() const { return targetLanguage_; }
+
+ private:
+  void requireOpen() const {
+    if (handle_ == nullptr) throw py::value_error("the translator is closed");
+  }
+
+  py::str language(int16_t which) {
+    LANGSTRUCT language = {};
+    const int32_t result = TD_TransGetLanguage(handle_.get(), &language, which);
+    if (result != TD_OK) raiseError(result, listPath_, lexdict::translateProblem(result));
+    return fromDictionary(language.languageName, sizeof language.languageName);
+  }
+
+  // Closing saves the user dictionary; also when the constructor fails half way.
+  struct Closer {
+    void operator()(TD_HANDLE handle) const { TD_TransClose(&handle); }
+  };
+  std::unique_ptr<::Translator, Closer> handle_;
+  py::str listPath_;
+  py::str sourceLanguage_;
+  py::str targetLanguage_;
+  // Large enough for every translation an entry holds and many user pairs;
+  // a longer list is cut and reported as LIST_FULL.
+  std::vector<char> transArea_ = std::vector<char>(8192);
+  std::vector<char> suggestArea_ = std::vector<char>(8192);
+};
+
+}  // namespace
+}  // namespace vocaro
+
+PYBIND11_MODULE(_vocaro, m) {
+  using vocaro::Result;
+  using vocaro::Translator;
+  using vocaro::errorClass;
+  m.doc() = "Translates words through Vocaro dictionaries with the lexcore engine.";
+
+  py::dict errorAttributes;
+  errorAttributes["code"] = py::none();
+  errorAttributes["path"] = py::none();
+  errorAttributes["reason"] = py::none();
+  errorClass = PyErr_NewExceptionWithDoc(
+      "vocaro.Error",
+      "A dictionary could not be opened or read.  code is the engine's result code (None when the engine gave "
+      "none), path the file concerned and reason what went wrong.",
+      PyExc_RuntimeError, errorAttributes.ptr());
+  if (errorClass == nullptr) throw py::error_already_set();
+  m.attr("Error") = py::handle(errorClass);
+
+  m.attr("FOUND") = static_cast<int>(TD_FOUND);
+  m.attr("NOT_FOUND") = static_cast<int>(TD_NOT_FOUND);
+  m.attr("LIST_FULL") = static_cast<int>(TD_LIST_FULL);
+  m.attr("FAILED") = static_cast<int>(TD_FAILED);
+  m.attr("SUGGESTED") = static_cast<int>(TD_SUGGESTED);
+  m.attr("CASE_INSENSITIVE") = static_cast<int>(TD_OPT_CASE_INSENSITIVE);
+  m.attr("USER_DICTIONARY") = static_cast<int>(TD_OPT_USER_DICTIONARY);
+  m.attr("SMART_SEARCH") = static_cast<int>(TD_OPT_SMART_SEARCH);
+  m.attr("SPELLING") = static_cast<int>(TD_OPT_SPELLING);
+  const int allOptions = TD_OPT_CASE_INSENSITIVE | TD_OPT_USER_DICTIONARY | TD_OPT_SMART_SEARCH | TD_OPT_SPELLING;
+
+  py::class_<Result>(m, "Result", "The outcome of one translation.")
+      .def_readonly("status", &Result::status, "FOUND, NOT_FOUND, LIST_FULL or SUGGESTED")
+      .def_readonly("translations", &Result::translations)
+      .def_readonly("suggestions", &Result::suggestions, "other forms or spellings that were found")
+      .def("__repr__", [](const Result& r) {
+        return py::str("Result(status={}, translations={!r}, suggestions={!r})")
+            .format(r.status, r.translations, r.suggestions);
+      });
+
+  py::class_<Translator>(m, "Translator",
+                         "A translator on a dictionary list file (*.tdl) and the two data files it names.")
+      .def(py::init<const py::object&>(), py::arg("list_file"))
+      .def("translate", &Translator::translate, py::arg("word"), py::arg("options") = allOptions,
+           "Translates word; options is a sum of CASE_INSENSITIVE, USER_DICTIONARY, SMART_SEARCH and SPELLING.")
+      .def("add", &Translator::add, py::arg("word"), py::arg("translation"),
+           "Adds a word pair to the user dictionary beside the list file.")
+      .def("close", &Translator::close, "Saves the user dictionary and closes the translator.")
+      .def_property_readonly("closed", &Translator::closed)
+      .def_property_readonly("list_file", &Translator::listFile)
+      .def_property_readonly("source_language", &Translator::sourceLanguage)
+      .def_property_readonly("target_language", &Translator::targetLanguage)
+      .def("__enter__", [](py::object self) { return self; })
+      .def("__exit__", [](Translator& t, const py::args&) { t.close(); });
+}
