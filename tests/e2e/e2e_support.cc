@@ -10,6 +10,21 @@ namespace {
 
 constexpr UINT kAnswerTimeoutMs = 5000;
 
+// The items of a list box or combo box, read with its count, length and
+// text messages.
+std::vector<std::wstring> itemTexts(HWND control, UINT countMessage, UINT lengthMessage, UINT textMessage) {
+  std::vector<std::wstring> items;
+  const LRESULT count = SendMessageW(control, countMessage, 0, 0);
+  for (LRESULT index = 0; index < count; ++index) {
+    const LRESULT length = SendMessageW(control, lengthMessage, index, 0);
+    if (length < 0) break;
+    std::wstring text(length + 1, L'\0');
+    text.resize(SendMessageW(control, textMessage, index, reinterpret_cast<LPARAM>(&text[0])));
+    items.push_back(text);
+  }
+  return items;
+}
+
 }  // namespace
 
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
@@ -36,8 +51,8 @@ std::wstring textOf(HWND window) {
   return text;
 }
 
-ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& arguments) {
-  std::wstring commandLine = L"\"" + programFolder() + program + L"\" " + arguments;
+ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& arguments, const std::wstring& folder) {
+  std::wstring commandLine = L"\"" + (folder.empty() ? programFolder() : folder) + program + L"\" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
@@ -67,7 +82,7 @@ DWORD ChildProcess::exitCode(DWORD timeoutMs) const {
   return code;
 }
 
-Lexpad::Lexpad() : process(L"lexpad.exe") {
+Lexpad::Lexpad(const std::wstring& folder) : process(L"lexpad.exe", L"", folder) {
   if (!process.started()) return;
   waitUntil([this] {
     HWND found = FindWindowW(dialogWindowClass(), L"Vocaro");
@@ -79,16 +94,11 @@ Lexpad::Lexpad() : process(L"lexpad.exe") {
 }
 
 std::vector<std::wstring> Lexpad::listItems(int id) const {
-  std::vector<std::wstring> items;
-  const LRESULT count = SendMessageW(item(id), LB_GETCOUNT, 0, 0);
-  for (LRESULT index = 0; index < count; ++index) {
-    const LRESULT length = SendMessageW(item(id), LB_GETTEXTLEN, index, 0);
-    if (length < 0) break;
-    std::wstring text(length + 1, L'\0');
-    text.resize(SendMessageW(item(id), LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0])));
-    items.push_back(text);
-  }
-  return items;
+  return itemTexts(item(id), LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
+}
+
+std::vector<std::wstring> Lexpad::comboItems(int id) const {
+  return itemTexts(item(id), CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 DWORD Lexpad::tap() {

@@ -19,11 +19,13 @@ bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kE2ETim
 // answer within the timeout.
 std::wstring textOf(HWND window);
 
-// A program started from the driver's folder; ended if still running and
-// closed when the object goes.
+// A program started from `folder` (ending in a backslash), or from the
+// driver's folder when that is empty; ended if still running and closed when
+// the object goes.
 class ChildProcess {
  public:
-  explicit ChildProcess(const std::wstring& program, const std::wstring& arguments = L"");
+  explicit ChildProcess(const std::wstring& program, const std::wstring& arguments = L"",
+                        const std::wstring& folder = L"");
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
@@ -38,15 +40,17 @@ class ChildProcess {
   PROCESS_INFORMATION process_{};
 };
 
-// The real lexpad.exe and its main window.
+// The real lexpad.exe (from `folder` as for ChildProcess) and its main
+// window.
 class Lexpad {
  public:
-  Lexpad();
+  explicit Lexpad(const std::wstring& folder = L"");
   bool ready() const { return window != nullptr; }
 
   HWND item(int id) const { return GetDlgItem(window, id); }
   std::wstring text(int id) const { return textOf(item(id)); }
   std::vector<std::wstring> listItems(int id) const;
+  std::vector<std::wstring> comboItems(int id) const;
   bool visible() const { return IsWindowVisible(window) != FALSE; }
 
   // Taps the notification icon as the shell does and waits until the tap
