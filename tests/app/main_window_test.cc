@@ -16,6 +16,7 @@
 #include "platform/handheld.h"
 #include "resource.h"
 #include "test_dictionaries.h"
+#include "ui_driver.h"
 
 namespace {
 
@@ -445,6 +446,28 @@ TEST_F(MainWindowTest, MenuBarButtonsDropTheirMenusDownAndRefreshTheCommands) {
     EXPECT_EQ(lastDroppedMenu, GetSubMenu(menu(), i)) << i;
     EXPECT_EQ((GetMenuState(menu(), IDM_SHOW_UI, MF_BYCOMMAND) & MF_CHECKED) != 0, application->showUI != 0);
   }
+  RemoveWindowSubclass(window, recordMenus, 99);
+}
+
+TEST_F(MainWindowTest, F10AndAltWithAMenuLetterDropTheMenusDownFromTheKeyboard) {
+  open();
+  ASSERT_TRUE(SetWindowSubclass(window, recordMenus, 99, 0));
+  UserDriver driver(*application);
+  driver.focus(IDE_FROM_WORD);
+  const struct {
+    UINT key;
+    int menu;
+  } keys[] = {{VK_F10, 0}, {'F', 0}, {'E', 1}, {'A', 2}};
+  for (const auto& key : keys) {
+    lastDroppedMenu = nullptr;
+    driver.pressSystemKey(key.key);
+    EXPECT_EQ(lastDroppedMenu, GetSubMenu(menu(), key.menu)) << "key " << key.key;
+  }
+  // A letter that no menu has stays the window's: "&To:" leads to the To box.
+  lastDroppedMenu = nullptr;
+  driver.pressSystemKey('T');
+  EXPECT_EQ(lastDroppedMenu, nullptr);
+  EXPECT_EQ(GetFocus(), item(IDC_TO_LANGUAGE));
   RemoveWindowSubclass(window, recordMenus, 99);
 }
 
