@@ -56,21 +56,46 @@ TBBUTTON makeButton(int image, int id, BYTE style) {
 bool isMenuButton(int id) { return id >= kFirstMenuButton && id <= kLastMenuButton; }
 bool isAdornment(int id) { return id == kCloseAdornment || id == kHelpAdornment; }
 
+// Left or Right pressed in an open menu, as the menu loop sees it: -1 or 1,
+// and the menu is closed; 0 while neither was pressed.  Menus open on the
+// user-interface thread only, one at a time.
+int menuStep = 0;
+
+LRESULT CALLBACK menuStepFilter(int code, WPARAM wParam, LPARAM lParam) {
+  const MSG* message = reinterpret_cast<const MSG*>(lParam);
+  if (code == MSGF_MENU && message->message == WM_KEYDOWN &&
+      (message->wParam == VK_LEFT || message->wParam == VK_RIGHT)) {
+    menuStep = message->wParam == VK_LEFT ? -1 : 1;
+    EndMenu();
+    return TRUE;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 // Drops the menu of a menu bar button down under it.  The owner receives the
-// menu's WM_INITMENUPOPUP and WM_COMMAND, as from a menu bar of its own.  A
-// menu opened from the keyboard starts with its first item selected, as a
-// menu bar's does.
+// menu's WM_INITMENUPOPUP and WM_COMMAND, as from a menu bar of its own.  As
+// in a menu bar, Left and Right move to the neighbouring menu, and a menu
+// opened from the keyboard starts with its first item selected.
 void dropDownMenu(const CommandBarState& state, int buttonId, bool fromKeyboard = false) {
-  HMENU popup = GetSubMenu(state.menu, buttonId - kFirstMenuButton);
-  if (popup == nullptr) return;
-  RECT button;
-  if (!SendMessageW(state.bar, TB_GETRECT, buttonId, reinterpret_cast<LPARAM>(&button))) return;
-  MapWindowPoints(state.bar, nullptr, reinterpret_cast<POINT*>(&button), 2);
-  SendMessageW(state.bar, TB_PRESSBUTTON, buttonId, MAKELONG(TRUE, 0));
-  if (fromKeyboard) PostMessageW(state.owner, WM_KEYDOWN, VK_DOWN, 0);
-  TrackPopupMenuEx(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, button.left, button.bottom, state.owner,
-                   nullptr);
-  SendMessageW(state.bar, TB_PRESSBUTTON, buttonId, MAKELONG(FALSE, 0));
+  const int menuCount = GetMenuItemCount(state.menu);
+  for (;;) {
+    HMENU popup = GetSubMenu(state.menu, buttonId - kFirstMenuButton);
+    if (popup == nullptr) return;
+    RECT button;
+    if (!SendMessageW(state.bar, TB_GETRECT, buttonId, reinterpret_cast<LPARAM>(&button))) return;
+    MapWindowPoints(state.bar, nullptr, reinterpret_cast<POINT*>(&button), 2);
+    SendMessageW(state.bar, TB_PRESSBUTTON, buttonId, MAKELONG(TRUE, 0));
+    if (fromKeyboard) PostMessageW(state.owner, WM_KEYDOWN, VK_DOWN, 0);
+    menuStep = 0;
+    HHOOK filter = SetWindowsHookExW(WH_MSGFILTER, menuStepFilter, nullptr, GetCurrentThreadId());
+    TrackPopupMenuEx(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, button.left, button.bottom, state.owner,
+                     nullptr);
+    if (filter != nullptr) UnhookWindowsHookEx(filter);
+    SendMessageW(state.bar, TB_PRESSBUTTON, buttonId, MAKELONG(FALSE, 0));
+    if (menuStep == 0 || menuCount < 1) return;
+    buttonId = kFirstMenuButton + (buttonId - kFirstMenuButton + menuStep + menuCount) % menuCount;
+    fromKeyboard = true;
+  }
 }
 
 // The tooltip of a button: the first text belongs to the menu bar, the

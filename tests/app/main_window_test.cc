@@ -499,9 +499,15 @@ TEST_F(MainWindowTest, MenuBarHoldsTheMenusOfTheCommands) {
 }
 
 // Records the menus that drop down from the command bar, and closes each.
+// A key set in keyInOpenMenu is pressed once in the first menu that opens.
 HMENU lastDroppedMenu = nullptr;
+UINT keyInOpenMenu = 0;
 LRESULT CALLBACK recordMenus(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   if (message == WM_INITMENUPOPUP) lastDroppedMenu = reinterpret_cast<HMENU>(wParam);
+  if (message == WM_INITMENUPOPUP && keyInOpenMenu != 0) {
+    PostMessageW(window, WM_KEYDOWN, keyInOpenMenu, 1);
+    keyInOpenMenu = 0;
+  }
   if (message == WM_ENTERIDLE) EndMenu();
   return DefSubclassProc(window, message, wParam, lParam);
 }
@@ -524,14 +530,18 @@ TEST_F(MainWindowTest, F10AndAltWithAMenuLetterDropTheMenusDownFromTheKeyboard) 
   ASSERT_TRUE(SetWindowSubclass(window, recordMenus, 99, 0));
   UserDriver driver(*application);
   driver.focus(IDE_FROM_WORD);
+  // Left and Right in an open menu move on to the neighbouring menu.
   const struct {
     UINT key;
+    UINT keyInMenu;
     int menu;
-  } keys[] = {{VK_F10, 0}, {'F', 0}, {'E', 1}, {'A', 2}};
+  } keys[] = {{VK_F10, 0, 0}, {VK_MENU, 0, 0}, {VK_F10, VK_RIGHT, 1}, {VK_F10, VK_LEFT, 2},
+               {'F', 0, 0},   {'E', 0, 1},     {'A', 0, 2}};
   for (const auto& key : keys) {
     lastDroppedMenu = nullptr;
+    keyInOpenMenu = key.keyInMenu;
     driver.pressSystemKey(key.key);
-    EXPECT_EQ(lastDroppedMenu, GetSubMenu(menu(), key.menu)) << "key " << key.key;
+    EXPECT_EQ(lastDroppedMenu, GetSubMenu(menu(), key.menu)) << "key " << key.key << " then " << key.keyInMenu;
   }
   // A letter that no menu has stays the window's: "&To:" leads to the To box.
   lastDroppedMenu = nullptr;

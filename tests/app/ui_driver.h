@@ -32,8 +32,8 @@ class UserDriver {
   // Presses and releases a key in the window that has the focus, with the
   // Ctrl key held when `control` is set.
   void press(UINT virtualKey, bool control = false);
-  // Presses and releases a key that goes to the system: F10 alone, or a
-  // letter key with the Alt key held.
+  // Presses and releases a key that goes to the system: F10 alone, Alt
+  // alone (VK_MENU), or a letter key with the Alt key held.
   void pressSystemKey(UINT virtualKey);
   // Clicks a button of the main window.
   void click(int buttonId);
