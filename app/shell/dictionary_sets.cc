@@ -5,6 +5,7 @@
 
 #include "resource.h"
 #include "shell/application.h"
+#include "shell/resource_text.h"
 
 namespace {
 
@@ -81,6 +82,7 @@ void Application::listDictionarySets(HWND window) {
 
   dictionaryPathLength = static_cast<int>(wcsnlen(dictionaryPath, kPathCapacity));
   setCount = 0;
+  wchar_t unlisted[kPathCapacity] = L"";  // the first list file that could not be read
   wchar_t pattern[kPathCapacity];
   if (joinPath(pattern, dictionaryPath, L"*.tdl")) {
     WIN32_FIND_DATAW found;
@@ -90,7 +92,10 @@ void Application::listDictionarySets(HWND window) {
       // are not listed.
       do {
         DictionarySet& set = sets[setCount];
-        if (!readDictionarySet(dictionaryPath, found.cFileName, set)) continue;
+        if (!readDictionarySet(dictionaryPath, found.cFileName, set)) {
+          if (unlisted[0] == L'\0') copyText(unlisted, kPathCapacity, found.cFileName);
+          continue;
+        }
         if (SendMessageW(fromBox, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                          reinterpret_cast<LPARAM>(set.fromLanguage)) == CB_ERR) {
           SendMessageW(fromBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(set.fromLanguage));
@@ -99,6 +104,13 @@ void Application::listDictionarySets(HWND window) {
       } while (setCount < kMaxDictionarySets && FindNextFileW(search, &found));
       FindClose(search);
     }
+  }
+
+  // A set left out says so, unless the pair chosen next has more to say.
+  if (unlisted[0] != L'\0') {
+    wchar_t text[kFieldCapacity];
+    readFailureText(text, unlisted, nullptr);
+    SetDlgItemTextW(window, IDT_STATUS, text);
   }
 
   if (SendMessageW(fromBox, CB_GETCOUNT, 0, 0) <= 0) return;
