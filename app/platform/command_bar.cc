@@ -115,8 +115,10 @@ const wchar_t* toolTipOf(const CommandBarState& state, int buttonId) {
   return nullptr;
 }
 
+// CharUpperW converts a single character passed in place of the pointer.
 wchar_t upperCase(wchar_t c) {
-  return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)))));
+  LPWSTR converted = CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)));
+  return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(converted));
 }
 
 // The menu bar button whose menu has `letter` as its mnemonic (the letter
@@ -232,7 +234,8 @@ LRESULT CALLBACK ownerProc(HWND owner, UINT message, WPARAM wParam, LPARAM lPara
 LRESULT CALLBACK barProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   if (message == kKeyboardMenuMessage) {
     const CommandBarState* state = stateOf(bar);
-    if (state != nullptr && isMenuButton(static_cast<int>(wParam))) dropDownMenu(*state, static_cast<int>(wParam), true);
+    const int buttonId = static_cast<int>(wParam);
+    if (state != nullptr && isMenuButton(buttonId)) dropDownMenu(*state, buttonId, true);
     return 0;
   }
   if (message == TB_ADDBUTTONSW && lParam != 0 && wParam <= kMaxAddedButtons) {
