@@ -13,9 +13,14 @@ constexpr int kLastMenuButton = 0xE0FF;
 constexpr int kCloseAdornment = 0xE100;
 constexpr int kHelpAdornment = 0xE101;
 
+// Posted to the bar: drop the menu of menu bar button wParam down, as from
+// the keyboard.
+constexpr UINT kKeyboardMenuMessage = WM_APP + 1;
+
 constexpr UINT_PTR kOwnerSubclassId = 1;
 constexpr UINT_PTR kBarSubclassId = 2;
 constexpr wchar_t kStateProperty[] = L"Vocaro.CommandBar";
+constexpr wchar_t kOwnerProperty[] = L"Vocaro.CommandBarOwner";  // the same state, on the owner
 
 constexpr int kImageSize = 16;
 constexpr UINT kMaxToolTips = 16;
@@ -32,6 +37,7 @@ struct CommandBarState {
   HBITMAP bitmaps[kMaxOwnBitmaps] = {};  // images the bar was given by handle
   int bitmapCount = 0;
   bool adorned = false;
+  HHOOK menuKeyHook = nullptr;  // sees the Alt+letter keys of the owner's thread
 };
 
 CommandBarState* stateOf(HWND bar) {
@@ -50,18 +56,46 @@ TBBUTTON makeButton(int image, int id, BYTE style) {
 bool isMenuButton(int id) { return id >= kFirstMenuButton && id <= kLastMenuButton; }
 bool isAdornment(int id) { return id == kCloseAdornment || id == kHelpAdornment; }
 
+// Left or Right pressed in an open menu, as the menu loop sees it: -1 or 1,
+// and the menu is closed; 0 while neither was pressed.  Menus open on the
+// user-interface thread only, one at a time.
+int menuStep = 0;
+
+LRESULT CALLBACK menuStepFilter(int code, WPARAM wParam, LPARAM lParam) {
+  const MSG* message = reinterpret_cast<const MSG*>(lParam);
+  if (code == MSGF_MENU && message->message == WM_KEYDOWN &&
+      (message->wParam == VK_LEFT || message->wParam == VK_RIGHT)) {
+    menuStep = message->wParam == VK_LEFT ? -1 : 1;
+    EndMenu();
+    return TRUE;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 // Drops the menu of a menu bar button down under it.  The owner receives the
-// menu's WM_INITMENUPOPUP and WM_COMMAND, as from a menu bar of its own.
-void dropDownMenu(const CommandBarState& state, int buttonId) {
-  HMENU popup = GetSubMenu(state.menu, buttonId - kFirstMenuButton);
-  if (popup == nullptr) return;
-  RECT button;
-  if (!SendMessageW(state.bar, TB_GETRECT, buttonId, reinterpret_cast<LPARAM>(&button))) return;
-  MapWindowPoints(state.bar, nullptr, reinterpret_cast<POINT*>(&button), 2);
-  SendMessageW(state.bar, TB_PRESSBUTTON, buttonId, MAKELONG(TRUE, 0));
-  TrackPopupMenuEx(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, button.left, button.bottom, state.owner,
-                   nullptr);
-  SendMessageW(state.bar, TB_PRESSBUTTON, buttonId, MAKELONG(FALSE, 0));
+// menu's WM_INITMENUPOPUP and WM_COMMAND, as from a menu bar of its own.  As
+// in a menu bar, Left and Right move to the neighbouring menu, and a menu
+// opened from the keyboard starts with its first item selected.
+void dropDownMenu(const CommandBarState& state, int buttonId, bool fromKeyboard = false) {
+  const int menuCount = GetMenuItemCount(state.menu);
+  for (;;) {
+    HMENU popup = GetSubMenu(state.menu, buttonId - kFirstMenuButton);
+    if (popup == nullptr) return;
+    RECT button;
+    if (!SendMessageW(state.bar, TB_GETRECT, buttonId, reinterpret_cast<LPARAM>(&button))) return;
+    MapWindowPoints(state.bar, nullptr, reinterpret_cast<POINT*>(&button), 2);
+    SendMessageW(state.bar, TB_PRESSBUTTON, buttonId, MAKELONG(TRUE, 0));
+    if (fromKeyboard) PostMessageW(state.owner, WM_KEYDOWN, VK_DOWN, 0);
+    menuStep = 0;
+    HHOOK filter = SetWindowsHookExW(WH_MSGFILTER, menuStepFilter, nullptr, GetCurrentThreadId());
+    TrackPopupMenuEx(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, button.left, button.bottom, state.owner,
+                     nullptr);
+    if (filter != nullptr) UnhookWindowsHookEx(filter);
+    SendMessageW(state.bar, TB_PRESSBUTTON, buttonId, MAKELONG(FALSE, 0));
+    if (menuStep == 0 || menuCount < 1) return;
+    buttonId = kFirstMenuButton + (buttonId - kFirstMenuButton + menuStep + menuCount) % menuCount;
+    fromKeyboard = true;
+  }
 }
 
 // The tooltip of a button: the first text belongs to the menu bar, the
@@ -79,6 +113,51 @@ const wchar_t* toolTipOf(const CommandBarState& state, int buttonId) {
     ++tip;
   }
   return nullptr;
+}
+
+// CharUpperW converts a single character passed in place of the pointer.
+wchar_t upperCase(wchar_t c) {
+  LPWSTR converted = CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)));
+  return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(converted));
+}
+
+// The menu bar button whose menu has `letter` as its mnemonic (the letter
+// after a single &, letter case ignored), or 0.
+int mnemonicButton(const CommandBarState& state, wchar_t letter) {
+  if (state.menu == nullptr || letter == L'\0') return 0;
+  const int count = GetMenuItemCount(state.menu);
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[64];
+    if (GetMenuStringW(state.menu, i, text, ARRAYSIZE(text), MF_BYPOSITION) == 0) continue;
+    for (const wchar_t* c = text; c[0] != L'\0' && c[1] != L'\0'; ++c) {
+      if (c[0] != L'&') continue;
+      if (c[1] != L'&' && upperCase(c[1]) == upperCase(letter)) return kFirstMenuButton + i;
+      ++c;  // "&&" stands for a plain &
+    }
+  }
+  return 0;
+}
+
+// Alt with a letter reaches the window that has the focus, which in a dialog
+// is a control: the dialog manager would take the letter for a control's
+// mnemonic, and the system for the window's own (missing) menu bar.  This
+// hook sees the letter first, when it is taken off the queue of the owner's
+// thread, and drops the menu with that mnemonic down instead.
+LRESULT CALLBACK menuKeyHook(int code, WPARAM removal, LPARAM lParam) {
+  MSG* message = reinterpret_cast<MSG*>(lParam);
+  if (code == HC_ACTION && removal == PM_REMOVE && message->message == WM_SYSCHAR && message->hwnd != nullptr) {
+    HWND root = GetAncestor(message->hwnd, GA_ROOT);
+    const CommandBarState* state =
+        root != nullptr ? static_cast<const CommandBarState*>(GetPropW(root, kOwnerProperty)) : nullptr;
+    if (state != nullptr && IsWindowEnabled(root)) {
+      const int button = mnemonicButton(*state, static_cast<wchar_t>(message->wParam));
+      if (button != 0) {
+        message->message = WM_NULL;
+        PostMessageW(state->bar, kKeyboardMenuMessage, button, 0);
+      }
+    }
+  }
+  return CallNextHookEx(nullptr, code, removal, lParam);
 }
 
 void sendHelpRequest(HWND owner) {
@@ -126,7 +205,20 @@ LRESULT CALLBACK ownerProc(HWND owner, UINT message, WPARAM wParam, LPARAM lPara
         }
       }
       break;
+    case WM_SYSCOMMAND:
+      // F10, or Alt pressed and released alone, opens the first menu; Alt
+      // with a letter that reached the window opens the menu it names.
+      if ((wParam & 0xFFF0) == SC_KEYMENU && state->menu != nullptr) {
+        const int button = lParam == 0 ? kFirstMenuButton : mnemonicButton(*state, static_cast<wchar_t>(lParam));
+        if (button != 0) {
+          PostMessageW(state->bar, kKeyboardMenuMessage, button, 0);
+          return 0;
+        }
+      }
+      break;
     case WM_NCDESTROY:
+      if (state->menuKeyHook != nullptr) UnhookWindowsHookEx(state->menuKeyHook);
+      RemovePropW(owner, kOwnerProperty);
       RemoveWindowSubclass(owner, ownerProc, kOwnerSubclassId);
       if (state->menu != nullptr) DestroyMenu(state->menu);
       for (int i = 0; i < state->bitmapCount; ++i) DeleteObject(state->bitmaps[i]);
@@ -140,6 +232,12 @@ LRESULT CALLBACK ownerProc(HWND owner, UINT message, WPARAM wParam, LPARAM lPara
 // here is a menu bar button's; the handheld's tool buttons are as wide as
 // their image.  So every button added sizes itself.
 LRESULT CALLBACK barProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == kKeyboardMenuMessage) {
+    const CommandBarState* state = stateOf(bar);
+    const int buttonId = static_cast<int>(wParam);
+    if (state != nullptr && isMenuButton(buttonId)) dropDownMenu(*state, buttonId, true);
+    return 0;
+  }
   if (message == TB_ADDBUTTONSW && lParam != 0 && wParam <= kMaxAddedButtons) {
     const TBBUTTON* added = reinterpret_cast<const TBBUTTON*>(lParam);
     TBBUTTON buttons[kMaxAddedButtons];
@@ -266,6 +364,10 @@ BOOL CommandBar_InsertMenubar(HWND commandBar, HINSTANCE instance, WORD menuId, 
   }
   state->menu = menu;
   state->menuPosition = button;
+  if (state->menuKeyHook == nullptr && SetPropW(state->owner, kOwnerProperty, state)) {
+    state->menuKeyHook =
+        SetWindowsHookExW(WH_GETMESSAGE, menuKeyHook, nullptr, GetWindowThreadProcessId(state->owner, nullptr));
+  }
   return TRUE;
 }
 

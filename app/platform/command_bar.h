@@ -6,6 +6,11 @@
 // TB_ADDBUTTONSW and TB_ENABLEBUTTON go to it directly.  Its menus, tool
 // buttons and adornments send their WM_COMMAND, WM_INITMENUPOPUP, WM_CLOSE
 // and WM_HELP to the window that owns the bar.
+//
+// The menus open from the keyboard as a menu bar's do: F10, or Alt pressed
+// and released alone, opens the first; Alt with a menu's mnemonic letter
+// opens that menu, before the dialog manager can take the letter for a
+// control of the owner.
 #ifndef LEXPAD_PLATFORM_COMMAND_BAR_H
 #define LEXPAD_PLATFORM_COMMAND_BAR_H
 

@@ -18,6 +18,14 @@ constexpr int kToolTipCount = 6;
 
 // Callback message of the notification icon (WM_USER + 102).
 constexpr UINT NOTIFY_ICON_MESSAGE = WM_USER + 102;
+// Timer of the main window that tries again to add a notification icon the
+// shell refused; timer 1 belongs to the capture.
+constexpr UINT_PTR kNotifyIconTimer = 2;
+constexpr UINT kNotifyIconRetryMs = 1000;
+constexpr int kNotifyIconAttempts = 30;
+// The message that a shell broadcasts when it starts (again), and so has no
+// notification icons.
+UINT taskbarCreatedMessage();
 
 // Topics of the help file: the main window and the about box, and the
 // options dialog.
@@ -44,7 +52,11 @@ class Application {
   bool createMainWindow();
   static INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void initMainWindow(HWND window);
-  void notifyIcon(DWORD action);
+  // Shell_NotifyIcon with `action` on the application's icon; its result.
+  bool notifyIcon(DWORD action);
+  // Adds the notification icon; while the shell refuses it, the icon timer
+  // tries again, kNotifyIconAttempts times in all.
+  void addNotifyIcon();
   void closeApplication(int exitCode);
 
   // Shared by the main window and the dialogs.
@@ -57,7 +69,12 @@ class Application {
   void listDictionarySets(HWND window);
   void onFromLanguageChanged();
   void onToLanguageChanged();
-  TD_HANDLE openLanguagePair(const wchar_t* from, const wchar_t* to);
+  // A translator on the set from `from` to `to`, or null.  When a file of
+  // the set cannot be read and `failure` is given, `failure` (kFieldCapacity
+  // characters) receives the message that says so.
+  TD_HANDLE openLanguagePair(const wchar_t* from, const wchar_t* to, wchar_t* failure = nullptr);
+  // The set that translates `from` into `to`, or null.
+  const DictionarySet* findSet(const wchar_t* from, const wchar_t* to) const;
   void closeTranslators();
 
   // Translating and adding word pairs.  `reverse` false translates the From
@@ -67,6 +84,10 @@ class Application {
   void takeListSelection(int listId, bool doubleTap);
   void addWordPair();
   void showStatus(int32_t result, int status);
+  // The message that dictionary file `file` could not be read, into `text`
+  // (kFieldCapacity characters); `translator` is the one that failed, or
+  // null when none opened.
+  void readFailureText(wchar_t* text, const wchar_t* file, TD_HANDLE translator);
   // The character conversion of a word field: a letter followed by an
   // accent key becomes the accented letter.
   bool installConversion(HWND field);
@@ -107,13 +128,20 @@ class Application {
   DWORD showUI = 0;
   // The word fields' own window procedure, behind the conversion.
   WNDPROC standardEditProc = nullptr;
+  // Why the selected pair did not open when one of its files could not be
+  // read; empty otherwise.
+  wchar_t openFailure[kFieldCapacity] = {};
+  int notifyIconAttempts = 0;  // adds tried since the last addNotifyIcon
 
  private:
   INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void paintSeparator();
   void onNotifyIconMessage(LPARAM mouseMessage);
+  void retryNotifyIcon();
   void hideMainWindow();
   void rememberLanguage(int boxId, wchar_t* name, const wchar_t* valueName);
+  void rememberLanguages();
+  void endSession(bool ending);
   void showStatusText(UINT stringId);
   bool convertTypedKey(HWND field, wchar_t key);
   void changeOptions();

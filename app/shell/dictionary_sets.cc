@@ -5,6 +5,7 @@
 
 #include "resource.h"
 #include "shell/application.h"
+#include "shell/resource_text.h"
 
 namespace {
 
@@ -62,6 +63,14 @@ LRESULT indexOrFirst(HWND box, const wchar_t* name) {
 void Application::closeTranslators() {
   if (forwardTranslator != nullptr) TD_TransClose(&forwardTranslator);
   if (reverseTranslator != nullptr) TD_TransClose(&reverseTranslator);
+  // A pair that did not open is closed too: the status line stops saying why.
+  if (openFailure[0] == L'\0') return;
+  wchar_t shown[kFieldCapacity];
+  if (mainWindow != nullptr && GetDlgItemTextW(mainWindow, IDT_STATUS, shown, kFieldCapacity) > 0 &&
+      std::wcscmp(shown, openFailure) == 0) {
+    SetDlgItemTextW(mainWindow, IDT_STATUS, L"");
+  }
+  openFailure[0] = L'\0';
 }
 
 void Application::listDictionarySets(HWND window) {
@@ -73,6 +82,7 @@ void Application::listDictionarySets(HWND window) {
 
   dictionaryPathLength = static_cast<int>(wcsnlen(dictionaryPath, kPathCapacity));
   setCount = 0;
+  wchar_t unlisted[kPathCapacity] = L"";  // the first list file that could not be read
   wchar_t pattern[kPathCapacity];
   if (joinPath(pattern, dictionaryPath, L"*.tdl")) {
     WIN32_FIND_DATAW found;
@@ -82,7 +92,10 @@ void Application::listDictionarySets(HWND window) {
       // are not listed.
       do {
         DictionarySet& set = sets[setCount];
-        if (!readDictionarySet(dictionaryPath, found.cFileName, set)) continue;
+        if (!readDictionarySet(dictionaryPath, found.cFileName, set)) {
+          if (unlisted[0] == L'\0') copyText(unlisted, kPathCapacity, found.cFileName);
+          continue;
+        }
         if (SendMessageW(fromBox, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                          reinterpret_cast<LPARAM>(set.fromLanguage)) == CB_ERR) {
           SendMessageW(fromBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(set.fromLanguage));
@@ -91,6 +104,13 @@ void Application::listDictionarySets(HWND window) {
       } while (setCount < kMaxDictionarySets && FindNextFileW(search, &found));
       FindClose(search);
     }
+  }
+
+  // A set left out says so, unless the pair chosen next has more to say.
+  if (unlisted[0] != L'\0') {
+    wchar_t text[kFieldCapacity];
+    readFailureText(text, unlisted, nullptr);
+    SetDlgItemTextW(window, IDT_STATUS, text);
   }
 
   if (SendMessageW(fromBox, CB_GETCOUNT, 0, 0) <= 0) return;
@@ -128,28 +148,45 @@ void Application::onFromLanguageChanged() {
 void Application::onToLanguageChanged() {
   closeTranslators();
   if (!selectedText(GetDlgItem(mainWindow, IDC_TO_LANGUAGE), currentTo)) return;
-  forwardTranslator = openLanguagePair(currentFrom, currentTo);
-  if (forwardTranslator == nullptr) return;
+  forwardTranslator = openLanguagePair(currentFrom, currentTo, openFailure);
+  if (forwardTranslator == nullptr) {
+    if (openFailure[0] != L'\0') SetDlgItemTextW(mainWindow, IDT_STATUS, openFailure);
+    return;
+  }
   reverseTranslator = openLanguagePair(currentTo, currentFrom);
   EnableWindow(GetDlgItem(mainWindow, IDC_REVERSE), reverseTranslator != nullptr);
   // A word already typed is translated again with the new pair.
   if (GetWindowTextLengthW(GetDlgItem(mainWindow, IDE_FROM_WORD)) > 0) translateWord(false);
 }
 
-TD_HANDLE Application::openLanguagePair(const wchar_t* from, const wchar_t* to) {
-  const DictionarySet* set = nullptr;
-  for (int i = 0; i < setCount && set == nullptr; ++i) {
-    if (std::wcscmp(sets[i].fromLanguage, from) == 0 && std::wcscmp(sets[i].toLanguage, to) == 0) set = &sets[i];
+const DictionarySet* Application::findSet(const wchar_t* from, const wchar_t* to) const {
+  for (int i = 0; i < setCount; ++i) {
+    if (std::wcscmp(sets[i].fromLanguage, from) == 0 && std::wcscmp(sets[i].toLanguage, to) == 0) return &sets[i];
   }
+  return nullptr;
+}
+
+TD_HANDLE Application::openLanguagePair(const wchar_t* from, const wchar_t* to, wchar_t* failure) {
+  if (failure != nullptr) failure[0] = L'\0';
+  const DictionarySet* set = findSet(from, to);
   if (set == nullptr) return nullptr;
 
+  // The list file, then the two data files it names; a path that does not
+  // fit names no file that could be read.
   wchar_t path[kPathCapacity];
   TD_HANDLE handle = nullptr;
-  if (!joinPath(path, dictionaryPath, set->listFile) || TD_TransOpen(&handle, path, 0) != TD_OK) return nullptr;
-  if (joinPath(path, dictionaryPath, set->primaryFile) && TD_TransOpenPrim(handle, path) == TD_OK &&
-      joinPath(path, dictionaryPath, set->secondaryFile) && TD_TransOpenSec(handle, path) == TD_OK) {
-    return handle;
+  const wchar_t* file = set->listFile;
+  int32_t result = joinPath(path, dictionaryPath, file) ? TD_TransOpen(&handle, path, 0) : TD_ERR_READ;
+  if (result == TD_OK) {
+    file = set->primaryFile;
+    result = joinPath(path, dictionaryPath, file) ? TD_TransOpenPrim(handle, path) : TD_ERR_READ;
   }
-  TD_TransClose(&handle);
+  if (result == TD_OK) {
+    file = set->secondaryFile;
+    result = joinPath(path, dictionaryPath, file) ? TD_TransOpenSec(handle, path) : TD_ERR_READ;
+  }
+  if (result == TD_OK) return handle;
+  if (failure != nullptr && (result == TD_ERR_READ || result == TD_ERR_FILE)) readFailureText(failure, file, handle);
+  if (handle != nullptr) TD_TransClose(&handle);
   return nullptr;
 }

@@ -82,7 +82,7 @@ void Application::initMainWindow(HWND window) {
   if (createCommandBar(window)) {
     centreWindow(window);
     trayIcon = loadIcon(instance, kSmallIconSize);
-    notifyIcon(NIM_ADD);
+    addNotifyIcon();
     installConversion(GetDlgItem(window, IDE_FROM_WORD));
     installConversion(GetDlgItem(window, IDE_TO_WORD));
     listDictionarySets(window);
@@ -92,6 +92,11 @@ void Application::initMainWindow(HWND window) {
 }
 
 INT_PTR Application::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // A shell that starts (again) has no notification icons.
+  if (message == taskbarCreatedMessage()) {
+    addNotifyIcon();
+    return TRUE;
+  }
   switch (message) {
     case WM_PAINT:
       paintSeparator();
@@ -115,6 +120,17 @@ INT_PTR Application::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return FALSE;
     case NOTIFY_ICON_MESSAGE:
       onNotifyIconMessage(lParam);
+      return TRUE;
+    case WM_TIMER:
+      if (wParam != kNotifyIconTimer) return FALSE;
+      retryNotifyIcon();
+      return TRUE;
+    case WM_QUERYENDSESSION:
+      // Nothing keeps the session from ending.
+      SetWindowLongPtrW(mainWindow, DWLP_MSGRESULT, TRUE);
+      return TRUE;
+    case WM_ENDSESSION:
+      endSession(wParam != FALSE);
       return TRUE;
     default:
       return FALSE;
@@ -156,9 +172,22 @@ void Application::rememberLanguage(int boxId, wchar_t* name, const wchar_t* valu
   writeSettingString(valueName, name, -1);
 }
 
-void Application::closeApplication(int exitCode) {
+void Application::rememberLanguages() {
   rememberLanguage(IDC_FROM_LANGUAGE, langFrom, kLangFromValue);
   rememberLanguage(IDC_TO_LANGUAGE, langTo, kLangToValue);
+}
+
+// The process ends soon after a session that ends has told its windows so,
+// without leaving the message loop: what Exit and the end of the loop write
+// is written here.
+void Application::endSession(bool ending) {
+  if (!ending) return;
+  rememberLanguages();
+  saveSettings(*this);
+}
+
+void Application::closeApplication(int exitCode) {
+  rememberLanguages();
   DestroyWindow(mainWindow);
   notifyIcon(NIM_DELETE);
   mainWindow = nullptr;

@@ -6,7 +6,12 @@
 #include "shell/application.h"
 #include "shell/resource_text.h"
 
-void Application::notifyIcon(DWORD action) {
+UINT taskbarCreatedMessage() {
+  static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
+}
+
+bool Application::notifyIcon(DWORD action) {
   NOTIFYICONDATAW data{};
   data.cbSize = notifyIconDataSize();
   data.hWnd = mainWindow;
@@ -14,8 +19,26 @@ void Application::notifyIcon(DWORD action) {
   data.uCallbackMessage = NOTIFY_ICON_MESSAGE;
   data.hIcon = trayIcon;
   loadText(instance, IDS_APP_TITLE, data.szTip, ARRAYSIZE(data.szTip));
-  data.uFlags = action == NIM_ADD ? NIF_MESSAGE | NIF_ICON | NIF_TIP : 0;
-  Shell_NotifyIconW(action, &data);
+  data.uFlags = action == NIM_DELETE ? 0 : NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  return Shell_NotifyIconW(action, &data) != FALSE;
+}
+
+void Application::addNotifyIcon() {
+  KillTimer(mainWindow, kNotifyIconTimer);
+  notifyIconAttempts = 0;
+  retryNotifyIcon();
+}
+
+// A shell that is starting or busy may refuse an icon for a while.  An add
+// refused because the shell still shows the icon (a TaskbarCreated that was
+// not a restart) is no failure: then the icon takes the new data instead.
+void Application::retryNotifyIcon() {
+  ++notifyIconAttempts;
+  if (notifyIcon(NIM_ADD) || notifyIcon(NIM_MODIFY) || notifyIconAttempts >= kNotifyIconAttempts) {
+    KillTimer(mainWindow, kNotifyIconTimer);
+  } else if (notifyIconAttempts == 1) {
+    SetTimer(mainWindow, kNotifyIconTimer, kNotifyIconRetryMs, nullptr);
+  }
 }
 
 void Application::onNotifyIconMessage(LPARAM mouseMessage) {

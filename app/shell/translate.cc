@@ -53,6 +53,12 @@ int readWord(HWND window, int fieldId, char (&word)[kWordCapacity]) {
 // list; those that fit are there, so the word counts as found.
 bool isFound(int status) { return status == TD_FOUND || status == TD_LIST_FULL; }
 
+// A lookup that failed because a file of the set could not be read, which is
+// no word missing from the dictionary.
+bool isReadFailure(int32_t result, int status) {
+  return result == TD_ERR_FILE || result == TD_ERR_READ || (result == TD_OK && status == TD_FAILED);
+}
+
 }  // namespace
 
 void Application::showStatusText(UINT stringId) {
@@ -73,8 +79,21 @@ void Application::showStatus(int32_t result, int status) {
   }
 }
 
+void Application::readFailureText(wchar_t* text, const wchar_t* file, TD_HANDLE translator) {
+  int length = loadText(instance, IDS_DICTIONARY_UNREADABLE, text, kFieldCapacity);
+  if (length > 0 && length < kFieldCapacity - 1) text[length++] = L' ';
+  copyText(text + length, kFieldCapacity - length, file);
+  // REASON: the engine's reason for the failure is appended here, after
+  // ": ", from TD_TransGetFile with `translator` (when not null).
+  static_cast<void>(translator);
+}
+
 void Application::translateWord(bool reverse) {
   const TD_HANDLE translator = reverse ? reverseTranslator : forwardTranslator;
+  if (forwardTranslator == nullptr && openFailure[0] != L'\0') {
+    SetDlgItemTextW(mainWindow, IDT_STATUS, openFailure);
+    return;
+  }
   if (forwardTranslator == nullptr || translator == nullptr) {
     showStatusText(IDS_DICTIONARY_NOT_OPEN);
     return;
@@ -131,7 +150,14 @@ void Application::translateWord(bool reverse) {
     PostMessageW(mainWindow, WM_COMMAND, MAKEWPARAM(direction.resultList, LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(resultList));
   }
-  showStatus(result, request.status);
+  const DictionarySet* set = reverse ? findSet(currentTo, currentFrom) : findSet(currentFrom, currentTo);
+  if (isReadFailure(result, request.status) && set != nullptr) {
+    wchar_t text[kFieldCapacity];
+    readFailureText(text, set->listFile, translator);
+    SetDlgItemTextW(mainWindow, IDT_STATUS, text);
+  } else {
+    showStatus(result, request.status);
+  }
 }
 
 void Application::takeListSelection(int listId, bool doubleTap) {

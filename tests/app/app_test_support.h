@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,6 +31,10 @@ void deleteSettingsKey();
 
 // Runs the messages waiting for this thread.
 void pumpMessages();
+
+// Runs the messages of this thread until `condition` holds; false when it
+// still does not after `timeoutMs`.
+bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
 // Removes a WM_QUIT waiting for this thread; its exit code, or -1 without one.
 int takeQuitMessage();

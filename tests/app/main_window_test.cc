@@ -16,6 +16,7 @@
 #include "platform/handheld.h"
 #include "resource.h"
 #include "test_dictionaries.h"
+#include "ui_driver.h"
 
 namespace {
 
@@ -293,6 +294,76 @@ TEST_F(MainWindowTest, HibernateEndsTheLoopWithCode2AndRemembersTheLanguages) {
   EXPECT_EQ(storedString(kLangToValue), L"English");
 }
 
+TEST_F(MainWindowTest, TheEndOfTheSessionWritesWhatExitAndTheEndOfTheRunWrite) {
+  writeDirection(folder.path(), L"en_de.tdl", "English", "German");
+  open(0);
+  SendMessageW(window, WM_COMMAND, IDM_SHOW_UI, 0);  // written when the run ends
+  EXPECT_EQ(SendMessageW(window, WM_QUERYENDSESSION, 0, 0), TRUE);
+  SendMessageW(window, WM_ENDSESSION, FALSE, 0);  // the session goes on after all
+  EXPECT_EQ(storedString(kLangFromValue), L"<absent>");
+
+  SendMessageW(window, WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(storedString(kLangFromValue), L"English");
+  EXPECT_EQ(storedString(kLangToValue), L"German");
+  DWORD showUI = 0;
+  EXPECT_TRUE(readSettingNumber(kShowUIValue, &showUI, 7));
+  EXPECT_EQ(showUI, 1u);
+}
+
+// Whether the shell shows lexpad's notification icon: only an icon it holds
+// can be modified.
+bool iconShown(HWND window) {
+  NOTIFYICONDATAW icon{};
+  icon.cbSize = notifyIconDataSize();
+  icon.hWnd = window;
+  icon.uID = IDI_APP;
+  return Shell_NotifyIconW(NIM_MODIFY, &icon) != FALSE;
+}
+
+TEST_F(MainWindowTest, AShellThatStartsAgainGetsTheNotificationIconBack) {
+  open(0);
+  ASSERT_TRUE(iconShown(window));
+  // A shell that ends takes its icons with it.
+  NOTIFYICONDATAW icon{};
+  icon.cbSize = notifyIconDataSize();
+  icon.hWnd = window;
+  icon.uID = IDI_APP;
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));
+  ASSERT_FALSE(iconShown(window));
+
+  SendMessageTimeoutW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 5000,
+                      nullptr);
+  EXPECT_TRUE(iconShown(window));
+}
+
+// A shell that is not ready: while this window exists, Shell_NotifyIcon asks
+// it instead of the real one, and it refuses every icon.
+int refusedIcons = 0;
+LRESULT CALLBACK refuseIcons(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_COPYDATA) return DefWindowProcW(window, message, wParam, lParam);
+  ++refusedIcons;
+  return FALSE;
+}
+
+TEST_F(MainWindowTest, AnIconTheShellRefusedIsAddedOnceTheShellTakesIt) {
+  WNDCLASSW shellClass{};
+  shellClass.lpfnWndProc = refuseIcons;
+  shellClass.hInstance = GetModuleHandleW(nullptr);
+  shellClass.lpszClassName = L"Shell_TrayWnd";
+  ASSERT_NE(RegisterClassW(&shellClass), 0);
+  HWND busyShell = CreateWindowW(L"Shell_TrayWnd", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(busyShell, nullptr);
+  refusedIcons = 0;
+  open(0);
+  EXPECT_GT(refusedIcons, 0) << "the busy shell was asked";
+
+  DestroyWindow(busyShell);
+  UnregisterClassW(L"Shell_TrayWnd", GetModuleHandleW(nullptr));
+  ASSERT_FALSE(iconShown(window)) << "the real shell has not seen the icon yet";
+  EXPECT_TRUE(pumpUntil([this] { return iconShown(window); }));
+}
+
 TEST_F(MainWindowTest, ALanguageBoxWithoutSelectionLeavesItsStoredNameAlone) {
   writeSettingString(kLangFromValue, L"Italian", -1);
   writeSettingString(kLangToValue, L"Dutch", -1);
@@ -428,9 +499,15 @@ TEST_F(MainWindowTest, MenuBarHoldsTheMenusOfTheCommands) {
 }
 
 // Records the menus that drop down from the command bar, and closes each.
+// A key set in keyInOpenMenu is pressed once in the first menu that opens.
 HMENU lastDroppedMenu = nullptr;
+UINT keyInOpenMenu = 0;
 LRESULT CALLBACK recordMenus(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   if (message == WM_INITMENUPOPUP) lastDroppedMenu = reinterpret_cast<HMENU>(wParam);
+  if (message == WM_INITMENUPOPUP && keyInOpenMenu != 0) {
+    PostMessageW(window, WM_KEYDOWN, keyInOpenMenu, 1);
+    keyInOpenMenu = 0;
+  }
   if (message == WM_ENTERIDLE) EndMenu();
   return DefSubclassProc(window, message, wParam, lParam);
 }
@@ -445,6 +522,32 @@ TEST_F(MainWindowTest, MenuBarButtonsDropTheirMenusDownAndRefreshTheCommands) {
     EXPECT_EQ(lastDroppedMenu, GetSubMenu(menu(), i)) << i;
     EXPECT_EQ((GetMenuState(menu(), IDM_SHOW_UI, MF_BYCOMMAND) & MF_CHECKED) != 0, application->showUI != 0);
   }
+  RemoveWindowSubclass(window, recordMenus, 99);
+}
+
+TEST_F(MainWindowTest, F10AndAltWithAMenuLetterDropTheMenusDownFromTheKeyboard) {
+  open();
+  ASSERT_TRUE(SetWindowSubclass(window, recordMenus, 99, 0));
+  UserDriver driver(*application);
+  driver.focus(IDE_FROM_WORD);
+  // Left and Right in an open menu move on to the neighbouring menu.
+  const struct {
+    UINT key;
+    UINT keyInMenu;
+    int menu;
+  } keys[] = {{VK_F10, 0, 0}, {VK_MENU, 0, 0}, {VK_F10, VK_RIGHT, 1}, {VK_F10, VK_LEFT, 2},
+               {'F', 0, 0},   {'E', 0, 1},     {'A', 0, 2}};
+  for (const auto& key : keys) {
+    lastDroppedMenu = nullptr;
+    keyInOpenMenu = key.keyInMenu;
+    driver.pressSystemKey(key.key);
+    EXPECT_EQ(lastDroppedMenu, GetSubMenu(menu(), key.menu)) << "key " << key.key << " then " << key.keyInMenu;
+  }
+  // A letter that no menu has stays the window's: "&To:" leads to the To box.
+  lastDroppedMenu = nullptr;
+  driver.pressSystemKey('T');
+  EXPECT_EQ(lastDroppedMenu, nullptr);
+  EXPECT_EQ(GetFocus(), item(IDC_TO_LANGUAGE));
   RemoveWindowSubclass(window, recordMenus, 99);
 }
 

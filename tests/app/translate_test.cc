@@ -149,15 +149,38 @@ TEST_F(TranslateTest, ABlankFieldChangesNothingNotEvenTheStatusLine) {
   EXPECT_EQ(status(), L"Word found");
 }
 
-TEST_F(TranslateTest, AnEngineErrorEmptiesTheToSideAndShowsError) {
+TEST_F(TranslateTest, AListFileThatCanNoLongerBeReadIsReportedNotTakenForAMissingWord) {
   openSamples(L"English", L"German");
   translate(L"bank");
-  // The engine reads the list file at every lookup.
-  ASSERT_TRUE(DeleteFileW((folder.path() + L"\\en_de.tdl").c_str()));
+  // The engine reads the list file at every lookup: here it is cut short
+  // behind its header, then gone.
+  const std::wstring list = folder.path() + L"\\en_de.tdl";
+  writeBytes(list, fileBytes(list).substr(0, 130));
+  const std::wstring unreadable = L"The dictionary could not be read: en_de.tdl";
   translate(L"tree");
   EXPECT_TRUE(driver->items(IDC_TO_LIST).empty());
   EXPECT_EQ(driver->text(IDE_TO_WORD), L"");
-  EXPECT_EQ(status(), L"Error");
+  EXPECT_EQ(status(), unreadable);
+  ASSERT_TRUE(DeleteFileW(list.c_str()));
+  translate(L"bank");
+  EXPECT_EQ(status(), unreadable);
+}
+
+TEST_F(TranslateTest, APairWithAFileThatCannotBeReadSaysSoWhenChosenAndWhenTranslating) {
+  openSamples(L"English", L"French");
+  const std::wstring german = folder.path() + L"\\ende_de.tdd";
+  writeBytes(german, fileBytes(german).substr(0, 76));  // the header and nothing more
+  const std::wstring unreadable = L"The dictionary could not be read: ende_de.tdd";
+  choose(IDC_TO_LANGUAGE, L"German");
+  EXPECT_EQ(status(), unreadable);
+  translate(L"tree");
+  EXPECT_EQ(status(), unreadable);
+
+  SetDlgItemTextW(window, IDE_FROM_WORD, L"");  // nothing to translate again
+  choose(IDC_TO_LANGUAGE, L"French");
+  EXPECT_EQ(status(), L"") << "the failure ended with its pair";
+  translate(L"tree");
+  EXPECT_EQ(driver->text(IDE_TO_WORD), L"arbre");
 }
 
 TEST_F(TranslateTest, WithoutADictionaryOnlyTheStatusLineSaysSo) {

@@ -61,6 +61,17 @@ void UserDriver::press(UINT virtualKey, bool control) {
   SetKeyboardState(keys);
 }
 
+void UserDriver::pressSystemKey(UINT virtualKey) {
+  HWND target = GetFocus() != nullptr ? GetFocus() : application_.mainWindow;
+  // Bit 29 of the key data: the Alt key is held.  The message loop's
+  // TranslateMessage turns the letter's key into WM_SYSCHAR.
+  const LPARAM keyData = virtualKey == VK_F10 ? 1 : 0x20000001;
+  PostMessageW(target, WM_SYSKEYDOWN, virtualKey, keyData);
+  pump();
+  PostMessageW(target, WM_SYSKEYUP, virtualKey, keyData | 0xC0000000);
+  pump();
+}
+
 void UserDriver::click(int buttonId) {
   SendDlgItemMessageW(application_.mainWindow, buttonId, BM_CLICK, 0, 0);
   pump();

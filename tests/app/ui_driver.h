@@ -32,6 +32,9 @@ class UserDriver {
   // Presses and releases a key in the window that has the focus, with the
   // Ctrl key held when `control` is set.
   void press(UINT virtualKey, bool control = false);
+  // Presses and releases a key that goes to the system: F10 alone, Alt
+  // alone (VK_MENU), or a letter key with the Alt key held.
+  void pressSystemKey(UINT virtualKey);
   // Clicks a button of the main window.
   void click(int buttonId);
   // Taps (or double-taps) item `index` of a list of the main window.
