@@ -114,6 +114,10 @@ int runLexmake(const std::vector<std::string>& args, std::ostream& out, std::ost
     out << helpText();
     return kExitDone;
   }
+  if (options.version) {
+    out << "lexmake " << LEXMAKE_VERSION << "\n";
+    return kExitDone;
+  }
 
   Progress progress(err, showProgress);
   Diagnostics diagnostics;
