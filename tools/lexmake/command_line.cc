@@ -161,7 +161,7 @@ files of the pair, in the output folder:
   <a><b>_<b>.tdd   data file of the B words
 and then reads them back through the engine to check them.
 
-Required options:
+Required options, with at least one INPUT:
   --lang-a CODE    code of language A, 1 to 4 ASCII letters or digits (such
                    as en); it makes up the file names
   --lang-b CODE    code of language B (such as de)
@@ -171,7 +171,6 @@ Required options:
   --id-a ID        language id of A, decimal or 0x hexadecimal (such as 1033,
                    a Windows language identifier)
   --id-b ID        language id of B (such as 1031)
-  and at least one INPUT.
 
 Other options:
   --tables-a FILE  ending and variant tables of language A (default: none)
