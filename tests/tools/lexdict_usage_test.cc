@@ -24,6 +24,11 @@ TEST(LexdictUsage, EveryCommandHasHelpAndVersion) {
   const ProgramRun help = runLexdict({"--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_EQ(help.out.rfind("Usage: lexdict COMMAND", 0), 0u);
+  // The other spellings of a request for help answer the same text.
+  EXPECT_EQ(runLexdict({"-h"}).out, help.out);
+  EXPECT_EQ(runLexdict({"help"}).out, help.out);
+  EXPECT_EQ(runLexdict({"help", "add"}).out, runLexdict({"add", "--help"}).out);
+  EXPECT_EQ(runLexdict({"list", "-h"}).out, runLexdict({"list", "--help"}).out);
 }
 
 TEST(LexdictUsage, HelpStatesTheExitStatusChoice) {
@@ -47,6 +52,8 @@ TEST(LexdictUsage, BadCommandLinesAreUsageErrors) {
                              "lexdict: option '--json' takes no value\nRun 'lexdict translate --help' for usage.\n"},
                         Case{{"translate", "x.tdl", "--from"},
                              "lexdict: option '--from' needs a value\nRun 'lexdict translate --help' for usage.\n"},
+                        Case{{"help", "lookup"},
+                             "lexdict: unknown command \"lookup\"\nRun 'lexdict --help' for usage.\n"},
                         Case{{"info", "-v", "x.tdd"},
                              "lexdict: unknown option '-v'\nRun 'lexdict info --help' for usage.\n"}}) {
     const ProgramRun run = runLexdict(c.args);

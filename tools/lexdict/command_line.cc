@@ -78,8 +78,14 @@ bool startCommand(const std::string& command, const std::vector<std::string>& ar
                   const char* usage, ParsedArguments* parsed, int* exitCode) {
   definitions.push_back({"help", false});
   definitions.push_back({"version", false});
+  // "-h" is the one short option: it stands for "--help" before a "--".
+  std::vector<std::string> expanded = args;
+  for (std::string& arg : expanded) {
+    if (arg == "--") break;
+    if (arg == "-h") arg = "--help";
+  }
   std::string error;
-  if (!parseArguments(args, definitions, parsed, &error)) {
+  if (!parseArguments(expanded, definitions, parsed, &error)) {
     *exitCode = usageError(command, error);
     return false;
   }

@@ -43,7 +43,7 @@ bool parseArguments(const std::vector<std::string>& args, const std::vector<Opti
 bool parseNumber(const std::string& text, int64_t minimum, int64_t maximum, int64_t* value);
 
 // Parses the arguments of `command`, whose options are `definitions` plus --help
-// and --version.  Answers --help with `usage` and --version with the version,
+// (or -h) and --version.  Answers --help with `usage` and --version with the version,
 // and a bad command line with a usage error.  Returns true when the command
 // should run; otherwise the command is done and `exitCode` says how.
 bool startCommand(const std::string& command, const std::vector<std::string>& args, std::vector<OptionDefinition> definitions,

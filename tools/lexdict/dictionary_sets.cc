@@ -39,6 +39,18 @@ std::string pathInFolder(const std::string& folder, const std::string& name) {
   return folder + kFolderSeparator + name;
 }
 
+std::string defaultDictionaryFolder() {
+  const std::string fromEnvironment = environmentVariable("VOCARO_DICTIONARIES");
+  if (!fromEnvironment.empty()) return fromEnvironment;
+  const std::string programFolder = executableFolder();
+  const std::string beside = pathInFolder(programFolder, "dictionaries");
+  std::vector<std::string> names;
+  if (findListFiles(beside, &names)) return beside;
+  std::string installed = pathInFolder(programFolder, "..");
+  for (const char* part : {"share", "vocaro", "dictionaries"}) installed = pathInFolder(installed, part);
+  return installed;
+}
+
 bool listDictionarySets(const std::string& folder, std::vector<DictionarySet>* sets) {
   sets->clear();
   std::vector<std::string> names;

@@ -27,6 +27,13 @@ bool listDictionarySets(const std::string& folder, std::vector<DictionarySet>* s
 // True when two language names are equal regardless of letter case.
 bool sameLanguage(const std::string& a, const std::string& b);
 
+// The dictionaries folder used when none is given: $VOCARO_DICTIONARIES when
+// it is set and not empty; else the folder "dictionaries" beside the program
+// (a build tree, or a folder unpacked from a zip) when it can be read; else
+// "../share/vocaro/dictionaries" from the program's folder (an installed
+// tree, wherever it was moved).
+std::string defaultDictionaryFolder();
+
 // `folder` joined with a file name.
 std::string pathInFolder(const std::string& folder, const std::string& name);
 

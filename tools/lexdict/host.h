@@ -1,7 +1,7 @@
 // What lexdict needs from the operating system, and nothing else: its
-// arguments as UTF-8, the folder of its executable, standard streams that
-// pass bytes through unchanged, what separates folders in a path, and the
-// list files of a folder.
+// arguments as UTF-8, the folder of its executable, environment variables,
+// standard streams that pass bytes through unchanged, what separates folders
+// in a path, and the list files of a folder.
 // host_posix.cc and host_windows.cc implement it; no other file of lexdict
 // touches platform calls.
 #ifndef LEXDICT_HOST_H
@@ -23,6 +23,10 @@ void prepareStandardStreams();
 // The folder that holds the running executable, without a trailing
 // separator; empty when it cannot be found.
 std::string executableFolder();
+
+// The value of the environment variable `name` as UTF-8; empty when it is not
+// set.
+std::string environmentVariable(const char* name);
 
 // The separator put between a folder and a file name.
 extern const char kFolderSeparator;

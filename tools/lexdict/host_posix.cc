@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdlib>
 
 #include "host.h"
 
@@ -23,6 +24,11 @@ std::string executableFolder() {
   const std::string path(buffer, static_cast<size_t>(n));
   const size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+std::string environmentVariable(const char* name) {
+  const char* value = std::getenv(name);
+  return value == nullptr ? std::string() : std::string(value);
 }
 
 size_t folderPartLength(const std::string& path) {

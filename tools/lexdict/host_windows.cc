@@ -65,6 +65,15 @@ std::string executableFolder() {
   return length == 0 ? std::string() : path.substr(0, length - 1);
 }
 
+// getenv() answers in the ANSI code page; the wide environment holds every
+// character.
+std::string environmentVariable(const char* name) {
+  std::wstring wideName;
+  for (const char* p = name; *p != 0; ++p) wideName.push_back(static_cast<wchar_t>(*p));
+  const wchar_t* value = _wgetenv(wideName.c_str());
+  return value == nullptr ? std::string() : toUtf8(value);
+}
+
 // "C:name.tdl" names a file in the current folder of drive C:, so the drive
 // counts as the folder part when no separator follows it.
 size_t folderPartLength(const std::string& path) {

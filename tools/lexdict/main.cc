@@ -11,6 +11,31 @@
 #include "text.h"
 #include "usage.h"
 
+namespace {
+
+// "lexdict help [COMMAND]": the help of COMMAND, or the main help.
+int runHelp(const std::vector<std::string>& args) {
+  using namespace lexdict;
+  static const struct {
+    const char* command;
+    const char* usage;
+  } kCommands[] = {{"translate", kTranslateUsage}, {"add", kAddUsage}, {"info", kInfoUsage}, {"list", kListUsage}};
+  if (args.empty()) {
+    std::cout << kMainUsage;
+    return kExitSuccess;
+  }
+  if (args.size() > 1) return usageError("", "help takes one COMMAND");
+  for (const auto& c : kCommands) {
+    if (args[0] == c.command) {
+      std::cout << c.usage;
+      return kExitSuccess;
+    }
+  }
+  return usageError("", "unknown command " + jsonString(args[0]));
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   using namespace lexdict;
   prepareStandardStreams();
@@ -23,10 +48,7 @@ int main(int argc, char** argv) {
     if (command == "add") return runAdd(rest);
     if (command == "info") return runInfo(rest);
     if (command == "list") return runList(rest);
-    if (command == "--help") {
-      std::cout << kMainUsage;
-      return kExitSuccess;
-    }
+    if (command == "-h" || command == "--help" || command == "help") return runHelp(command == "help" ? rest : std::vector<std::string>());
     if (command == "--version") {
       std::cout << versionText();
       return kExitSuccess;

@@ -99,8 +99,7 @@ int runTranslate(const std::vector<std::string>& args) {
   OpenFailure failure;
   bool opened;
   if (byPair) {
-    const std::string folder =
-        parsed.has("dir") ? parsed.value("dir") : pathInFolder(executableFolder(), "dictionaries");
+    const std::string folder = parsed.has("dir") ? parsed.value("dir") : defaultDictionaryFolder();
     std::string listPath;
     opened = findPairListFile(folder, parsed.value("from"), parsed.value("to"), &listPath, &failure) &&
              openTranslator(listPath, true, &translator, &failure);

@@ -9,6 +9,8 @@ namespace lexdict {
 
 const char kMainUsage[] =
     "Usage: lexdict COMMAND [OPTIONS] ARGUMENTS...\n"
+    "  or:  lexdict help [COMMAND]\n"
+    "  or:  lexdict -h | --help | --version\n"
     "\n"
     "The Vocaro command-line translator.\n"
     "\n"
@@ -18,8 +20,10 @@ const char kMainUsage[] =
     "  info       describe a dictionary data file or list file\n"
     "  list       print every entry of a dictionary data file\n"
     "\n"
+    "  help       show this help, or with a COMMAND the help of that command\n"
+    "\n"
     "Run 'lexdict COMMAND --help' for the options of a command.\n"
-    "Options of every command: --help, --version.\n"
+    "Options of every command: -h or --help, --version.\n"
     "\n" LEXDICT_EXIT_STATUS;
 
 const char kTranslateUsage[] =
@@ -31,8 +35,11 @@ const char kTranslateUsage[] =
     "LISTFILE is a dictionary list file (*.tdl); the two data files it names are\n"
     "opened from its folder.  With --from and --to, the list file is the first\n"
     "one in FOLDER (by file name) whose data files have those languages; language\n"
-    "names match regardless of letter case.  FOLDER defaults to the folder\n"
-    "'dictionaries' beside the lexdict program.\n"
+    "names match regardless of letter case.  FOLDER defaults to the folder in\n"
+    "the environment variable VOCARO_DICTIONARIES when it is set; else to the\n"
+    "folder 'dictionaries' beside the lexdict program when there is one; else to\n"
+    "'../share/vocaro/dictionaries' from the program's folder (an installed\n"
+    "lexdict).\n"
     "\n"
     "Words are UTF-8 and are looked up exactly as given; a line of standard input\n"
     "loses only its line end (LF or CR LF).  A word that the dictionaries'\n"
@@ -64,7 +71,7 @@ const char kTranslateUsage[] =
     "                      of the open that failed and S is 4.  When the engine\n"
     "                      was not asked (a word that cannot be converted, or no\n"
     "                      dictionary set for the pair), R is null and S is 4.\n"
-    "  --help              show this help\n"
+    "  -h, --help          show this help\n"
     "  --version           show the version\n"
     "\n"
     "The status of a word reads as in the application: \"Word found\", \"Word not\n"
@@ -86,7 +93,7 @@ const char kAddUsage[] =
     "               was added or was there already and 0 when it could not be\n"
     "               added; the result of the open that failed when LISTFILE\n"
     "               cannot be opened; null when the engine was not asked\n"
-    "  --help       show this help\n"
+    "  -h, --help   show this help\n"
     "  --version    show the version\n"
     "\n" LEXDICT_EXIT_STATUS;
 
@@ -98,7 +105,7 @@ const char kInfoUsage[] =
     "entries, blocks, ending table and variant table).\n"
     "\n"
     "Options:\n"
-    "  --help       show this help\n"
+    "  -h, --help   show this help\n"
     "  --version    show the version\n"
     "\n" LEXDICT_EXIT_STATUS;
 
@@ -109,7 +116,7 @@ const char kListUsage[] =
     "in the file's order.\n"
     "\n"
     "Options:\n"
-    "  --help       show this help\n"
+    "  -h, --help   show this help\n"
     "  --version    show the version\n"
     "\n" LEXDICT_EXIT_STATUS;
 

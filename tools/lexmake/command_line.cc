@@ -77,6 +77,10 @@ bool parseCommandLine(const std::vector<std::string>& args, Options* options, st
       options->help = true;
       return true;
     }
+    if (arg == "--version") {
+      options->version = true;
+      return true;
+    }
     if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
       options->inputs.push_back({arg, Side::A});
       continue;
@@ -147,7 +151,8 @@ bool parseCommandLine(const std::vector<std::string>& args, Options* options, st
 }
 
 std::string helpText() {
-  return R"(Usage: lexmake [options] INPUT... [--from-b INPUT]...
+  return R"(Usage: lexmake [OPTION]... INPUT... [--from-b INPUT]...
+  or:  lexmake -h | --help | --version
 
 Compiles the word pairs of two languages A and B into the four dictionary
 files of the pair, in the output folder:
@@ -157,43 +162,51 @@ files of the pair, in the output folder:
   <a><b>_<b>.tdd   data file of the B words
 and then reads them back through the engine to check them.
 
-Options:
-  --lang-a CODE    code of language A, 1 to 4 ASCII letters or digits (en)
-  --lang-b CODE    code of language B (de)
-  --name-a NAME    name of language A as the application shows it (English)
-  --name-b NAME    name of language B (German)
-  --id-a ID        language id of A, decimal or 0x hexadecimal (1033)
-  --id-b ID        language id of B (1031)
-  --tables-a FILE  ending and variant tables of language A (optional)
-  --tables-b FILE  ending and variant tables of language B (optional)
+Required options, with at least one INPUT:
+  --lang-a CODE    code of language A, 1 to 4 ASCII letters or digits (such
+                   as en); it makes up the file names
+  --lang-b CODE    code of language B (such as de)
+  --name-a NAME    name of language A as the application shows it (such as
+                   English)
+  --name-b NAME    name of language B (such as German)
+  --id-a ID        language id of A, decimal or 0x hexadecimal (such as 1033,
+                   a Windows language identifier)
+  --id-b ID        language id of B (such as 1031)
+
+Other options:
+  --tables-a FILE  ending and variant tables of language A (default: none)
+  --tables-b FILE  ending and variant tables of language B (default: none)
   --rank-a FILE    the user's word list of language A, most useful first:
-                   listed words are kept before all others (optional)
+                   listed words are kept before all others (default: none)
   --rank-b FILE    the same for language B
   --from-b INPUT   an input whose headwords are language B (inputs named
                    without an option have language A headwords)
   --left-out FILE  writes every word and translation left out, with the
-                   reason, one a line (UTF-8)
+                   reason, one a line (UTF-8) (default: not written)
   --output FOLDER  where the files go (default: the current folder)
   -h, --help       show this text
+  --version        show the version
 
 Inputs, in any number and mix; pairs from all of them are merged:
-  Word pair file (UTF-8): one pair a line, "word<TAB>translation".  Several
-    lines with the same word give it several translations, in line order.
-    Blank lines and lines starting with '#' are skipped; a byte order mark
-    and CR LF line ends are accepted; blanks around the two fields are
-    dropped.  Every character must exist in Windows-1252.
-  FreeDict database (Debian's dict-freedict-*): name NAME.index,
-    NAME.dict.dz or NAME.dict; both files are read.  Each entry gives its
-    headword and translations; notes, examples, synonyms and references
-    are left out.
-  Ding file (Debian's trans-de-en): "LEFT :: RIGHT" lines, parts split by
-    " | " and synonyms by "; "; each left term pairs with each right term
-    of the same part.
-  From dictionaries, grammar marks ({m} <n>), labels ([Br.]), notes in
-  parentheses, placeholders (sb. sth. jdn. etw.), a leading reflexive
-  "sich" and the "to" of English verbs are dropped; "colour/color" gives
-  both words.  Phrases with a slash, incomplete phrases ("..."), and terms
-  with characters outside Windows-1252 are left out and counted.
+  word pair file   UTF-8 text, one pair a line: "word<TAB>translation".
+                   Several lines with the same word give it several
+                   translations, in line order.  Blank lines and lines
+                   starting with '#' are skipped; a byte order mark and
+                   CR LF line ends are accepted; blanks around the two
+                   fields are dropped.  Every character must exist in
+                   Windows-1252.
+  FreeDict files   Debian's dict-freedict-*: name NAME.index, NAME.dict.dz
+                   or NAME.dict; both files are read.  Each entry gives its
+                   headword and translations; notes, examples, synonyms and
+                   references are left out.
+  Ding file        Debian's trans-de-en: "LEFT :: RIGHT" lines, parts split
+                   by " | " and synonyms by "; "; each left term pairs with
+                   each right term of the same part.
+From dictionaries, grammar marks ({m} <n>), labels ([Br.]), notes in
+parentheses, placeholders (sb. sth. jdn. etw.), a leading reflexive "sich"
+and the "to" of English verbs are dropped; "colour/color" gives both words.
+Phrases with a slash, incomplete phrases ("..."), and terms with characters
+outside Windows-1252 are left out and counted.
 
 Limits: a word takes at most 127 bytes, a language at most 65535 words,
 a word at most 15 translations.  When the input holds more, the most
@@ -205,13 +218,13 @@ out and why.
 
 Table file (UTF-8), one group a line; items are separated by blanks, ""
 is the empty string, and '#' starts a comment:
-  ending BASE <- ENDING...   a word that is not found and ends in ENDING is
-                             tried with ENDING replaced by BASE (smart search)
-                             e.g.  ending y <- ies      cities -> city
-                                   ending "" <- s es    boxes -> box
-  variant TEXT TEXT...       inside a word each TEXT may stand for every
-                             other one (spell checking)
-                             e.g.  variant ss ß         Strasse -> Straße
+  ending           "ending BASE <- ENDING...": a word that is not found and
+                   ends in ENDING is tried with ENDING replaced by BASE
+                   (smart search), as in 'ending y <- ies' (cities -> city)
+                   and 'ending "" <- s es' (boxes -> box)
+  variant          "variant TEXT TEXT...": inside a word each TEXT may stand
+                   for every other one (spell checking), as in
+                   'variant ss ß' (Strasse -> Straße)
 
 Exit status: 0 done, 1 bad input or a failed check, 2 bad usage.
 )";

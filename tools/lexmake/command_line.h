@@ -18,6 +18,7 @@ struct LanguageOption {
 
 struct Options {
   bool help = false;
+  bool version = false;
   LanguageOption a;
   LanguageOption b;
   std::string outputFolder = ".";

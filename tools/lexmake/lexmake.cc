@@ -206,6 +206,13 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     err << "lexmake: error: cannot write the help text to standard output\n";
     return kExitFailed;
   }
+  if (options.version) {
+    out << "lexmake " << LEXMAKE_VERSION << "\n";
+    out.flush();
+    if (out) return kExitDone;
+    err << "lexmake: error: cannot write the version to standard output\n";
+    return kExitFailed;
+  }
   const std::string outputError = outputProblem(options);
   if (!outputError.empty()) {
     err << "lexmake: " << outputError << "\n";

@@ -257,6 +257,10 @@ TEST(LexmakeCommandLine, HelpDescribesBothInputFormats) {
   for (const char* text : {"Usage: lexmake", "word<TAB>translation", "ending BASE <- ENDING", "variant TEXT TEXT",
                            "\"\"", "<a><b>_<a>.tdd"})
     EXPECT_NE(run.out.find(text), std::string::npos) << text;
+  EXPECT_EQ(lexmake_test::runLexmake({"-h"}).out, run.out);
+  const RunResult version = lexmake_test::runLexmake({"--version", "--frobnicate"});
+  EXPECT_EQ(version.status, kExitDone);
+  EXPECT_EQ(version.out.rfind("lexmake ", 0), 0u) << version.out;
 }
 
 TEST(LexmakeCommandLine, RefusesBadUsageWithStatusTwo) {
