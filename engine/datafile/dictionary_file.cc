@@ -222,17 +222,16 @@ void DictionaryFile::beginSession(File* held) {
   loadedBlock_ = -1;
   sessionBlocks_.clear();
   readFailed_ = false;
-  if (held == nullptr || !isOpen_) return;
-  if (!held->isOpen()) {
-    failRead("the file cannot be opened any more (gone, no permission, or another program holds it)");
-    return;
-  }
-  const int64_t size = held->size();
-  if (size != static_cast<int64_t>(loadedSize_)) {
-    failRead("the file has " + (size < 0 ? std::string("an unknown number of") : groupedNumber(size)) +
-             " bytes now but had " + groupedNumber(loadedSize_) +
-             " when it was loaded: another program changed it");
-  }
+  // Without a held file (another process held it a little too long), the
+  // first block read opens the file itself and checks its size then.
+  sizeChecked_ = held == nullptr || !held->isOpen() ? false : checkSize(*held);
+}
+
+bool DictionaryFile::checkSize(File& file) {
+  const int64_t size = file.size();
+  if (size == static_cast<int64_t>(loadedSize_)) return true;
+  return failRead("the file has " + (size < 0 ? std::string("an unknown number of") : groupedNumber(size)) +
+                  " bytes now but had " + groupedNumber(loadedSize_) + " when it was loaded: another program changed it");
 }
 
 void DictionaryFile::endSession() {
@@ -288,6 +287,10 @@ bool DictionaryFile::readBlock(int block) {
   }
   if (!file->isOpen())
     return failRead("the file cannot be opened any more (gone, no permission, or another program holds it)");
+  if (inSession_ && !sizeChecked_) {
+    if (!checkSize(*file)) return false;
+    sizeChecked_ = true;
+  }
   const uint32_t count = entryEnds_[block] - firstEntry(block);
   const uint64_t stored = blockOffsets_[block + 1] - blockOffsets_[block];
   const size_t tableSize = nibbleTableSize(count);

@@ -64,9 +64,9 @@ class DictionaryFile {
   // kSessionBlocks of them), so that the many lookups of one translation
   // read each block once.  Ending the session frees them.  Outside a session
   // every block read opens and closes the file.  Beginning a session clears
-  // readFailed(), then sets it when `held` cannot be opened or its size is
-  // no longer the size the file had when it was loaded (another program
-  // replaced or cut it).
+  // readFailed(); it is set when the file's size in the session is no longer
+  // the size it had when it was loaded (another program replaced or cut it)
+  // or a block read fails.
   void beginSession(File* held);
   void endSession();
   const WideString& path() const { return path_; }
@@ -75,6 +75,7 @@ class DictionaryFile {
   bool load();
   bool loadRecords(File& file, uint64_t fileSize);
   bool refuse(const std::string& reason);
+  bool checkSize(File& file);
   bool failRead(const std::string& reason);
   void indexKeysByFoldedStart();
   bool readBlock(int block);
@@ -124,6 +125,7 @@ class DictionaryFile {
   std::vector<uint8_t> blockCodes_;
 
   bool inSession_ = false;
+  bool sizeChecked_ = false;  // the session has seen the file at its loaded size
   File* sessionFile_ = nullptr;
   // Blocks read earlier in the session, besides the block read last.
   static constexpr size_t kSessionBlocks = 32;
