@@ -141,12 +141,12 @@ TD_API int32_t TD_TransGetLanguage(TD_HANDLE handle, LANGSTRUCT* language, int16
 //
 // TD_TransGetFile: which 0 gives the primary data file name from the list
 // file, any other value but TD_FILE_REASON the secondary one.  With
-// TD_FILE_REASON it gives the reason for the translator's latest failure
-// (cut to the buffer like every output here; reasons run to about 150
-// characters besides the path): the file's path and what is wrong where, for instance
-// "/d/en.tdd: the ending table record at byte 4,100 ends at byte 4,180 but
-// the file has 4,120 bytes".  Empty when the latest data file open or
-// translation worked.
+// TD_FILE_REASON it gives the reason for the translator's latest failure,
+// UTF-16, cut to the buffer like every output here (a reason takes up to
+// about 110 characters besides the file's path): the path, then what is
+// wrong and where, for instance "/d/en.tdd: the ending table record at byte
+// 4,100 ends at byte 4,180 but the file has 4,120 bytes".  Empty when the
+// latest data file open or translation worked.
 TD_API int32_t TD_TransGetFile(TD_HANDLE handle, TD_WCHAR* name, int16_t size, int16_t which);
 
 TD_API int32_t TD_TransExtensionSupported(TD_HANDLE handle, int16_t code);
