@@ -140,16 +140,15 @@ int64_t File::size() {
 bool File::replaceContents(const TD_WCHAR* path, const std::string& data) {
   if (handle_ == nullptr || lock_ == nullptr || path == nullptr) return false;
   const std::wstring fresh = std::wstring(path) + L".new";
-  const ULONGLONG deadline = GetTickCount64() + kReplaceWaitMilliseconds;
   {
-    File journal;
+    File copy;
     if (!stepFails()) {
       HANDLE h = CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-      if (h != INVALID_HANDLE_VALUE) journal.handle_ = h;
+      if (h != INVALID_HANDLE_VALUE) copy.handle_ = h;
     }
-    const bool written = journal.isOpen() && journal.write(data.data(), data.size()) && !stepFails() &&
-                         FlushFileBuffers(asHandle(journal.handle_));
-    journal.close();
+    const bool written = copy.isOpen() && copy.write(data.data(), data.size()) && !stepFails() &&
+                         FlushFileBuffers(asHandle(copy.handle_));
+    copy.close();
     if (!written) {
       DeleteFileW(fresh.c_str());
       return false;
@@ -158,6 +157,7 @@ bool File::replaceContents(const TD_WCHAR* path, const std::string& data) {
   CloseHandle(asHandle(handle_));
   handle_ = nullptr;
   bool renamed = false;
+  const ULONGLONG deadline = GetTickCount64() + kReplaceWaitMilliseconds;
   if (!stepFails()) {
     for (;;) {
       renamed = MoveFileExW(fresh.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
