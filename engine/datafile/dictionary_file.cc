@@ -62,61 +62,103 @@ DictionaryFile::DictionaryFile(const TD_WCHAR* path) {
   if (!isOpen_) errorCode_ = TD_ERR_FILE;
 }
 
+bool DictionaryFile::refuse(const std::string& reason) {
+  reason_ = reason;
+  return false;
+}
+
+bool DictionaryFile::failRead(const std::string& reason) {
+  errorCode_ = TD_ERR_FILE;
+  readFailed_ = true;
+  reason_ = reason;
+  return false;
+}
+
 bool DictionaryFile::load() {
   File file = File::open(path_.c_str(), OpenMode::Read);
-  if (!file.isOpen()) return false;
+  if (!file.isOpen()) {
+    return refuse(fileExists(path_.c_str()) ? "the file cannot be opened (no permission, or another program holds it)"
+                                            : "no such file");
+  }
   const int64_t size = file.size();
-  if (size < static_cast<int64_t>(kDataHeaderSize)) return false;
+  if (size < 0) return refuse("the size of the file cannot be read");
   const uint64_t fileSize = static_cast<uint64_t>(size);
+  // Each table must end within the file; the reason says where it would end.
+  const auto fits = [&](const char* what, uint64_t end) {
+    if (end <= fileSize) return true;
+    return refuse(std::string(what) + " ends at byte " + groupedNumber(end) + " but the file has " +
+                  groupedNumber(fileSize) + " bytes");
+  };
+  const auto unreadable = [&](const char* what) { return refuse(std::string("the ") + what + " cannot be read"); };
+  if (!fits("the header", kDataHeaderSize)) return false;
 
   uint8_t header[kDataHeaderSize];
-  if (!file.readExact(header, sizeof header) || std::memcmp(header, kDataMagic, 4) != 0) return false;
+  if (!file.readExact(header, sizeof header)) return unreadable("header");
+  if (std::memcmp(header, kDataMagic, 4) != 0)
+    return refuse("not a dictionary data file: it does not begin with \"TRD\" and a zero byte");
   const uint32_t headerSize = decodeU32(header + kDataHeaderSizeOffset);
-  if (headerSize < kDataHeaderSize || headerSize > fileSize) return false;
+  if (headerSize < kDataHeaderSize) {
+    return refuse("the header size field (byte 8) is " + groupedNumber(headerSize) + ", below " +
+                  std::to_string(kDataHeaderSize));
+  }
+  if (!fits("the header", headerSize)) return false;
   languageId_ = decodeU32(header + kLanguageIdOffset);
   std::memcpy(languageName_, header + kLanguageNameOffset, kLanguageNameSize);
   languageName_[kLanguageNameSize - 1] = 0;
   const int blocks = static_cast<int16_t>(decodeU16(header + kBlockCountOffset));
-  if (blocks < 1) return false;
+  if (blocks < 1) return refuse("the block count field (byte 70) is " + std::to_string(blocks) + ", below 1");
 
   // Code table.
   uint8_t codeLengths[kCodeLengthTableSize];
-  if (!file.seek(headerSize) || !file.readExact(codeLengths, sizeof codeLengths)) return false;
+  uint64_t end = static_cast<uint64_t>(headerSize) + kCodeLengthTableSize;
+  if (!fits("the code length table", end)) return false;
+  if (!file.seek(headerSize) || !file.readExact(codeLengths, sizeof codeLengths))
+    return unreadable("code length table");
   std::vector<uint16_t> codeEnds;
   buildEnds(codeLengths, kCodeCount, UINT16_MAX, &codeEnds);
   std::memcpy(codeEnds_, codeEnds.data(), sizeof codeEnds_);
   codeText_.resize(codeEnds_[kCodeCount - 1]);
-  if (!file.readExact(codeText_.data(), codeText_.size())) return false;
+  end += codeText_.size();
+  if (!fits("the code text", end)) return false;
+  if (!file.readExact(codeText_.data(), codeText_.size())) return unreadable("code text");
 
   // Block keys.
   std::vector<uint8_t> table(nibbleTableSize(blocks));
-  if (!file.readExact(table.data(), table.size())) return false;
+  end += table.size();
+  if (!fits("the key length table", end)) return false;
+  if (!file.readExact(table.data(), table.size())) return unreadable("key length table");
   buildEnds(table.data(), blocks, UINT32_MAX, &keyEnds_);
   keyText_.resize(keyEnds_.back());
-  if (!file.readExact(keyText_.data(), keyText_.size())) return false;
+  end += keyText_.size();
+  if (!fits("the key text", end)) return false;
+  if (!file.readExact(keyText_.data(), keyText_.size())) return unreadable("key text");
 
   // Entry counts and block sizes.
   table.resize(4 * static_cast<size_t>(blocks));
-  if (!file.readExact(table.data(), table.size())) return false;
+  end += table.size();
+  if (!fits("the block count and size tables", end)) return false;
+  if (!file.readExact(table.data(), table.size())) return unreadable("block count and size tables");
   entryEnds_.resize(blocks);
   blockOffsets_.resize(blocks + 1);
   uint32_t entries = 0;
-  uint64_t offset = headerSize + kCodeLengthTableSize + codeText_.size() + nibbleTableSize(blocks) +
-                    keyText_.size() + table.size();
+  uint64_t offset = end;
   for (int k = 0; k < blocks; ++k) {
     const uint16_t count = decodeU16(table.data() + 2 * k);
     const uint16_t stored = decodeU16(table.data() + 2 * (blocks + k));
     entries += count;
-    if (count == 0 || entries > kMaxEntryCount) return false;
+    if (count == 0) return refuse("block " + std::to_string(k) + " has an entry count of 0");
+    if (entries > kMaxEntryCount)
+      return refuse("the blocks hold more than " + groupedNumber(kMaxEntryCount) + " entries");
     entryEnds_[k] = entries;
     blockOffsets_[k] = offset;
     offset += stored;
   }
   blockOffsets_[blocks] = offset;
-  if (offset > fileSize) return false;
+  if (!fits("the last block", offset)) return false;
 
-  loadRecords(file, fileSize);
+  if (!loadRecords(file, fileSize)) return false;
   indexKeysByFoldedStart();
+  loadedSize_ = fileSize;
   return true;
 }
 
@@ -140,28 +182,38 @@ void DictionaryFile::indexKeysByFoldedStart() {
   std::sort(longerKeys_.begin(), longerKeys_.end());
 }
 
-// Reads the optional records after the last block.  A truncated record ends
-// the scan with what was loaded so far; a record whose groups run past its
-// body is not used.  Never makes loading fail.
+// Reads the optional records after the last block.  A record cut short
+// (even its header) makes loading fail: the tables it would have given are
+// part of what the file promises.  A record whose groups run past its body
+// is not used.
 bool DictionaryFile::loadRecords(File& file, uint64_t fileSize) {
   uint64_t position = blockOffsets_.back();
-  if (!file.seek(position)) return false;
-  for (;;) {
+  if (position == fileSize) return true;
+  if (!file.seek(position)) return refuse("the records after the last block cannot be read");
+  while (position < fileSize) {
     uint8_t head[kRecordHeaderSize];
-    if (fileSize - position < kRecordHeaderSize || !file.readExact(head, sizeof head)) return true;
+    const auto cut = [&](const std::string& what, uint64_t end) {
+      return refuse(what + " at byte " + groupedNumber(position) + " ends at byte " + groupedNumber(end) +
+                    " but the file has " + groupedNumber(fileSize) + " bytes");
+    };
+    if (fileSize - position < kRecordHeaderSize) return cut("the record header", position + kRecordHeaderSize);
+    if (!file.readExact(head, sizeof head)) return refuse("the record at byte " + groupedNumber(position) + " cannot be read");
     const uint8_t type = head[0];
     const uint8_t groupCount = head[1];
     const uint16_t bodySize = decodeU16(head + 2);
-    position += kRecordHeaderSize;
-    if (fileSize - position < bodySize) return true;
+    const std::string name = type == kRecordEndings    ? std::string("the ending table record")
+                             : type == kRecordVariants ? std::string("the variant table record")
+                                                       : "the record of type " + std::to_string(type);
+    if (fileSize - position - kRecordHeaderSize < bodySize) return cut(name, position + kRecordHeaderSize + bodySize);
     std::vector<uint8_t> body(bodySize);
-    if (!file.readExact(body.data(), body.size())) return true;
-    position += bodySize;
+    if (!file.readExact(body.data(), body.size())) return refuse(name + " cannot be read");
+    position += kRecordHeaderSize + bodySize;
     if (type == kRecordEndings || type == kRecordVariants) {
       WordTable restored;
       if (restoreTable(body, groupCount, &restored)) (type == kRecordEndings ? endings_ : variants_) = std::move(restored);
     }
   }
+  return true;
 }
 
 void DictionaryFile::beginSession(File* held) {
@@ -169,6 +221,17 @@ void DictionaryFile::beginSession(File* held) {
   sessionFile_ = held;
   loadedBlock_ = -1;
   sessionBlocks_.clear();
+  readFailed_ = false;
+  // Without a held file (another process held it a little too long), the
+  // first block read opens the file itself and checks its size then.
+  sizeChecked_ = held == nullptr || !held->isOpen() ? false : checkSize(*held);
+}
+
+bool DictionaryFile::checkSize(File& file) {
+  const int64_t size = file.size();
+  if (size == static_cast<int64_t>(loadedSize_)) return true;
+  return failRead("the file has " + (size < 0 ? std::string("an unknown number of") : groupedNumber(size)) +
+                  " bytes now but had " + groupedNumber(loadedSize_) + " when it was loaded: another program changed it");
 }
 
 void DictionaryFile::endSession() {
@@ -212,23 +275,34 @@ bool DictionaryFile::useSessionBlock(int block) {
 bool DictionaryFile::readBlock(int block) {
   if (inSession_ && (loadedBlock_ == block || useSessionBlock(block))) return true;
   loadedBlock_ = -1;
+  // Within a session one failed read fails the rest; outside one each read
+  // stands alone.
+  if (inSession_ && readFailed_) return false;
+  readFailed_ = false;
   File ownFile;
   File* file = sessionFile_;
   if (file == nullptr || !file->isOpen()) {
     ownFile = File::open(path_.c_str(), OpenMode::Read);
     file = &ownFile;
   }
+  if (!file->isOpen())
+    return failRead("the file cannot be opened any more (gone, no permission, or another program holds it)");
+  if (inSession_ && !sizeChecked_) {
+    if (!checkSize(*file)) return false;
+    sizeChecked_ = true;
+  }
   const uint32_t count = entryEnds_[block] - firstEntry(block);
   const uint64_t stored = blockOffsets_[block + 1] - blockOffsets_[block];
   const size_t tableSize = nibbleTableSize(count);
   std::vector<uint8_t> bytes(stored);
-  bool ok = file->isOpen() && stored >= tableSize && file->seek(blockOffsets_[block]) &&
-            file->readExact(bytes.data(), bytes.size()) &&
-            buildEnds(bytes.data(), count, stored - tableSize, &blockEntryEnds_);
-  if (!ok) {
-    errorCode_ = TD_ERR_FILE;
-    return false;
-  }
+  const auto where = [&] {
+    return "block " + std::to_string(block) + " (bytes " + groupedNumber(blockOffsets_[block]) + " to " +
+           groupedNumber(blockOffsets_[block + 1]) + ")";
+  };
+  if (!file->seek(blockOffsets_[block]) || !file->readExact(bytes.data(), bytes.size()))
+    return failRead(where() + " cannot be read: the file is shorter than when it was loaded, or a read failed");
+  if (stored < tableSize || !buildEnds(bytes.data(), count, stored - tableSize, &blockEntryEnds_))
+    return failRead(where() + " is damaged: its entry lengths run past its stored size");
   blockCodes_.assign(bytes.begin() + tableSize, bytes.begin() + tableSize + blockEntryEnds_.back());
   loadedBlock_ = block;
   return true;

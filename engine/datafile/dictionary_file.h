@@ -32,6 +32,13 @@ class DictionaryFile {
   bool isOpen() const { return isOpen_; }
   // 0, or TD_ERR_FILE once a read of the file failed.
   int32_t errorCode() const { return errorCode_; }
+  // What is wrong with the file, and where: why it did not load, or why the
+  // read that failed last failed.  Empty while nothing went wrong.
+  const std::string& reason() const { return reason_; }
+  // True when a block read of the current session failed, or the file
+  // changed since it was loaded; searches then answer kNoEntry and
+  // decodeEntry false, which callers must not take for "not there".
+  bool readFailed() const { return readFailed_; }
 
   uint32_t languageId() const { return languageId_; }
   // Zero-terminated within kLanguageNameSize bytes.
@@ -56,7 +63,10 @@ class DictionaryFile {
   // the caller, or null) and the blocks read last are kept (up to
   // kSessionBlocks of them), so that the many lookups of one translation
   // read each block once.  Ending the session frees them.  Outside a session
-  // every block read opens and closes the file.
+  // every block read opens and closes the file.  Beginning a session clears
+  // readFailed(); it is set when the file's size in the session is no longer
+  // the size it had when it was loaded (another program replaced or cut it)
+  // or a block read fails.
   void beginSession(File* held);
   void endSession();
   const WideString& path() const { return path_; }
@@ -64,6 +74,9 @@ class DictionaryFile {
  private:
   bool load();
   bool loadRecords(File& file, uint64_t fileSize);
+  bool refuse(const std::string& reason);
+  bool checkSize(File& file);
+  bool failRead(const std::string& reason);
   void indexKeysByFoldedStart();
   bool readBlock(int block);
   bool useSessionBlock(int block);
@@ -84,6 +97,9 @@ class DictionaryFile {
   WideString path_;
   bool isOpen_ = false;
   int32_t errorCode_ = 0;
+  std::string reason_;
+  bool readFailed_ = false;
+  uint64_t loadedSize_ = 0;
   uint32_t languageId_ = 0;
   char languageName_[kLanguageNameSize] = {};
   uint16_t codeEnds_[kCodeCount] = {};
@@ -109,6 +125,7 @@ class DictionaryFile {
   std::vector<uint8_t> blockCodes_;
 
   bool inSession_ = false;
+  bool sizeChecked_ = false;  // the session has seen the file at its loaded size
   File* sessionFile_ = nullptr;
   // Blocks read earlier in the session, besides the block read last.
   static constexpr size_t kSessionBlocks = 32;

@@ -15,6 +15,13 @@ inline uint32_t decodeU32(const uint8_t* p) {
          (static_cast<uint32_t>(p[3]) << 24);
 }
 
+// A count for messages, its digits grouped by thousands: 5120 -> "5,120".
+inline std::string groupedNumber(uint64_t n) {
+  std::string digits = std::to_string(n);
+  for (size_t i = digits.size(); i > 3; i -= 3) digits.insert(i - 3, ",");
+  return digits;
+}
+
 inline void putU16(std::string* out, uint16_t v) {
   out->push_back(static_cast<char>(v & 0xFF));
   out->push_back(static_cast<char>(v >> 8));

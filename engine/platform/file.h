@@ -19,13 +19,17 @@ namespace lexcore {
 using WideString = std::basic_string<TD_WCHAR>;
 
 enum class OpenMode {
-  Read,                 // read access, the file must exist
-  ReadWriteOpenAlways,  // read and write, created empty when missing
-  ReadWriteCreateAlways // read and write, emptied or created
+  Read,                  // read access, the file must exist
+  ReadWriteOpenAlways,   // read and write, created empty when missing
+  ReadWriteCreateAlways, // read and write, emptied or created
+  // Read and write, created empty when missing, held for replaceContents():
+  // no other holder in this mode exists until close(), whatever
+  // replaceContents() does to the file.
+  ReadWriteForReplace
 };
 
 // How long an open keeps retrying while another process holds the file.
-constexpr int kBusyRetryMilliseconds = 250;
+constexpr int kBusyRetryMilliseconds = 1000;
 
 // True for the characters that separate folders in a path on this platform.
 bool isPathSeparator(TD_WCHAR c);
@@ -56,17 +60,26 @@ class File {
   bool seek(uint64_t offset);
   // Size in bytes, or -1 on failure.
   int64_t size();
-  // Writes `data` as the file's whole new contents so that a crash at any
-  // moment leaves either the old contents or the new ones at `path`.  The
-  // file stays held exclusively throughout.  `path` must be this file's path;
-  // the new contents pass through "<path>.new", which only the holder of the
-  // file writes.
+  // Replaces the file's whole contents by `data` atomically: at every moment,
+  // a crash or a kill included, `path` holds either the complete old contents
+  // or the complete new ones, and once this returns true the new ones are on
+  // disk.  The file must have been opened with ReadWriteForReplace and `path`
+  // must be its path.  The new contents are written and flushed to
+  // "<path>.new", which only the holder writes, then renamed over `path`.
+  // False, with `path` unchanged and "<path>.new" removed, when a step fails.
+  // A "<path>.new" left by a process killed before its rename holds no
+  // acknowledged contents; it is never read, and the next replace overwrites
+  // it.
   bool replaceContents(const TD_WCHAR* path, const std::string& data);
   void close();
 
  private:
 #if defined(_WIN32)
   void* handle_ = nullptr;
+  // ReadWriteForReplace: "<path>.lock", held exclusively and deleted on
+  // close, so that holders stay one at a time while the file itself is
+  // closed and renamed over.
+  void* lock_ = nullptr;
 #else
   int fd_ = -1;
 #endif

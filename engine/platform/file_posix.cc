@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "platform/charset.h"
+#include "platform/failure_points.h"
 #include "platform/file.h"
 
 namespace lexcore {
@@ -51,7 +52,7 @@ File& File::operator=(File&& other) noexcept {
 
 File File::open(const TD_WCHAR* path, OpenMode mode, int waitMilliseconds) {
   File file;
-  if (path == nullptr) return file;
+  if (path == nullptr || stepFails()) return file;
   const std::string name = nativePath(path);
   const int flags = mode == OpenMode::Read ? O_RDONLY : (O_RDWR | O_CREAT);
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMilliseconds);
@@ -78,7 +79,7 @@ File File::open(const TD_WCHAR* path, OpenMode mode, int waitMilliseconds) {
 bool File::isOpen() const { return fd_ >= 0; }
 
 int64_t File::read(void* buffer, size_t size) {
-  if (fd_ < 0) return -1;
+  if (fd_ < 0 || stepFails()) return -1;
   size_t done = 0;
   while (done < size) {
     const ssize_t n = ::read(fd_, static_cast<char*>(buffer) + done, size - done);
@@ -94,6 +95,11 @@ int64_t File::read(void* buffer, size_t size) {
 
 bool File::write(const void* data, size_t size) {
   if (fd_ < 0) return false;
+  // A failed write may have written part of the data, as on a full disk.
+  if (stepFails()) {
+    write(data, size / 2);
+    return false;
+  }
   size_t done = 0;
   while (done < size) {
     const ssize_t n = ::write(fd_, static_cast<const char*>(data) + done, size - done);
@@ -121,16 +127,25 @@ bool File::replaceContents(const TD_WCHAR* path, const std::string& data) {
   if (fd_ < 0) return false;
   const std::string name = nativePath(path);
   const std::string temporary = name + ".new";
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  const size_t slash = name.rfind('/');
+  const std::string folder = slash == std::string::npos ? std::string(".") : name.substr(0, slash + 1);
+  const int fd = stepFails() ? -1 : ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   // Lock the new file before it gets the name, so that it is held without a
   // gap from the rename until close().
   File fresh;
   fresh.fd_ = fd;
-  if (flock(fd, LOCK_EX | LOCK_NB) != 0 || !fresh.write(data.data(), data.size()) || fsync(fd) != 0 ||
-      rename(temporary.c_str(), name.c_str()) != 0) {
+  if (flock(fd, LOCK_EX | LOCK_NB) != 0 || !fresh.write(data.data(), data.size()) || stepFails() ||
+      fsync(fd) != 0 || stepFails() || rename(temporary.c_str(), name.c_str()) != 0) {
     unlink(temporary.c_str());
     return false;
+  }
+  // The rename itself reaches the disk with the folder.  Nothing here may
+  // fail any more: the new contents are in place.
+  const int folderFd = ::open(folder.c_str(), O_RDONLY | O_CLOEXEC);
+  if (folderFd >= 0) {
+    fsync(folderFd);
+    ::close(folderFd);
   }
   *this = std::move(fresh);
   return true;

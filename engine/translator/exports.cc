@@ -1,6 +1,7 @@
 // The twelve exported functions.  Each one stops exceptions at the library
 // boundary: running out of memory inside the engine becomes TD_ERR_MEMORY
 // (or 0 from TD_TransAddUdr).
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -33,6 +34,7 @@ int32_t openDataFile(TD_HANDLE t, const TD_WCHAR* path, std::unique_ptr<Dictiona
     (t->*role).reset();
     std::unique_ptr<DictionaryFile> file(new DictionaryFile(path));
     t->lastResult = file->isOpen() ? TD_OK : file->errorCode();
+    t->reason = file->isOpen() ? std::string() : lexcore::pathText(file->path()) + ": " + file->reason();
     if (file->isOpen()) t->*role = std::move(file);
     return t->lastResult;
   });
@@ -47,7 +49,8 @@ int32_t TD_TransOpen(TD_HANDLE* handle, const TD_WCHAR* listPath, int32_t /*rese
     std::unique_ptr<Translator> t(new Translator);
     if (listPath != nullptr) t->listPath = listPath;
     File file = File::open(listPath, OpenMode::Read);
-    const int32_t result = lexcore::readListHeader(file, t->header);
+    std::string reason;
+    const int32_t result = lexcore::loadListFile(file, t->header, &t->listSize, &reason);
     if (result != TD_OK) return result;
     t->isOpen = true;
     *handle = t.release();
@@ -103,7 +106,19 @@ int32_t TD_TransGetLanguage(TD_HANDLE t, LANGSTRUCT* language, int16_t which) {
 int32_t TD_TransGetFile(TD_HANDLE t, TD_WCHAR* name, int16_t size, int16_t which) {
   if (t == nullptr) return TD_ERR_HANDLE;
   if (!t->isOpen) return TD_ERR_NOT_OPEN;
-  if (name != nullptr) lexcore::listFileName(t->header, which == 0, name, size);
+  if (name == nullptr) return TD_OK;
+  if (which == TD_FILE_REASON) {
+    return guarded(TD_ERR_MEMORY, [&] {
+      std::u16string wide;
+      lexcore::utf8ToUtf16(t->reason, &wide);
+      if (size < 1) return static_cast<int32_t>(TD_OK);
+      const size_t n = std::min(wide.size(), static_cast<size_t>(size - 1));
+      for (size_t i = 0; i < n; ++i) name[i] = static_cast<TD_WCHAR>(wide[i]);
+      name[n] = 0;
+      return static_cast<int32_t>(TD_OK);
+    });
+  }
+  lexcore::listFileName(t->header, which == 0, name, size);
   return TD_OK;
 }
 

@@ -63,6 +63,12 @@ enum {
   TD_OPT_SPELLING = 8
 };
 
+// `which` for TD_TransGetFile: the reason for the translator's latest
+// failure instead of a data file name.
+enum {
+  TD_FILE_REASON = 256
+};
+
 // Extension codes for TD_TransExtensionSupported.
 enum {
   TD_EXT_ENDINGS = 200,
@@ -97,7 +103,8 @@ typedef struct Translator* TD_HANDLE;
 
 // Opens a translator on a dictionary list file.  On success *handle holds the
 // new translator; on failure it is null.  Returns TD_OK, TD_ERR_READ (file
-// missing or shorter than its header), TD_ERR_FILE (not a list file) or
+// missing or shorter than its header), TD_ERR_FILE (not a list file, or one
+// cut short: its count table or translation indexes run past its end) or
 // TD_ERR_MEMORY (no memory for the translator).
 TD_API int32_t TD_TransOpen(TD_HANDLE* handle, const TD_WCHAR* listPath, int32_t reserved);
 
@@ -105,13 +112,18 @@ TD_API int32_t TD_TransOpen(TD_HANDLE* handle, const TD_WCHAR* listPath, int32_t
 TD_API int32_t TD_TransClose(TD_HANDLE* handle);
 
 // Load the data file in which words are looked up (primary) or from which
-// translations are decoded (secondary).  A failed load leaves the role empty.
+// translations are decoded (secondary).  A failed load (TD_ERR_FILE: missing,
+// unreadable or damaged, a record cut short included) leaves the role empty;
+// TD_TransGetFile(..., TD_FILE_REASON) then says why.
 TD_API int32_t TD_TransOpenPrim(TD_HANDLE handle, const TD_WCHAR* path);
 TD_API int32_t TD_TransOpenSec(TD_HANDLE handle, const TD_WCHAR* path);
 
 TD_API int32_t TD_TransOptions(TD_HANDLE handle, int32_t options);
 
-// Translates request->word; see TRANSLATE.
+// Translates request->word; see TRANSLATE.  A dictionary file that can no
+// longer be read (gone, cut short, or changed by another program since it was
+// opened) gives TD_ERR_FILE with status TD_FAILED, never "not found";
+// TD_TransGetFile(..., TD_FILE_REASON) then says which file and why.
 TD_API int32_t TD_Translate(TD_HANDLE handle, TRANSLATE* request);
 
 // Adds a word pair to the user dictionary: 1 when added or already present,
@@ -126,6 +138,15 @@ TD_API int32_t TD_TransGetLanguage(TD_HANDLE handle, LANGSTRUCT* language, int16
 // to size - 1 characters and always terminated; a size below 1 writes
 // nothing.  File names hold at most 19 characters and language names at most
 // 49, so buffers of 20 and 50 characters receive them whole.
+//
+// TD_TransGetFile: which 0 gives the primary data file name from the list
+// file, any other value but TD_FILE_REASON the secondary one.  With
+// TD_FILE_REASON it gives the reason for the translator's latest failure,
+// UTF-16, cut to the buffer like every output here (a reason takes up to
+// about 110 characters besides the file's path): the path, then what is
+// wrong and where, for instance "/d/en.tdd: the ending table record at byte
+// 4,100 ends at byte 4,180 but the file has 4,120 bytes".  Empty when the
+// latest data file open or translation worked.
 TD_API int32_t TD_TransGetFile(TD_HANDLE handle, TD_WCHAR* name, int16_t size, int16_t which);
 
 TD_API int32_t TD_TransExtensionSupported(TD_HANDLE handle, int16_t code);

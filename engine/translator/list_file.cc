@@ -45,6 +45,47 @@ int32_t readListHeader(File& file, uint8_t header[kListHeaderSize]) {
   return TD_OK;
 }
 
+int32_t loadListFile(File& file, uint8_t header[kListHeaderSize], int64_t* size, std::string* reason) {
+  if (!file.isOpen()) {
+    *reason = "the file cannot be opened (missing, no permission, or another program holds it)";
+    return TD_ERR_READ;
+  }
+  *size = file.size();
+  const int32_t result = readListHeader(file, header);
+  if (result == TD_ERR_READ) {
+    *reason = "the file has " + groupedNumber(*size < 0 ? 0 : static_cast<uint64_t>(*size)) +
+              " bytes, fewer than the 128-byte header of a dictionary list file";
+    return result;
+  }
+  if (result != TD_OK && std::memcmp(header, kListMagic, 4) != 0) {
+    *reason = "not a dictionary list file: it does not begin with \"TDL\" and a zero byte";
+    return result;
+  }
+  if (result != TD_OK) {
+    *reason = "the header size field (byte 8) is " + groupedNumber(decodeU32(header + kListHeaderSizeOffset)) +
+              ", not 128";
+    return result;
+  }
+  const uint64_t fileSize = *size < 0 ? 0 : static_cast<uint64_t>(*size);
+  const uint32_t entries = listEntryCount(header);
+  const uint64_t countsEnd = kListHeaderSize + nibbleTableSize(entries);
+  const auto cut = [&](const char* what, uint64_t end) {
+    *reason = std::string(what) + " ends at byte " + groupedNumber(end) + " but the file has " +
+              groupedNumber(fileSize) + " bytes";
+    return static_cast<int32_t>(TD_ERR_FILE);
+  };
+  if (countsEnd > fileSize) return cut("the translation count table", countsEnd);
+  std::vector<uint8_t> counts(nibbleTableSize(entries));
+  if (!file.seek(kListHeaderSize) || !file.readExact(counts.data(), counts.size())) {
+    *reason = "the translation count table cannot be read";
+    return TD_ERR_FILE;
+  }
+  const uint64_t indexesEnd = countsEnd + 2 * sumNibbles(counts.data(), entries);
+  if (indexesEnd > fileSize) return cut("the translation index table", indexesEnd);
+  reason->clear();
+  return TD_OK;
+}
+
 size_t listFileName(const uint8_t header[kListHeaderSize], bool primary, TD_WCHAR* out, ptrdiff_t capacity) {
   const size_t offset = primary ? kPrimaryNameOffset : kSecondaryNameOffset;
   return widenText(reinterpret_cast<const char*>(header + offset), kFileNameSize - 1, out, capacity);

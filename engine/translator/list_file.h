@@ -18,6 +18,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/file.h"
@@ -36,6 +37,14 @@ constexpr int kMaxTranslations = 15;
 // Reads the header of an open list file: TD_OK, TD_ERR_READ when fewer than
 // 128 bytes came, TD_ERR_FILE for a wrong magic or header size.
 int32_t readListHeader(File& file, uint8_t header[kListHeaderSize]);
+
+// Reads and checks an open list file: its header as readListHeader does,
+// then that the file holds the whole translation count table and every
+// translation index the counts call for.  TD_OK with `header` filled and
+// `size` the file's size; otherwise TD_ERR_READ or TD_ERR_FILE with `reason`
+// saying what is wrong and where.  Reads the count table once and keeps
+// nothing of it.
+int32_t loadListFile(File& file, uint8_t header[kListHeaderSize], int64_t* size, std::string* reason);
 
 // Widens a file name field of the header into `out` (capacity in units).
 size_t listFileName(const uint8_t header[kListHeaderSize], bool primary, TD_WCHAR* out, ptrdiff_t capacity);

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/charset.h"
+#include "platform/coding.h"
 #include "translator/result_list.h"
 #include "translator/translator.h"
 
@@ -17,7 +19,8 @@ constexpr int kVariantStepBudget = 2000;
 // Holds the three files of one translation open, and the data files' last
 // blocks read, so that the many lookups of one call open each file once.
 // Nothing stays open or cached after the call.  Two roles that name the same
-// data file share one open file.
+// data file share one open file.  The first read that fails is recorded as
+// the translation's failure.
 class FileSession {
  public:
   explicit FileSession(Translator& t) : t_(t) {
@@ -34,16 +37,46 @@ class FileSession {
   FileSession(const FileSession&) = delete;
   FileSession& operator=(const FileSession&) = delete;
 
-  File& listFile() {
-    if (!list_.isOpen()) list_ = File::open(t_.listPath.c_str(), OpenMode::Read);
-    return list_;
+  // The list file, opened on first use; null, with the failure recorded,
+  // when it cannot be opened or its size is no longer the size it had when
+  // the translator was opened (another program cut or replaced it).
+  File* listFile() {
+    if (!listOpened_) {
+      listOpened_ = true;
+      list_ = File::open(t_.listPath.c_str(), OpenMode::Read);
+      const int64_t size = list_.size();
+      if (!list_.isOpen()) {
+        fail(t_.listPath, "the file cannot be opened any more (gone, no permission, or another program holds it)");
+      } else if (size != t_.listSize) {
+        fail(t_.listPath, "the file has " + (size < 0 ? std::string("an unknown number of") : groupedNumber(size)) +
+                              " bytes now but had " + groupedNumber(t_.listSize) +
+                              " when the dictionary was opened: another program changed it");
+      }
+    }
+    return failed() ? nullptr : &list_;
   }
+
+  // True, with the failure recorded, when a read of a data file failed.
+  bool dataFailed() {
+    for (const DictionaryFile* file : {t_.primary.get(), t_.secondary.get()}) {
+      if (file->readFailed()) fail(file->path(), file->reason());
+    }
+    return failed();
+  }
+
+  void fail(const WideString& path, const std::string& what) {
+    if (failure_.empty()) failure_ = pathText(path) + ": " + what;
+  }
+  bool failed() const { return !failure_.empty(); }
+  const std::string& failure() const { return failure_; }
 
  private:
   Translator& t_;
   File primaryFile_;
   File secondaryFile_;
   File list_;
+  bool listOpened_ = false;
+  std::string failure_;
 };
 
 class Lookup {
@@ -61,7 +94,8 @@ class Lookup {
   bool isSuggested(const std::string& candidate) const;
   void endingPass(const std::string& word);
   void variantPass(const std::string& word);
-  void phraseFallback(const std::string& word);
+  int32_t phraseFallback(const std::string& word);
+  int32_t failure();
 
   Translator& t_;
   TRANSLATE& r_;
@@ -69,8 +103,15 @@ class Lookup {
   bool withTranslations_ = true;
 };
 
+// A read failed: the lookup cannot answer.
+int32_t Lookup::failure() {
+  r_.status = TD_FAILED;
+  return TD_ERR_FILE;
+}
+
 // Looks `word` up in the primary file and, when asked, appends the
 // translations of every match.  Returns TD_OK or TD_ERR_FILE; sets status.
+// A read that fails is a failure, never "not found".
 int32_t Lookup::lookUpEntry(const char* word, bool withTranslations) {
   r_.status = TD_NOT_FOUND;
   const bool folded = (t_.options & TD_OPT_CASE_INSENSITIVE) != 0;
@@ -79,11 +120,13 @@ int32_t Lookup::lookUpEntry(const char* word, bool withTranslations) {
   int32_t match = kNoEntry;
   for (;;) {
     match = folded ? t_.primary->findNextFolded(word, match) : t_.primary->findExact(word);
+    if (files_.dataFailed()) return failure();
     if (match == kNoEntry) return TD_OK;
-    if (!readTranslationIndexes(files_.listFile(), covered, static_cast<uint32_t>(match), withTranslations,
-                                &indexes)) {
-      r_.status = TD_FAILED;
-      return TD_ERR_FILE;
+    File* list = files_.listFile();
+    if (list == nullptr) return failure();
+    if (!readTranslationIndexes(*list, covered, static_cast<uint32_t>(match), withTranslations, &indexes)) {
+      files_.fail(t_.listPath, "the translations of entry " + std::to_string(match) + " cannot be read");
+      return failure();
     }
     if (!withTranslations || indexes.empty()) {
       r_.status = indexes.empty() ? TD_NOT_FOUND : TD_FOUND;
@@ -92,7 +135,10 @@ int32_t Lookup::lookUpEntry(const char* word, bool withTranslations) {
     for (const uint16_t index : indexes) {
       char text[kWordBufferSize];
       // An index that names no secondary entry is skipped.
-      if (!t_.secondary->decodeEntry(index, text)) continue;
+      if (!t_.secondary->decodeEntry(index, text)) {
+        if (files_.dataFailed()) return failure();
+        continue;
+      }
       if (!appendTranslation(r_, text)) {
         r_.status = TD_LIST_FULL;
         break;
@@ -125,7 +171,7 @@ bool Lookup::tryCandidate(const std::string& candidate) {
   if (candidate.size() > kMaxWordLength || isSuggested(candidate)) return false;
   if (!fitsSuggestions(candidate)) return false;
   const int16_t before = r_.transCount;
-  lookUpEntry(candidate.c_str(), withTranslations_);
+  if (lookUpEntry(candidate.c_str(), withTranslations_) != TD_OK) return false;
   if (r_.status != TD_FOUND && r_.transCount == before) return false;
   if (withTranslations_ && r_.transCount > 0) withTranslations_ = false;
   appendSuggestion(r_, candidate.c_str());
@@ -137,6 +183,7 @@ bool Lookup::tryCandidate(const std::string& candidate) {
 // ending replaced by the group's base ending.
 void Lookup::endingPass(const std::string& word) {
   for (const auto& group : t_.primary->endingTable().groups) {
+    if (files_.failed()) return;
     if (group.size() < 2) continue;
     const std::string& base = group[0];
     for (size_t e = 1; e < group.size(); ++e) {
@@ -153,7 +200,7 @@ void Lookup::endingPass(const std::string& word) {
 // its step budget is spent.
 void Lookup::variantPass(const std::string& word) {
   int steps = 0;
-  const auto step = [&steps] { return steps++ <= kVariantStepBudget; };
+  const auto step = [&] { return steps++ <= kVariantStepBudget && !files_.failed(); };
   for (const auto& group : t_.primary->variantTable().groups) {
     for (size_t s = 0; s < group.size(); ++s) {
       if (!step()) return;
@@ -172,21 +219,30 @@ void Lookup::variantPass(const std::string& word) {
   }
 }
 
-// A phrase of which nothing was found falls back to its first word, which
-// becomes the first suggestion unless its own run found both suggestions and
-// translations.  Like any candidate, the first word is tried only when it
-// could be listed, so that status TD_SUGGESTED always comes with it.
-void Lookup::phraseFallback(const std::string& word) {
+// A phrase of which nothing was found falls back to its first word.  The
+// nested run's lists stand when it found both suggestions and translations;
+// otherwise the first word becomes a suggestion where it fits.  When it does
+// not fit, suggestions the nested run found still stand; with none, the
+// answer is "not found", so that status TD_SUGGESTED always comes with a
+// suggestion.
+int32_t Lookup::phraseFallback(const std::string& word) {
   const size_t space = word.find(' ');
-  if (space == std::string::npos || space == 0) return;
+  if (space == std::string::npos || space == 0) return TD_OK;
   const std::string firstWord = word.substr(0, space);
-  if (firstWord.size() > kMaxWordLength || !fitsSuggestions(firstWord)) return;
+  if (firstWord.size() > kMaxWordLength) return TD_OK;
   Lookup nested(t_, r_, files_);
-  nested.run(firstWord.c_str(), false);
-  if (r_.suggestCount <= 0 || r_.transCount <= 0) {
+  if (nested.run(firstWord.c_str(), false) != TD_OK) return TD_ERR_FILE;
+  if (r_.suggestCount > 0 && r_.transCount > 0) return TD_OK;
+  if (fitsSuggestions(firstWord)) {
     appendSuggestion(r_, firstWord.c_str());
     r_.status = TD_SUGGESTED;
+  } else if (r_.suggestCount > 0) {
+    r_.status = TD_SUGGESTED;
+  } else {
+    r_.transCount = r_.transUsed = 0;
+    r_.status = TD_NOT_FOUND;
   }
+  return TD_OK;
 }
 
 int32_t Lookup::run(const char* word, bool allowFallback) {
@@ -201,6 +257,8 @@ int32_t Lookup::run(const char* word, bool allowFallback) {
     const WordTable& endings = t_.primary->endingTable();
     if ((t_.options & TD_OPT_SMART_SEARCH) && endings.present && endings.groupCount > 0) endingPass(text);
     if ((t_.options & TD_OPT_SPELLING) && t_.primary->variantTable().groupCount > 0) variantPass(text);
+    // A candidate whose read failed leaves the answer unknown.
+    if (files_.failed()) return failure();
   }
   if (r_.status != TD_NOT_FOUND) return TD_OK;
   if (r_.suggestCount > 0) {
@@ -208,7 +266,7 @@ int32_t Lookup::run(const char* word, bool allowFallback) {
   } else if (r_.transCount > 0) {
     r_.status = TD_FOUND;
   } else if (allowFallback) {
-    phraseFallback(text);
+    return phraseFallback(text);
   }
   return TD_OK;
 }
@@ -227,11 +285,22 @@ int32_t translate(Translator& t, TRANSLATE& r) {
   if (refusal != TD_OK) {
     r.status = TD_FAILED;
     t.lastResult = refusal;
+    t.reason = refusal == TD_ERR_NOT_OPEN    ? "the dictionary list file is not open"
+               : refusal == TD_ERR_NO_PRIMARY ? "no primary data file is open"
+                                              : "no secondary data file is open";
     return refusal;
   }
+  t.reason.clear();
   FileSession files(t);
   Lookup lookup(t, r, files);
-  return lookup.run(r.word == nullptr ? "" : r.word, true);
+  const int32_t result = lookup.run(r.word == nullptr ? "" : r.word, true);
+  if (result != TD_OK) {
+    t.lastResult = result;
+    t.reason = files.failure();
+  }
+  return result;
 }
+
+std::string pathText(const WideString& path) { return utf16ToUtf8(std::u16string(path.begin(), path.end())); }
 
 }  // namespace lexcore

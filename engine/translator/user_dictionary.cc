@@ -213,7 +213,7 @@ int UserDictionary::add(const char* word, const char* translation) {
     return 0;
   // The file decides whether the pair is there: the pairs in memory may be
   // older than it.
-  File file = File::open(filePath_.c_str(), OpenMode::ReadWriteOpenAlways, kAddWaitMilliseconds);
+  File file = File::open(filePath_.c_str(), OpenMode::ReadWriteForReplace, kAddWaitMilliseconds);
   if (!file.isOpen() || !loadFrom(file)) return 0;
   if (isDuplicate(word, translation)) return 1;
 

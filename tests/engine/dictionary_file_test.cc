@@ -1,6 +1,7 @@
 // Loading of dictionary data files: header, index tables, optional records,
 // and the refusal of files that cannot be indexed.
 #include "datafile/dictionary_file.h"
+#include "platform/coding.h"
 
 #include <gtest/gtest.h>
 
@@ -334,30 +335,38 @@ TEST_F(DictionaryFileLoading, RecordWithAGroupRunningPastItsBodyIsNotUsed) {
   EXPECT_FALSE(file->variantTable().present);
 }
 
-TEST_F(DictionaryFileLoading, TruncatedRecordEndsTheScanKeepingWhatLoaded) {
+// A file cut short anywhere is refused, records included, and the reason
+// says which part runs past the end and where.
+TEST_F(DictionaryFileLoading, CutFilesAreRefusedSayingWhereTheyEnd) {
   DataFileLayout layout = wordListLayout(kWords, 2);
+  const size_t blocksEnd = writeDataFile(layout).size();
   layout.records = {rawRecord(200, 1, storedGroup(std::string("\0s\0", 3))),
                     rawRecord(201, 1, storedGroup(std::string("c\0k\0", 4)))};
-  std::string bytes = writeDataFile(layout);
-  bytes.pop_back();
-  const auto file = load(bytes);
-  ASSERT_TRUE(file->isOpen());
-  EXPECT_TRUE(file->endingTable().present);
-  EXPECT_FALSE(file->variantTable().present);
-}
-
-TEST_F(DictionaryFileLoading, TrailingBytesShorterThanARecordHeaderAreIgnored) {
-  DataFileLayout layout = wordListLayout(kWords, 2);
-  layout.records = {rawRecord(200, 1, storedGroup(std::string("\0s\0", 3)))};
-  const auto file = load(writeDataFile(layout) + std::string("\xC9\x01", 2));
-  ASSERT_TRUE(file->isOpen());
-  EXPECT_TRUE(file->endingTable().present);
-  EXPECT_FALSE(file->variantTable().present);
+  const std::string full = writeDataFile(layout);
+  const size_t variantsAt = blocksEnd + 4 + layout.records[0].body.size();
+  const auto at = [](size_t n) { return lexcore::groupedNumber(n); };
+  const struct {
+    std::string bytes;
+    std::string reason;
+  } cases[] = {
+      {full.substr(0, full.size() - 1), "the variant table record at byte " + at(variantsAt) + " ends at byte " +
+                                            at(full.size()) + " but the file has " + at(full.size() - 1) + " bytes"},
+      {full + std::string("\xC9\x01", 2), "the record header at byte " + at(full.size()) + " ends at byte " +
+                                               at(full.size() + 4) + " but the file has " + at(full.size() + 2) +
+                                               " bytes"},
+      {full.substr(0, blocksEnd - 1),
+       "the last block ends at byte " + at(blocksEnd) + " but the file has " + at(blocksEnd - 1) + " bytes"},
+      {full.substr(0, 75), "the header ends at byte 76 but the file has 75 bytes"},
+  };
+  for (const auto& c : cases) {
+    const auto file = load(c.bytes);
+    EXPECT_FALSE(file->isOpen()) << c.reason;
+    EXPECT_EQ(c.reason, file->reason());
+  }
 }
 
 // Every prefix of a valid file either loads or fails with -2.  It loads
-// exactly when it holds every block; each table is there exactly when its
-// whole record is.
+// exactly when it ends where a record ends (or the last block does).
 TEST_F(DictionaryFileLoading, EveryPrefixLoadsOrFailsCleanly) {
   DataFileLayout layout = wordListLayout(kWords, 2);
   const size_t blocksEnd = writeDataFile(layout).size();
@@ -370,9 +379,11 @@ TEST_F(DictionaryFileLoading, EveryPrefixLoadsOrFailsCleanly) {
     SCOPED_TRACE("prefix of " + std::to_string(length) + " bytes");
     const std::string prefix = full.substr(0, length);
     const auto file = load(prefix);
-    ASSERT_EQ(length >= blocksEnd, file->isOpen());
+    const size_t recordsEnds[] = {blocksEnd, endingsEnd, endingsEnd + 4 + layout.records[1].body.size(), variantsEnd};
+    ASSERT_EQ(std::count(std::begin(recordsEnds), std::end(recordsEnds), length) > 0, file->isOpen());
     if (!file->isOpen()) {
       ASSERT_EQ(TD_ERR_FILE, file->errorCode());
+      ASSERT_NE("", file->reason());
       continue;
     }
     EXPECT_EQ(length >= endingsEnd, file->endingTable().present);
@@ -390,7 +401,7 @@ TEST_F(DictionaryFileLoading, EveryPrefixLoadsOrFailsCleanly) {
   const size_t counts = keys + keyText, sizes = counts + 2 * blocks, firstBlock = sizes + 2 * blocks;
   for (size_t boundary : {codeTable, codes, keyTable, keys, counts, sizes, firstBlock, blocksEnd}) {
     for (size_t length : {boundary - 1, boundary, boundary + 1}) {
-      EXPECT_EQ(length >= blocksEnd ? TD_OK : TD_ERR_FILE, openAsPrimary(full.substr(0, length))) << length;
+      EXPECT_EQ(length == blocksEnd ? TD_OK : TD_ERR_FILE, openAsPrimary(full.substr(0, length))) << length;
     }
   }
 }

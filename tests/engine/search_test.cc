@@ -224,8 +224,11 @@ TEST_F(Search, DecodeEntryCoversEveryIndexAndRefusesTheRest) {
 // other blocks stay usable.
 TEST_F(Search, BlocksAreReadWithinTheirStoredSize) {
   DataFileLayout layout = blocks({DataBlock{"a", {"", "b"}}, DataBlock{"c", {"", "d", "e"}}});
+  // The file ends where the size fields say the blocks end, so that no
+  // bytes are left over to be read as a record.
+  const std::string full = writeDataFile(layout);
   layout.blockSizeFields = std::vector<uint16_t>{2, 3};  // the last block needs 2 + 2 bytes
-  const auto file = load(layout);
+  const auto file = load(writeDataFile(layout).substr(0, full.size() - 1));
   EXPECT_EQ(1, file->findExact("ab"));
   EXPECT_EQ(0, file->errorCode());
   EXPECT_EQ(kNoEntry, file->findExact("cd"));
@@ -235,7 +238,7 @@ TEST_F(Search, BlocksAreReadWithinTheirStoredSize) {
   EXPECT_EQ("ab", decoded(*file, 1));
 
   layout.blockSizeFields = std::vector<uint16_t>{2, 1};  // not even the entry table
-  const auto cut = load(layout);
+  const auto cut = load(writeDataFile(layout).substr(0, full.size() - 3));
   EXPECT_EQ(kNoEntry, cut->findExact("c"));
   EXPECT_EQ(TD_ERR_FILE, cut->errorCode());
 }

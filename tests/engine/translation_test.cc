@@ -368,20 +368,33 @@ TEST_F(SuggestionArea, LaterCandidatesStopWhenTheAreaIsFull) {
   EXPECT_EQ(Strings{"bet"}, t.suggestions);
 }
 
-// The first word of a phrase is a suggestion too: when it cannot be listed,
-// the phrase gets no fallback.
-TEST_F(SuggestionArea, PhraseFallbackNeedsRoomForTheFirstWord) {
-  dictionary_.add("apple", {"Apfel"});
+// The first word of a phrase is a suggestion too.  When the first word
+// itself cannot be listed, what its own run suggested still stands (with
+// the translations it found); with nothing suggested, the phrase is not
+// found.
+TEST_F(SuggestionArea, PhraseFallbackKeepsWhatItsFirstWordFound) {
+  dictionary_.add("apple", {"Apfel"}).add("cat", {"Katze"}).setEndings({{"", "s"}});
   const auto session = open();
-  Translation t = session->translate("apple pie", 0, 256, 5);
-  EXPECT_EQ(TD_NOT_FOUND, t.status);
-  EXPECT_TRUE(t.translations.empty());
-  EXPECT_TRUE(t.suggestions.empty());
-  t = session->translate("apple pie", 0, 256, 6);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"apple"}, t.suggestions);
-  t = session->translate("pear pie", 0, 256, 0);
-  EXPECT_EQ(TD_NOT_FOUND, t.status);
+  const struct {
+    const char* phrase;
+    int16_t suggestSize;
+    int16_t status;
+    Strings suggestions;
+    Strings translations;
+  } cases[] = {
+      {"apple pie", 5, TD_NOT_FOUND, {}, {}},
+      {"apple pie", 6, TD_SUGGESTED, {"apple"}, {"Apfel"}},
+      {"pear pie", 0, TD_NOT_FOUND, {}, {}},
+      {"cats dogs", 4, TD_SUGGESTED, {"cat"}, {"Katze"}},
+      {"cats dogs", 5, TD_SUGGESTED, {"cat"}, {"Katze"}},
+      {"cats dogs", 3, TD_NOT_FOUND, {}, {}},
+  };
+  for (const auto& c : cases) {
+    const Translation t = session->translate(c.phrase, kSmart, 256, c.suggestSize);
+    EXPECT_EQ(c.status, t.status) << c.phrase << " " << c.suggestSize;
+    EXPECT_EQ(c.suggestions, t.suggestions) << c.phrase << " " << c.suggestSize;
+    EXPECT_EQ(c.translations, t.translations) << c.phrase << " " << c.suggestSize;
+  }
 }
 
 class OddListFiles : public Translate {};
@@ -415,32 +428,6 @@ TEST_F(OddListFiles, CountTableEndingTheFileServesTheLastOddIndex) {
   EXPECT_EQ(TD_NOT_FOUND, t.status);
 }
 
-TEST_F(OddListFiles, FailedListReadFailsTheLookupKeepingUserTranslations) {
-  dictionary_.add("apple", {"Apfel"}).add("zoo", {"Zoo", "Tierpark"});
-  dictionary_.write(folder_);
-  const std::string list = folder_.read(SampleDictionary::kListName);
-  folder_.write(SampleDictionary::kListName, list.substr(0, list.size() - 1));
-  folder_.write("aa_bb.udr", "zoo:Menagerie\r\n");
-  TranslatorSession session(folder_);
-  const Translation t = session.translate("zoo", kUser);
-  EXPECT_EQ(TD_ERR_FILE, t.result);
-  EXPECT_EQ(TD_FAILED, t.status);
-  EXPECT_EQ(Strings{"Menagerie"}, t.translations);
-  EXPECT_EQ(Strings{"Apfel"}, session.translate("apple").translations);
-}
-
-TEST_F(OddListFiles, FailedListReadWhileTryingACandidateOnlyLosesThatCandidate) {
-  dictionary_.add("zo", {"Zo"}).add("zoo", {"Zoo"}).setEndings({{"", "s"}, {"", "os"}});
-  dictionary_.write(folder_);
-  const std::string list = folder_.read(SampleDictionary::kListName);
-  folder_.write(SampleDictionary::kListName, list.substr(0, list.size() - 1));
-  TranslatorSession session(folder_);
-  const Translation t = session.translate("zoos", kSmart);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"zo"}, t.suggestions);
-  EXPECT_EQ(Strings{"Zo"}, t.translations);
-}
-
 TEST_F(OddListFiles, EntriesBeyondTheListCountHaveNoTranslations) {
   dictionary_.add("apple", {"Apfel"}).add("pear", {"Birne"});
   dictionary_.write(folder_);
@@ -453,13 +440,51 @@ TEST_F(OddListFiles, EntriesBeyondTheListCountHaveNoTranslations) {
   EXPECT_EQ(TD_NOT_FOUND, session.translate("pear").status);
 }
 
-TEST_F(Translate, DataFileThatDisappearsAfterOpeningFindsNothing) {
-  dictionary_.add("apple", {"Apfel"});
-  const auto session = open();
-  std::remove(folder_.path(SampleDictionary::kSecondaryName).c_str());
-  EXPECT_EQ(TD_NOT_FOUND, session->translate("apple").status);
-  std::remove(folder_.path(SampleDictionary::kPrimaryName).c_str());
-  EXPECT_EQ(TD_NOT_FOUND, session->translate("apple", -1).status);
+// Once the translator is open, a file that can no longer be read (gone, cut
+// short, changed by another program) fails the translation with a reason
+// naming it, also when only a candidate or the first word of a phrase needs
+// it; translations the user dictionary gave stay.  Restored, it works again.
+TEST_F(Translate, FilesThatCanNoLongerBeReadFailTheTranslationWithAReason) {
+  dictionary_.add("apple", {"Apfel"}).add("zo", {"Zo"}).add("zoo", {"Zoo"}).setEndings({{"", "s"}});
+  const std::string list = SampleDictionary::kListName;
+  const std::string primary = SampleDictionary::kPrimaryName;
+  const std::string secondary = SampleDictionary::kSecondaryName;
+  enum Damage { kRemove, kCut, kGrow };
+  const struct {
+    std::string file;  // the file damaged after opening
+    Damage damage;
+    std::string word;
+    int32_t options;
+    std::string reason;  // part of the reason
+    Strings translations;
+  } cases[] = {
+      {secondary, kRemove, "apple", 0, secondary + ": the file cannot be opened any more", {}},
+      {primary, kRemove, "apple", kFolded, primary + ": the file cannot be opened any more", {}},
+      {primary, kCut, "apple", 0, primary + ": the file has ", {}},
+      {list, kGrow, "apple", 0, list + ": the file has ", {}},
+      {list, kCut, "zoos", kSmart, "another program changed it", {}},
+      {list, kCut, "zoos house", kSmart, "another program changed it", {}},
+      {list, kCut, "zoo", kUser, list + ": the file has ", {"Menagerie"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file + " / " + c.word);
+    dictionary_.write(folder_);
+    folder_.write("aa_bb.udr", "zoo:Menagerie\r\n");
+    TranslatorSession session(folder_);
+    const std::string original = folder_.read(c.file);
+    if (c.damage == kRemove) std::remove(folder_.path(c.file).c_str());
+    if (c.damage == kCut) folder_.write(c.file, original.substr(0, original.size() - 1));
+    if (c.damage == kGrow) folder_.write(c.file, original + "x");
+    Translation t = session.translate(c.word, c.options);
+    EXPECT_EQ(TD_ERR_FILE, t.result);
+    EXPECT_EQ(TD_FAILED, t.status);
+    EXPECT_EQ(c.translations, t.translations);
+    EXPECT_NE(std::string::npos, t.reason.find(c.reason)) << t.reason;
+    folder_.write(c.file, original);
+    t = session.translate(c.word, c.options);
+    EXPECT_EQ(TD_OK, t.result);
+    EXPECT_NE(TD_FAILED, t.status);
+  }
 }
 
 // Entry indexes above 32767 through the list file, in both data files: one

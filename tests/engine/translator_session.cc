@@ -71,6 +71,16 @@ Translation translate(TD_HANDLE handle, const std::string& word, int32_t options
   if (out.status == TD_SUGGESTED) {
     EXPECT_FALSE(out.suggestions.empty()) << "status 5 without a suggestion";
   }
+  TD_WCHAR reason[1024];
+  if (handle != nullptr && TD_TransGetFile(handle, reason, 1024, TD_FILE_REASON) == TD_OK) {
+    for (const TD_WCHAR* c = reason; *c != 0; ++c) out.reason.push_back(*c < 128 ? static_cast<char>(*c) : '?');
+    if (out.result == TD_OK) {
+      EXPECT_EQ("", out.reason) << word;
+    }
+    if (out.result == TD_ERR_FILE) {
+      EXPECT_NE("", out.reason) << word;
+    }
+  }
   return out;
 }
 

@@ -17,12 +17,14 @@ struct Translation {
   int16_t status = -1;
   std::vector<std::string> translations;
   std::vector<std::string> suggestions;
+  std::string reason;  // TD_TransGetFile(TD_FILE_REASON) right after the call
 };
 
 // Runs TD_Translate with areas of the given sizes and unpacks the lists.
 // Adds a test failure when the engine writes past an area, when the counts
 // and used sizes disagree with the packed strings, or when status
-// TD_SUGGESTED comes with an empty suggestion list.
+// TD_SUGGESTED comes with an empty suggestion list, or when a failed read
+// (TD_ERR_FILE) comes without a reason or a success with one.
 Translation translate(TD_HANDLE handle, const std::string& word, int32_t options, int16_t transSize = 256,
                       int16_t suggestSize = 256);
 

@@ -66,11 +66,29 @@ TEST_F(LexdictInspect, FilesTheReaderRefusesAreExplained) {
   writeFile(folder_.path("text.tdd"), "just some text\n");
   writeFile(folder_.path("tiny.tdd"), "TR");
   writeFile(folder_.path("cut.tdl"), readFile(folder_.path("en_de.tdl")).substr(0, 60));
+  // Cut by one byte: the last translation index, and the ending table record.
+  const std::string list = readFile(folder_.path("en_de.tdl"));
+  writeFile(folder_.path("index.tdl"), list.substr(0, list.size() - 1));
+  const std::string data = readFile(folder_.path("en.tdd"));
+  writeFile(folder_.path("record.tdd"), data.substr(0, data.size() - 1));
+  const auto bytes = [](size_t n) { return std::to_string(n); };  // small files: no thousands
+  size_t codeText = 0;
+  for (const std::string& code : dataFileLayout(englishData()).codes) codeText += code.size();
   for (const std::string command : {"info", "list"}) {
     EXPECT_EQ(problem(command, "none.tdd"), "lexdict: " + folder_.path("none.tdd") + ": no such file\n");
     EXPECT_EQ(problem(command, "cut.tdd"), "lexdict: " + folder_.path("cut.tdd") +
-                                               ": is a damaged dictionary data file: its header or tables do not "
-                                               "fit the file\n");
+                                               ": is a damaged dictionary data file: the code text ends at byte " +
+                                               bytes(204 + codeText) + " but the file has 210 bytes\n");
+    EXPECT_NE(problem(command, "record.tdd").find(": is a damaged dictionary data file: the ending table record at "
+                                                  "byte "),
+              std::string::npos);
+    EXPECT_NE(problem(command, "record.tdd").find(" ends at byte " + bytes(data.size()) + " but the file has " +
+                                                  bytes(data.size() - 1) + " bytes\n"),
+              std::string::npos);
+    EXPECT_NE(problem(command, "index.tdl")
+                  .find(": is a damaged dictionary list file: the translation index table ends at byte " +
+                        bytes(list.size()) + " but the file has " + bytes(list.size() - 1) + " bytes\n"),
+              std::string::npos);
     EXPECT_EQ(problem(command, "text.tdd"), "lexdict: " + folder_.path("text.tdd") +
                                                 ": is not a dictionary file (it begins neither with \"TRD\" nor "
                                                 "with \"TDL\")\n");

@@ -1,6 +1,9 @@
 // lexdict translate through a list file: output, standard input, options,
 // word errors and dictionaries that cannot be opened.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
 
 #include <filesystem>
 #include <string>
@@ -198,11 +201,30 @@ TEST_F(LexdictTranslate, WordsLongerThan255DictionaryBytesAreRefused) {
   EXPECT_NE(tooLong.out.find("\"result\": null, \"status\": 4"), std::string::npos);
   EXPECT_NE(tooLong.out.find("\"word\": \"house\", \"result\": 0, \"status\": 0"), std::string::npos);
   EXPECT_NE(tooLong.err.find("longer than 255 bytes"), std::string::npos) << tooLong.err;
+  // The message quotes 60 characters of the word, not all of it.
+  EXPECT_NE(tooLong.err.find("lexdict: word \"" + std::string(60, 'a') + "...\" (256 characters): "),
+            std::string::npos)
+      << tooLong.err;
 
   // 255 letters é are 510 bytes of UTF-8 but 255 bytes of Windows-1252.
   std::string accented;
   for (int i = 0; i < 255; ++i) accented += "é";
   EXPECT_EQ(translate({"--options", "0", enDe(), accented}).exitCode, 0);
+}
+
+// Output that cannot be written (a full disk) fails the run, whatever the
+// command.
+TEST_F(LexdictTranslate, OutputThatCannotBeWrittenFailsTheRun) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  const std::vector<std::vector<std::string>> commands = {
+      {"translate", enDe(), "house"}, {"translate", "--json", enDe(), "house"}, {"info", enDe()},
+      {"list", folder_.path("en.tdd")}, {"add", enDe(), "cat", "Katze"}};
+  for (const auto& args : commands) {
+    std::string command = "'" + lexdictPath() + "'";
+    for (const std::string& arg : args) command += " '" + arg + "'";
+    const int status = std::system((command + " >/dev/full 2>/dev/null").c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << command;
+  }
 }
 
 TEST_F(LexdictTranslate, MalformedInputIsReportedAndEchoedSafely) {
@@ -265,7 +287,9 @@ class LexdictOpenFailure : public LexdictTranslate {
                                       ", \"status\": 4, \"translations\": [], \"suggestions\": []}",
                                   "{\"word\": \"dog\", \"result\": " + result +
                                       ", \"status\": 4, \"translations\": [], \"suggestions\": []}"}));
-    EXPECT_EQ(run.err.find(result), std::string::npos) << "no bare result code: " << run.err;
+    // A bare code would stand after a blank; the temporary folder's random
+    // name may hold "-2" itself.
+    EXPECT_EQ(run.err.find(" " + result), std::string::npos) << "no bare result code: " << run.err;
   }
 };
 
@@ -300,7 +324,7 @@ TEST_F(LexdictOpenFailure, DamagedSecondaryDataFile) {
   writeFile(folder_.path("de.tdd"), readFile(folder_.path("de.tdd")).substr(0, 150));
   const ProgramRun run = translate({"--json", enDe(), "house", "dog"});
   expectEveryWordFailed(run, "-2");
-  EXPECT_NE(run.err.find(folder_.path("de.tdd") + ": cannot be read or is not a valid dictionary data file"),
+  EXPECT_NE(run.err.find(folder_.path("de.tdd") + ": the code length table ends at byte 204 but the file has 150 bytes"),
             std::string::npos)
       << run.err;
   EXPECT_NE(run.err.find("the secondary data file named by"), std::string::npos) << run.err;

@@ -63,12 +63,12 @@ int runAdd(const std::vector<std::string>& args) {
 
   std::string word, translation, problem;
   if (!toPairText(parsed.positionals[1], true, &word, &problem)) {
-    std::cerr << "lexdict: word " << jsonString(parsed.positionals[1]) << ": " << problem << '\n';
+    std::cerr << "lexdict: word " << quoted(parsed.positionals[1]) << ": " << problem << '\n';
     printJsonResult(json, std::nullopt);
     return kExitFailure;
   }
   if (!toPairText(parsed.positionals[2], false, &translation, &problem)) {
-    std::cerr << "lexdict: translation " << jsonString(parsed.positionals[2]) << ": " << problem << '\n';
+    std::cerr << "lexdict: translation " << quoted(parsed.positionals[2]) << ": " << problem << '\n';
     printJsonResult(json, std::nullopt);
     return kExitFailure;
   }

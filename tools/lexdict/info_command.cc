@@ -73,9 +73,9 @@ int runInfo(const std::vector<std::string>& args) {
   const std::string& path = parsed.positionals[0];
 
   ListFileHeader header;
-  if (readListFile(path, &header)) return describeListFile(path, header) ? kExitSuccess : kExitFailure;
   std::string problem;
-  const auto file = loadDataFile(path, &problem);
+  if (readListFile(path, &header, &problem)) return describeListFile(path, header) ? kExitSuccess : kExitFailure;
+  const auto file = problem.empty() ? loadDataFile(path, &problem) : nullptr;
   if (!file) {
     std::cerr << "lexdict: " << printable(path) << ": " << problem << '\n';
     return kExitFailure;

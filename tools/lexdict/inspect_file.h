@@ -18,16 +18,18 @@ struct ListFileHeader {
   uint32_t entryCount = 0;  // primary entries the file covers
 };
 
-// Reads the header of the list file at `path` (UTF-8); false when it is not
-// a readable list file.
-bool readListFile(const std::string& path, ListFileHeader* header);
+// Reads and checks the list file at `path` (UTF-8) as the engine opens it.
+// False when it is not a sound list file; `problem` then says what is wrong
+// with a file that begins as a list file, and stays empty for any other.
+bool readListFile(const std::string& path, ListFileHeader* header, std::string* problem);
 
 // Loads the data file at `path` (UTF-8); null, with `problem` saying what is
 // wrong, when the engine's reader refuses it.
 std::unique_ptr<lexcore::DictionaryFile> loadDataFile(const std::string& path, std::string* problem);
 
-// What is wrong with a file that is neither a readable list file nor a
-// loadable data file: missing, unreadable, damaged, or of another kind.
+// What is wrong with a file that is neither a sound list file nor a
+// loadable data file: missing, unreadable, damaged (with the engine's reason:
+// what is wrong and where), or of another kind.
 std::string unreadableFileProblem(const std::string& path);
 
 }  // namespace lexdict

@@ -22,7 +22,8 @@ int runList(const std::vector<std::string>& args) {
   const auto file = loadDataFile(path, &problem);
   if (!file) {
     ListFileHeader header;
-    if (readListFile(path, &header)) problem = "is a dictionary list file; 'list' prints the entries of a data file";
+    std::string listProblem;
+    if (readListFile(path, &header, &listProblem)) problem = "is a dictionary list file; 'list' prints the entries of a data file";
     std::cerr << "lexdict: " << printable(path) << ": " << problem << '\n';
     return kExitFailure;
   }

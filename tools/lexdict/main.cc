@@ -31,14 +31,11 @@ int runHelp(const std::vector<std::string>& args) {
       return kExitSuccess;
     }
   }
-  return usageError("", "unknown command " + jsonString(args[0]));
+  return usageError("", "unknown command " + quoted(args[0]));
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int runCommand(int argc, char** argv) {
   using namespace lexdict;
-  prepareStandardStreams();
   try {
     const std::vector<std::string> args = utf8Arguments(argc, argv);
     if (args.empty()) return usageError("", "missing COMMAND");
@@ -53,9 +50,23 @@ int main(int argc, char** argv) {
       std::cout << versionText();
       return kExitSuccess;
     }
-    return usageError("", "unknown command " + jsonString(command));
+    return usageError("", "unknown command " + quoted(command));
   } catch (const std::exception& e) {
     std::cerr << "lexdict: stopped by an internal failure: " << e.what() << '\n';
     return kExitFailure;
   }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  lexdict::prepareStandardStreams();
+  const int exitCode = runCommand(argc, argv);
+  // Output that could not be written is a failure, whatever the command did.
+  std::cout.flush();
+  if (!std::cout) {
+    std::cerr << "lexdict: standard output cannot be written (the disk is full, or the file or pipe is gone)\n";
+    return lexdict::kExitFailure;
+  }
+  return exitCode;
 }

@@ -58,8 +58,11 @@ std::string listOpenProblem(int32_t result, const std::string& path) {
       if (!missing.empty()) return missing;
       return "cannot be opened or read, or is shorter than the 128-byte header of a dictionary list file";
     }
-    case TD_ERR_FILE:
+    case TD_ERR_FILE: {
+      const std::string damaged = damagedListFileProblem(path);
+      if (!damaged.empty()) return damaged;
       return "is not a dictionary list file (it does not begin with \"TDL\" and a header size of 128)";
+    }
     case TD_ERR_MEMORY:
       return "cannot be opened: out of memory";
     default:

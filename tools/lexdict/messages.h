@@ -20,6 +20,12 @@ const char* statusText(bool dictionaryOpen, int32_t result, int16_t status);
 // `result`.
 std::string listOpenProblem(int32_t result, const std::string& path);
 
+// What is wrong with the file at `path` that begins as a dictionary list
+// file but is damaged (cut short, or a wrong header size), with the engine's
+// reason; empty for a sound list file or any other file.  Defined beside the
+// file inspection, which reads files with the engine's own loader.
+std::string damagedListFileProblem(const std::string& path);
+
 // What is wrong with the data file at `path` when TD_TransOpenPrim or
 // TD_TransOpenSec answered `result`.
 std::string dataOpenProblem(int32_t result, const std::string& path);

@@ -20,6 +20,12 @@ bool fail(std::optional<int32_t> result, const std::string& message, TranslatorH
 
 }  // namespace
 
+std::string failureReason(TD_HANDLE translator) {
+  TD_WCHAR reason[1024];
+  if (TD_TransGetFile(translator, reason, 1024, TD_FILE_REASON) != TD_OK) return std::string();
+  return fromWide(reason);
+}
+
 void TranslatorHandle::close() {
   if (handle_ != nullptr) TD_TransClose(&handle_);
   handle_ = nullptr;
@@ -59,9 +65,11 @@ bool openTranslator(const std::string& listPath, bool withDataFiles, TranslatorH
     toWide(dataPath, &wideData);  // valid: the folder was valid UTF-8 and the name comes from wide text
     const int32_t result = role.open(translator->get(), wideData.c_str());
     if (result != TD_OK) {
+      // The engine's reason names the file and says what is wrong where.
+      const std::string reason = failureReason(translator->get());
       return fail(result,
-                  dataPath + ": " + dataOpenProblem(result, dataPath) + " (the " + role.name +
-                      " data file named by " + listPath + ")",
+                  (reason.empty() ? dataPath + ": " + dataOpenProblem(result, dataPath) : reason) + " (the " +
+                      role.name + " data file named by " + listPath + ")",
                   translator, failure);
     }
   }

@@ -40,6 +40,10 @@ struct OpenFailure {
   std::string message;
 };
 
+// The engine's reason for the translator's latest failure (TD_FILE_REASON);
+// empty when there is none.
+std::string failureReason(TD_HANDLE translator);
+
 // Opens `translator` on the list file `listPath` (UTF-8), and with
 // `withDataFiles` also its primary and secondary data files.  False, with
 // nothing held open, when a step fails.

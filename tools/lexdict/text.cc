@@ -68,6 +68,20 @@ std::string printable(const std::string& text) {
   return out;
 }
 
+std::string quoted(const std::string& text) {
+  const std::string clean = printable(text);
+  size_t pos = 0;
+  size_t characters = 0;
+  size_t cut = 0;
+  while (pos < clean.size()) {
+    pos += validCharacterLength(clean, pos);
+    if (++characters == kQuotedCharacters) cut = pos;
+  }
+  if (characters <= kQuotedCharacters) return jsonString(clean);
+  const std::string head = jsonString(clean.substr(0, cut));
+  return head.substr(0, head.size() - 1) + "...\" (" + std::to_string(characters) + " characters)";
+}
+
 std::string jsonString(const std::string& text) {
   std::string out = "\"";
   for (const char c : printable(text)) {

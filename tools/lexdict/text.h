@@ -34,6 +34,14 @@ std::string printable(const std::string& text);
 // replaced as by printable().
 std::string jsonString(const std::string& text);
 
+// Messages quote at most this many characters of a word or value.
+constexpr size_t kQuotedCharacters = 60;
+
+// `text` quoted for a message: as jsonString() gives it when it has at most
+// kQuotedCharacters characters; otherwise its first kQuotedCharacters
+// characters, "...", and how many characters it has in all.
+std::string quoted(const std::string& text);
+
 }  // namespace lexdict
 
 #endif  // LEXDICT_TEXT_H

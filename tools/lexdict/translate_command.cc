@@ -23,7 +23,7 @@ bool readSettings(const ParsedArguments& parsed, LookupSettings* settings, std::
   int64_t value = 0;
   if (parsed.has("options")) {
     if (!parseNumber(parsed.value("options"), 0, UINT32_MAX, &value)) {
-      *error = "--options takes a number from 0 to 0xFFFFFFFF, not '" + printable(parsed.value("options")) + "'";
+      *error = "--options takes a number from 0 to 0xFFFFFFFF, not " + quoted(parsed.value("options"));
       return false;
     }
     settings->options = static_cast<int32_t>(static_cast<uint32_t>(value));
@@ -35,8 +35,8 @@ bool readSettings(const ParsedArguments& parsed, LookupSettings* settings, std::
   for (const Size& size : {Size{"trans-size", &settings->transSize}, Size{"suggest-size", &settings->suggestSize}}) {
     if (!parsed.has(size.option)) continue;
     if (!parseNumber(parsed.value(size.option), 1, kMaxAreaSize, &value)) {
-      *error = std::string("--") + size.option + " takes a number from 1 to 32767, not '" +
-               printable(parsed.value(size.option)) + "'";
+      *error = std::string("--") + size.option + " takes a number from 1 to 32767, not " +
+               quoted(parsed.value(size.option));
       return false;
     }
     *size.field = static_cast<int16_t>(value);
@@ -64,7 +64,7 @@ bool findPairListFile(const std::string& folder, const std::string& from, const 
   for (const DictionarySet& set : sets) {
     offered += (offered.empty() ? "" : ", ") + set.fromLanguage + " -> " + set.toLanguage;
   }
-  failure->message = folder + ": no dictionary set translates from " + jsonString(from) + " to " + jsonString(to) +
+  failure->message = folder + ": no dictionary set translates from " + quoted(from) + " to " + quoted(to) +
                      "; " + (sets.empty() ? "the folder holds no dictionary sets" : "the folder offers " + offered);
   return false;
 }
@@ -121,12 +121,13 @@ int runTranslate(const std::vector<std::string>& args) {
     if (!outcome.failed()) return;
     anyFailed = true;
     // A dictionary that is not open was reported once above.
-    if (outcome.dictionaryOpen) std::cerr << "lexdict: word " << jsonString(word) << ": " << outcome.problem << '\n';
+    if (outcome.dictionaryOpen) std::cerr << "lexdict: word " << quoted(word) << ": " << outcome.problem << '\n';
   };
 
   if (words.empty()) {
     std::string line;
-    while (readLine(std::cin, &line)) translateOne(line);
+    // Output that cannot be written ends the run.
+    while (std::cout && readLine(std::cin, &line)) translateOne(line);
   } else {
     for (const std::string& word : words) translateOne(word);
   }

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "messages.h"
+#include "open_translator.h"
 #include "platform/charset.h"
 #include "text.h"
 
@@ -60,7 +61,11 @@ WordOutcome WordLookup::translate(const std::string& word) {
   outcome.status = request.status;
   outcome.translations = unpack(transArea_, request.transCount);
   outcome.suggestions = unpack(suggestArea_, request.suggestCount);
-  if (result != TD_OK) outcome.problem = translateProblem(result);
+  if (result != TD_OK) {
+    outcome.problem = translateProblem(result);
+    const std::string reason = failureReason(translator_);
+    if (!reason.empty()) outcome.problem += " (" + reason + ")";
+  }
   return outcome;
 }
 

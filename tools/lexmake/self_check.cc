@@ -35,6 +35,13 @@ lexcore::WideString widen(const std::string& text) {
   return wide;
 }
 
+// The engine's reason for the translator's latest failure, as UTF-8.
+std::string failureReason(TD_HANDLE handle) {
+  TD_WCHAR reason[1024];
+  if (TD_TransGetFile(handle, reason, 1024, TD_FILE_REASON) != TD_OK) return std::string();
+  return lexcore::utf16ToUtf8(std::u16string(reason, reason + std::char_traits<TD_WCHAR>::length(reason)));
+}
+
 // One translation direction: its list file and its primary and secondary
 // data files.
 class DirectionCheck {
@@ -91,7 +98,7 @@ class DirectionCheck {
   // ending and variant tables read back as written.
   void checkEntries() {
     lexcore::DictionaryFile file(primaryPath_.c_str());
-    if (!file.isOpen()) return problem(primaryName_ + " does not load");
+    if (!file.isOpen()) return problem(primaryName_ + " does not load: " + file.reason());
     if (file.entryCount() != primaryWords_.size()) return problem(primaryName_ + " holds the wrong number of entries");
     if (file.languageId() != primary_.id) problem(primaryName_ + " has the wrong language id");
     checkTable(file.endingTable(), primary_.tables.endings, "ending");
@@ -119,11 +126,14 @@ class DirectionCheck {
   void checkLinks() {
     lexcore::File list = lexcore::File::open(listPath_.c_str(), lexcore::OpenMode::Read);
     uint8_t header[lexcore::kListHeaderSize];
-    if (lexcore::readListHeader(list, header) != TD_OK) return problem("not readable as a list file");
+    int64_t size = 0;
+    std::string reason;
+    if (lexcore::loadListFile(list, header, &size, &reason) != TD_OK)
+      return problem("not readable as a list file: " + reason);
     const uint32_t covered = lexcore::listEntryCount(header);
     if (covered != primaryWords_.size()) return problem("covers the wrong number of entries");
     lexcore::DictionaryFile secondary(secondaryPath_.c_str());
-    if (!secondary.isOpen()) return problem(secondaryName_ + " does not load");
+    if (!secondary.isOpen()) return problem(secondaryName_ + " does not load: " + secondary.reason());
     lexcore::File held = lexcore::File::open(secondaryPath_.c_str(), lexcore::OpenMode::Read);
     secondary.beginSession(&held);
     std::vector<uint16_t> indexes;
@@ -144,7 +154,7 @@ class DirectionCheck {
     if (TD_TransOpen(&handle, listPath_.c_str(), 0) != TD_OK) return problem("TD_TransOpen fails");
     if (TD_TransOpenPrim(handle, primaryPath_.c_str()) != TD_OK ||
         TD_TransOpenSec(handle, secondaryPath_.c_str()) != TD_OK) {
-      problem("a data file does not open");
+      problem("a data file does not open: " + failureReason(handle));
     } else {
       checkLanguage(handle, 0, primary_);
       checkLanguage(handle, 1, secondary_);
@@ -185,7 +195,10 @@ class DirectionCheck {
       ok = secondaryWords_[expected[j]] == text;
       text += secondaryWords_[expected[j]].size() + 1;
     }
-    if (!ok) problem(quoted(primaryWords_[i]) + " does not translate as written through TD_Translate");
+    if (!ok) {
+      const std::string reason = result == TD_OK ? std::string() : ": " + failureReason(handle);
+      problem(quoted(primaryWords_[i]) + " does not translate as written through TD_Translate" + reason);
+    }
   }
 
   const Language& primary_;

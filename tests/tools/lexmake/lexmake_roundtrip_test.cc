@@ -249,6 +249,18 @@ TEST(LexmakeSelfCheck, FindsEntriesAndTranslationsThatDoNotReadBack) {
   ASSERT_EQ(problems.size(), 2u);
   EXPECT_EQ(problems[0], "de_en.tdl: \"guten Morgen\" does not translate as written");
   EXPECT_EQ(problems[1], "de_en.tdl: \"guten Morgen\" does not translate as written through TD_Translate");
+
+  // A data file cut short does not load, and the check says where it ends.
+  folder.write(files[3].name, files[3].bytes);
+  folder.write(files[0].name, files[0].bytes.substr(0, files[0].bytes.size() - 1));
+  problems.clear();
+  EXPECT_FALSE(selfCheck(pair, folder.path(), &problems));
+  ASSERT_FALSE(problems.empty());
+  EXPECT_NE(problems[0].find(files[0].name + " does not load: the last block ends at byte " +
+                             std::to_string(files[0].bytes.size()) + " but the file has " +
+                             std::to_string(files[0].bytes.size() - 1) + " bytes"),
+            std::string::npos)
+      << problems[0];
 }
 
 TEST(LexmakeCommandLine, HelpDescribesBothInputFormats) {
