@@ -133,7 +133,7 @@ class Translator {
     for (int role = 0; role < 2; ++role) {
       const py::str dataPath = join(folder, fromWide(names[role]));
       const int32_t result = openers[role](handle_.get(), widePath(dataPath).c_str());
-      if (result != TD_OK) raiseError(result, dataPath, lexdict::dataOpenProblem(result, dataPath));
+      if (result != TD_OK) raiseFailure(result, dataPath, lexdict::dataOpenProblem(result, dataPath));
     }
     sourceLanguage_ = language(0);
     targetLanguage_ = language(1);
@@ -151,7 +151,7 @@ class Translator {
     request.suggestList = suggestArea_.data();
     request.status = TD_FAILED;
     const int32_t result = TD_Translate(handle_.get(), &request);
-    if (result != TD_OK) raiseError(result, listPath_, lexdict::translateProblem(result));
+    if (result != TD_OK) raiseFailure(result, listPath_, lexdict::translateProblem(result));
     return Result{request.status, unpack(transArea_, request.transCount), unpack(suggestArea_, request.suggestCount)};
   }
 
@@ -177,6 +177,17 @@ class Translator {
   const py::str& targetLanguage() const { return targetLanguage_; }
 
  private:
+  // Raises vocaro.Error for a failed call on the open translator, with the
+  // engine's own reason ("<file>: <what is wrong, where>") when it gave one.
+  [[noreturn]] void raiseFailure(int32_t code, const py::str& path, const std::string& problem) {
+    TD_WCHAR reason[1024] = {};
+    TD_TransGetFile(handle_.get(), reason, 1024, TD_FILE_REASON);
+    const std::string text = fromWide(reason);
+    const size_t colon = text.find(": ");
+    if (colon == std::string::npos) raiseError(code, path, problem);
+    raiseError(code, py::str(text.substr(0, colon)), text.substr(colon + 2));
+  }
+
   void requireOpen() const {
     if (handle_ == nullptr) throw py::value_error("the translator is closed");
   }

@@ -82,10 +82,18 @@ void Application::showStatus(int32_t result, int status) {
 void Application::readFailureText(wchar_t* text, const wchar_t* file, TD_HANDLE translator) {
   int length = loadText(instance, IDS_DICTIONARY_UNREADABLE, text, kFieldCapacity);
   if (length > 0 && length < kFieldCapacity - 1) text[length++] = L' ';
-  copyText(text + length, kFieldCapacity - length, file);
-  // REASON: the engine's reason for the failure is appended here, after
-  // ": ", from TD_TransGetFile with `translator` (when not null).
-  static_cast<void>(translator);
+  wchar_t reason[kFieldCapacity] = L"";
+  if (translator != nullptr) TD_TransGetFile(translator, reason, kFieldCapacity, TD_FILE_REASON);
+  // The engine's reason starts with the whole path of the file it is about;
+  // the status line has room for that file's name and what is wrong with it.
+  const wchar_t* shown = file;
+  if (reason[0] != L'\0') {
+    shown = reason;
+    for (const wchar_t* p = reason; *p != L'\0' && !(p[0] == L':' && p[1] == L' '); ++p) {
+      if (*p == L'\\' || *p == L'/') shown = p + 1;
+    }
+  }
+  copyText(text + length, kFieldCapacity - length, shown);
 }
 
 void Application::translateWord(bool reverse) {

@@ -196,7 +196,7 @@ TEST_F(DictionarySetsTest, RejectedListFileIsNotListedAndUnreadableLanguageIsEmp
   chooseItem(IDC_TO_LANGUAGE, 0);  // the set without a To language name
   EXPECT_EQ(application->forwardTranslator, nullptr) << "its secondary data file does not open";
   EXPECT_EQ(application->reverseTranslator, nullptr);
-  EXPECT_EQ(itemText(window, IDT_STATUS), L"The dictionary could not be read: missing.tdd");
+  EXPECT_EQ(itemText(window, IDT_STATUS), L"The dictionary could not be read: missing.tdd: no such file");
 
   // With a pair that opens, the status line names the list file left out.
   application.reset();
