@@ -36,6 +36,7 @@
 #include "pair_list.h"
 #include "progress.h"
 #include "term_cleaning.h"
+#include "translation_ranking.h"
 
 namespace lexmake {
 
@@ -49,7 +50,9 @@ bool findDatabaseFiles(const std::string& path, std::string* indexPath, std::str
 struct DatabaseEntry {
   std::vector<std::string> heads;
   std::vector<std::string> translations;
+  std::vector<SenseEvidence> evidence;  // of each translation; `sense` counts within this entry
   std::vector<std::pair<std::string, std::string>> examples;
+  std::vector<std::string> forms;  // forms of a one-word headword that its line names
 };
 DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops);
 
