@@ -283,6 +283,8 @@ DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
   bool sentence = false;
   int sense = 0;
   bool noted = false;
+  int sentences = 0;   // references to example sentences
+  int references = 0;  // other references
   for (const TextLine& line : splitLines(text)) {
     if (!headSeen) {
       const std::string head = trimLeft(line.text);
@@ -296,11 +298,19 @@ DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
     } else {
       std::string source, translation;
       if (splitExample(line.text, &source, &translation)) entry.examples.push_back({source, translation});
-      noted = noted || startsWith(trimLeft(line.text), "Note:");
+      const std::string rest = trimLeft(line.text);
+      noted = noted || startsWith(rest, "Note:");
+      if (startsWith(rest, "see:")) {
+        for (const std::string& item : splitOutsideBrackets(rest.substr(4), ',')) {
+          const std::string reference = trimLeft(item);
+          ++(isSentence(reference.substr(0, reference.find('}'))) ? sentences : references);
+        }
+      }
     }
   }
   for (SenseEvidence& e : entry.evidence) {
-    e.examples = static_cast<int>(entry.examples.size());
+    e.examples = static_cast<int>(entry.examples.size()) + sentences;
+    e.references = references;
     e.noted = noted;
   }
   return entry;

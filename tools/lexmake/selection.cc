@@ -151,8 +151,8 @@ void Selector::scoreLinks() {
     const Vocabulary& vocabulary = pairs_.words(side);
     std::vector<int> best(vocabulary.size(), INT32_MIN);
     for (const Link& link : links_) {
-      int& b = best[side == Side::A ? link.a : link.b];
-      b = std::max(b, link.senseA + link.senseB);
+      const uint32_t w = side == Side::A ? link.a : link.b;
+      best[w] = std::max(best[w], link.senseA + link.senseB);
     }
     std::unordered_map<std::string, uint32_t> spelling;  // folded text to the chosen word
     std::vector<uint32_t>& chosen = side == Side::A ? spellingA_ : spellingB_;
@@ -162,21 +162,28 @@ void Selector::scoreLinks() {
       const auto inserted = spelling.emplace(foldedText(vocabulary.word(w)), w);
       if (!inserted.second && best[w] > best[inserted.first->second]) inserted.first->second = w;
     }
-    // Spellings that share a translation are one word; others ("Morgen",
-    // morning, and "morgen", tomorrow) stay apart.
+    // Spellings that share translations are one word; others ("Morgen",
+    // morning, and "morgen", tomorrow) stay apart, unless the
+    // weaker one sorts first: the search would show its translations first.
     const Vocabulary& partners = pairs_.words(otherSide(side));
     std::unordered_map<std::string, uint32_t> firstWith;  // folded "word\tpartner" to the first word
-    std::vector<uint8_t> shares(vocabulary.size(), 0);
+    std::vector<uint32_t> shared(vocabulary.size(), 0);
     for (const Link& link : links_) {
       const uint32_t w = side == Side::A ? link.a : link.b;
       const uint32_t p = side == Side::A ? link.b : link.a;
       const auto inserted =
           firstWith.emplace(foldedText(vocabulary.word(w)) + '\t' + foldedText(partners.word(p)), w);
-      if (!inserted.second && inserted.first->second != w) shares[w] = shares[inserted.first->second] = 1;
+      if (!inserted.second && inserted.first->second != w) {
+        ++shared[w];
+        ++shared[inserted.first->second];
+      }
     }
+    // ("Table", the mountain, joins "table".)
     for (uint32_t w = 0; w < vocabulary.size(); ++w) {
-      const auto it = shares[w] ? spelling.find(foldedText(vocabulary.word(w))) : spelling.end();
-      chosen[w] = it == spelling.end() ? w : it->second;
+      const auto it = best[w] == INT32_MIN ? spelling.end() : spelling.find(foldedText(vocabulary.word(w)));
+      const bool joins = it != spelling.end() &&
+                         (shared[w] > 0 || vocabulary.word(w) < vocabulary.word(it->second));
+      chosen[w] = joins ? it->second : w;
     }
   }
   std::vector<Link> merged;

@@ -18,7 +18,11 @@
 // A sense's score (senseScore):
 //   + kExampleSense when the sense has usage examples, and kPerExample more
 //     for each (at most kMaxExamples): people write examples for the senses
-//     that people use;
+//     that people use (a sentence among the entry's references counts as
+//     an example too);
+//   + kPerReference for each other reference of the entry (at most
+//     kMaxReferences): the forms and phrases a dictionary lists with a sense
+//     show how much it is used;
 //   - labelPenalty for each label on the translation or on its sense line:
 //     kRegionLabel for regions and registers ([Br.], [ugs.], [formal]),
 //     kRareLabel for rare, dated, slang and humorous use ([veraltet],
@@ -50,6 +54,8 @@ namespace lexmake {
 constexpr int kExampleSense = 12;
 constexpr int kPerExample = 2;
 constexpr int kMaxExamples = 6;
+constexpr int kPerReference = 1;
+constexpr int kMaxReferences = 6;
 constexpr int kRegionLabel = 4;
 constexpr int kRareLabel = 12;
 constexpr int kDomainLabel = 8;
@@ -64,6 +70,7 @@ constexpr int kNoSense = -16;
 // What one dictionary sense says about one of its translations.
 struct SenseEvidence {
   int examples = 0;      // usage examples of the sense
+  int references = 0;    // other entries it refers to
   int labelPenalty = 0;  // the sum of labelPenalty() of its labels
   bool noted = false;    // the sense carries a note
   int place = 0;         // translations before it in its sense
