@@ -325,17 +325,17 @@ void Selector::rankWords(Side side, const lexcore::StringGroups& endings, const 
     }
     if (linkCount[w] > 0) words.ranked.push_back(w);
   }
-  // How common each word is, from the frequency lists: its own rank; for a
-  // word the lists do not know, the rank of a word it is one of the first
-  // translations of, lower for each place it stands further down that
-  // word's translations.  A form that the ending table takes to another word
+  // How common each word is, from the frequency lists: its own rank, or the
+  // rank of a word it is one of the first translations of, lower for each
+  // place it stands further down that word's translations, whichever is
+  // higher ("ice cream" is rarer than "ice" and "cream", but is what "Eis"
+  // means).  A form that the ending table takes to another word
   // ranks far lower: the smart search finds that word for it.
   const Words& others = of(otherSide(side));
   std::vector<uint64_t> common(n, UINT64_MAX);
   for (uint32_t w = 0; w < n; ++w) {
-    if (words.common[w] != 0) {
-      common[w] = words.common[w];
-    } else {
+    if (words.common[w] != 0) common[w] = words.common[w];
+    {
       const uint32_t end = std::min(words.linkStart[w + 1], words.linkStart[w] + kInferredFrom);
       for (uint32_t i = words.linkStart[w]; i < end; ++i) {
         const Link& link = links_[words.links[i]];

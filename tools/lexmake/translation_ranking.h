@@ -109,7 +109,7 @@ class FrequencyList {
   // first; 0 when a word is unknown.
   Rank phraseRank(const std::string& text) const;
 
-  static constexpr uint32_t kPhraseFactor = 8;
+  static constexpr uint32_t kPhraseFactor = 32;
 
  private:
   std::unordered_map<std::string, Rank> ranks_;  // folded text to rank

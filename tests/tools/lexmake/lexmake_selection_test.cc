@@ -169,9 +169,11 @@ TEST(LexmakeSelection, ChoosesWordsByFrequencyAndGivesFormsTheirWordsTranslation
   SelectionRules rules;
   rules.maxWords = 3;
   rules.endingsA = {{"", "s"}};
-  Strings common(100, "filler");
-  common.insert(common.begin(), {"the", "go", "ice", "house", "cream", "houses"});
-  common.push_back("abseil");
+  Strings common(300, "filler");
+  const Strings top = {"the", "go", "ice", "house", "cream"};
+  std::copy(top.begin(), top.end(), common.begin());
+  common[59] = "houses";
+  common[199] = "abseil";
   rules.frequencyA.add(common);
   LeftOut leftOut;
   // "ice cream" ranks as its rarer word, "cream", and below it; "houses"
