@@ -207,6 +207,46 @@ void Selector::scoreLinks() {
     link.scoreA = pairScore(link.senseA, link.senseB, b_.common[link.b]);
     link.scoreB = pairScore(link.senseB, link.senseA, a_.common[link.a]);
   }
+  demoteInflectedTranslations(Side::A, rules_.endingsB);
+  demoteInflectedTranslations(Side::B, rules_.endingsA);
+}
+
+// A translation that the ending table (of the translations' language) takes
+// to another translation of the same word comes after it.
+void Selector::demoteInflectedTranslations(Side side, const lexcore::StringGroups& endings) {
+  if (endings.empty()) return;
+  const Vocabulary& partners = pairs_.words(otherSide(side));
+  std::vector<uint32_t> order(links_.size());
+  std::iota(order.begin(), order.end(), 0);
+  const auto wordOf = [&](uint32_t l) { return side == Side::A ? links_[l].a : links_[l].b; };
+  std::stable_sort(order.begin(), order.end(), [&](uint32_t x, uint32_t y) { return wordOf(x) < wordOf(y); });
+  std::unordered_map<std::string, uint32_t> translations;  // of one word
+  for (size_t start = 0; start < order.size();) {
+    size_t end = start;
+    translations.clear();
+    for (; end < order.size() && wordOf(order[end]) == wordOf(order[start]); ++end) {
+      translations.emplace(partners.word(partnerOf(order[end], side)), order[end]);
+    }
+    if (end - start > 1) {
+      for (size_t i = start; i < end; ++i) {
+        const std::string& text = partners.word(partnerOf(order[i], side));
+        bool inflected = false;
+        for (const auto& group : endings) {
+          for (size_t e = 1; e < group.size() && !inflected; ++e) {
+            const std::string& ending = group[e];
+            if (ending.empty() || ending.size() >= text.size() ||
+                text.compare(text.size() - ending.size(), ending.size(), ending) != 0)
+              continue;
+            const std::string base = text.substr(0, text.size() - ending.size()) + group[0];
+            inflected = base != text && translations.count(base) > 0;
+          }
+          if (inflected) break;
+        }
+        if (inflected) (side == Side::A ? links_[order[i]].scoreA : links_[order[i]].scoreB) -= kInflectedTranslation;
+      }
+    }
+    start = end;
+  }
 }
 
 // Gives each form that the inputs name for a word (an irregular form such as

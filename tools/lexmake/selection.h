@@ -104,6 +104,7 @@ class Selector {
 
   void collectLinks();
   void scoreLinks();
+  void demoteInflectedTranslations(Side side, const lexcore::StringGroups& endings);
   void addFormLinks(const lexcore::StringGroups& endings, Side side);
   void indexLinks(Side side);
   void rankWords(Side side, const lexcore::StringGroups& endings, const std::vector<std::string>& list);

@@ -33,6 +33,9 @@
 //   - kPerPlace for each translation before it in its sense (at most
 //     kMaxPlaces), kPerSense for each sense of the headword before it (at
 //     most kMaxSenses).
+// A translation that is an inflected form of another translation of the
+// same word loses kInflectedTranslation.
+//
 // Pairs of word-pair files and Ding files carry no such evidence: their
 // senses score 0, and the order of the input decides between equal scores.
 //
@@ -64,6 +67,10 @@ constexpr int kPerPlace = 2;
 constexpr int kMaxPlaces = 6;
 constexpr int kPerSense = 1;
 constexpr int kMaxSenses = 4;
+// A translation that the ending table takes to another translation of the
+// same word ("windows" beside "window") comes after it: the reader wants
+// the base form.
+constexpr int kInflectedTranslation = 32;
 // The score of a direction in which no entry gives the pair.
 constexpr int kNoSense = -16;
 

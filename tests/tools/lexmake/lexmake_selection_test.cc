@@ -129,6 +129,13 @@ TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
   EXPECT_EQ(translationsOf(lexicon, Side::B, "Hund"), (Strings{"dog", "tub"}));
   EXPECT_EQ(translationsOf(lexicon, Side::A, "go"), (Strings{"fahren", "gehen", "laufen", "wandern"}));
 
+  // A plural after its singular, whatever the evidence.
+  PairList window = pairsOf({{"Fenster", "windows", Side::B, examples}, {"Fenster", "window", Side::B, plain}});
+  SelectionRules english;
+  english.endingsA = {{"", "s"}};
+  EXPECT_EQ(translationsOf(Selector(window, english).select(&leftOut), Side::B, "Fenster"),
+            (Strings{"window", "windows"}));
+
   // A common translation comes before a rare one of equal evidence; being
   // given in both directions counts for more than being fairly common.
   SelectionRules rules;
