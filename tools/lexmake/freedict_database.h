@@ -23,7 +23,13 @@
 // line up to the pronunciation (the first " /" outside brackets) or else its
 // grammar, cleaned the same way.  The
 // headword pairs with every translation of its entry; entries are read in
-// the order they stand in the data, which is the order of their senses.
+// the order they stand in the data.  Each pair carries the score of its
+// sense (translation_ranking.h): the entry's examples (and sentences among
+// its references), its other references, its notes, the labels of the
+// translation and of its line, its place in its line and the line's place
+// among the headword's senses.  Forms that a one-word headword's line names
+// ("go /ɡˈəʊ/ (went /wˈɛnt/ <>, gone /ɡˈɒn/ <>)") and that the index lists as
+// keys of the entry become forms of the headword (PairList::forms).
 // The database's own entries (00databaseinfo and the like) are skipped.
 #ifndef LEXMAKE_FREEDICT_DATABASE_H
 #define LEXMAKE_FREEDICT_DATABASE_H

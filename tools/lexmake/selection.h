@@ -4,25 +4,28 @@
 // one direction and the secondary of the other, so its words are the
 // headwords of one direction and the translations of the other at once.
 //
-// Words are ranked, most useful first:
-//   1. the words of the user's word list for that language, in list order;
-//   2. single words that are no inflected form of another word;
-//   3. phrases of two words;
-//   4. single words that the ending table takes to another word of the
+// Words are ranked, most useful first: the words of the user's word list
+// for that language, in list order; then by how common they are (their
+// rank in the frequency lists, a phrase's from its words, a word's from the
+// common words it is one of the first translations of, its use in the
+// input's examples); then, for words none of that ranks:
+//   1. single words that are no inflected form of another word;
+//   2. phrases of two words;
+//   3. single words that the ending table takes to another word of the
 //      input that is at least as common (the engine's smart search finds
 //      that word for them);
-//   5. longer phrases.
-// Within each group, more common words come first: words that occur more
-// often in the input's example sentences and phrases, then words with more
-// distinct translations (a word with many senses is a common word), then
+//   4. longer phrases;
+// within each group, words that occur more often in the input's example
+// sentences and phrases, then words with more distinct translations, then
 // shorter words, then the word that came first in the input.
 //
-// The ranked words of both languages are taken in turn, one from each.  A
-// word is kept when one of its translations is kept already; otherwise its
-// first translation (in source order) is kept with it, while that language
-// has room.  Each kept word's translations are the kept ones, in source
-// order: first those of the inputs where the word is the headword, then
-// those where it is a translation, each in input order; 15 at most.
+// Each word's translations are ranked by the evidence for each pair
+// (translation_ranking.h).  The ranked words of both languages are taken in
+// turn, one from each.  A word is kept when one of its translations is kept
+// already; otherwise its best translation is kept with it, while that
+// language has room.  Each kept word's translations are the kept ones, in
+// ranked order, 15 at most.  Forms that the input names for a word (went,
+// of go) list that word's translations; those do not list them back.
 #ifndef LEXMAKE_SELECTION_H
 #define LEXMAKE_SELECTION_H
 
