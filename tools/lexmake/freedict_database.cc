@@ -299,7 +299,8 @@ DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
       std::string source, translation;
       if (splitExample(line.text, &source, &translation)) entry.examples.push_back({source, translation});
       const std::string rest = trimLeft(line.text);
-      noted = noted || startsWith(rest, "Note:");
+      // A note of grammar ("Note: to sb.") restricts no sense.
+      noted = noted || (startsWith(rest, "Note:") && !namesAnObject(rest));
       if (startsWith(rest, "see:")) {
         for (const std::string& item : splitOutsideBrackets(rest.substr(4), ',')) {
           const std::string reference = trimLeft(item);

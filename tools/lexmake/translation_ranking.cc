@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "datafile/collation.h"
+#include "term_cleaning.h"
 
 namespace lexmake {
 namespace {
@@ -26,7 +27,9 @@ int twiceLog2(uint64_t r) {
 }  // namespace
 
 int labelPenalty(const std::string& label) {
-  // The labels are UTF-8 as the inputs write them.
+  // The labels are UTF-8 as the inputs write them.  An object ("[jdm.]")
+  // is grammar, no label.
+  if (namesAnObject(label)) return 0;
   for (const char* l : kRegionLabels) {
     if (label == l) return kRegionLabel;
   }

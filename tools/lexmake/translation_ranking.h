@@ -27,9 +27,10 @@
 //     kRegionLabel for regions and registers ([Br.], [ugs.], [formal]),
 //     kRareLabel for rare, dated, slang and humorous use ([veraltet],
 //     [slang]), kDomainLabel for any other label, a subject ([techn.],
-//     [constr.], [zool.]);
+//     [constr.], [zool.]); an object ([jdm.]) is grammar, no label;
 //   - kNotePenalty when the sense carries a note ("Note: Fassbinderei"):
-//     notes restrict a sense to a trade, a field or a figurative use;
+//     notes restrict a sense to a trade, a field or a figurative use (a note
+//     of grammar, "Note: to sb.", does not count);
 //   - kPerPlace for each translation before it in its sense (at most
 //     kMaxPlaces), kPerSense for each sense of the headword before it (at
 //     most kMaxSenses).

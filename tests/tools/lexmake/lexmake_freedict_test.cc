@@ -57,6 +57,11 @@ TEST(LexmakeFreedictEntry, KeepsWhatTheEntrySaysAboutEachSenseAndTheFormsItsHead
   // A label that starts a line is the whole line's.
   EXPECT_EQ(e.evidence[3].labelPenalty, labelPenalty("techn."));
   EXPECT_EQ(e.evidence[3].sense, 1);
+  // An object is grammar: neither a label nor a note that restricts the sense.
+  const DatabaseEntry geben = parse(" etw. geben /g/ <v, trans>\n [jdm.] give sth. <v>\n         Note: to sb.\n");
+  ASSERT_EQ(geben.evidence.size(), 1u);
+  EXPECT_EQ(geben.evidence[0].labelPenalty, 0);
+  EXPECT_FALSE(geben.evidence[0].noted);
   // An abbreviation in parentheses is no form.
   EXPECT_TRUE(parse(" mountain bike /m/ (MTB /e/)\nMountainbike\n").forms.empty());
 }
