@@ -204,8 +204,10 @@ void Selector::scoreLinks() {
   }
   links_.swap(merged);
   for (Link& link : links_) {
-    link.scoreA = pairScore(link.senseA, link.senseB, b_.common[link.b]);
-    link.scoreB = pairScore(link.senseB, link.senseA, a_.common[link.a]);
+    const size_t wordsA = 1 + spacesIn(pairs_.a.word(link.a));
+    const size_t wordsB = 1 + spacesIn(pairs_.b.word(link.b));
+    link.scoreA = pairScore(link.senseA, link.senseB, b_.common[link.b]) - extraWordsPenalty(wordsA, wordsB);
+    link.scoreB = pairScore(link.senseB, link.senseA, a_.common[link.a]) - extraWordsPenalty(wordsB, wordsA);
   }
   demoteInflectedTranslations(Side::A, rules_.endingsB);
   demoteInflectedTranslations(Side::B, rules_.endingsA);

@@ -59,6 +59,11 @@ int pairScore(int senseForward, int senseBack, Rank translationRank) {
   return senseForward + senseBack + commonnessBonus(translationRank);
 }
 
+int extraWordsPenalty(size_t wordWords, size_t translationWords) {
+  if (translationWords <= wordWords) return 0;
+  return kPerExtraWord * static_cast<int>(std::min<size_t>(translationWords - wordWords, kMaxExtraWords));
+}
+
 std::string foldedText(const std::string& text) {
   std::string folded = text;
   for (char& c : folded) c = static_cast<char>(lexcore::foldChar(static_cast<uint8_t>(c)));

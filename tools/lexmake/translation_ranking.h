@@ -35,7 +35,8 @@
 //     kMaxPlaces), kPerSense for each sense of the headword before it (at
 //     most kMaxSenses).
 // A translation that is an inflected form of another translation of the
-// same word loses kInflectedTranslation.
+// same word loses kInflectedTranslation; one of more words than its word
+// loses kPerExtraWord a word (extraWordsPenalty).
 //
 // Pairs of word-pair files and Ding files carry no such evidence: their
 // senses score 0, and the order of the input decides between equal scores.
@@ -47,6 +48,7 @@
 #ifndef LEXMAKE_TRANSLATION_RANKING_H
 #define LEXMAKE_TRANSLATION_RANKING_H
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -72,6 +74,10 @@ constexpr int kMaxSenses = 4;
 // same word ("windows" beside "window") comes after it: the reader wants
 // the base form.
 constexpr int kInflectedTranslation = 32;
+// A translation of more words than its word loses this for each extra word
+// (at most kMaxExtraWords): "see" is "sehen" before it is "klar werden".
+constexpr int kPerExtraWord = 4;
+constexpr int kMaxExtraWords = 2;
 // The score of a direction in which no entry gives the pair.
 constexpr int kNoSense = -16;
 
@@ -100,6 +106,10 @@ int commonnessBonus(Rank rank);
 // scores of each direction (kNoSense when none) and the rank of the
 // translation.
 int pairScore(int senseForward, int senseBack, Rank translationRank);
+
+// The penalty of a translation of `translationWords` words for a word of
+// `wordWords` words.
+int extraWordsPenalty(size_t wordWords, size_t translationWords);
 
 // Frequency lists of one language: one word a line, most common first (text
 // after a tab or a blank is ignored, as are blank lines and lines starting
