@@ -309,10 +309,21 @@ DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
       }
     }
   }
-  for (SenseEvidence& e : entry.evidence) {
+  // The words of the examples' translations, to find the translations they use.
+  std::string used = " ";
+  for (const auto& example : entry.examples) {
+    std::string text, problem;
+    for (const std::string& word : wordsOfText(example.second)) {
+      if (toDictionaryText(word, &text, &problem)) used += foldedText(text) + " ";
+    }
+  }
+  for (size_t t = 0; t < entry.evidence.size(); ++t) {
+    SenseEvidence& e = entry.evidence[t];
     e.examples = static_cast<int>(entry.examples.size()) + sentences;
     e.references = references;
     e.noted = noted;
+    // A word of the examples that starts with the translation ("Hunde" for "Hund").
+    e.inExamples = used.find(" " + foldedText(entry.translations[t])) != std::string::npos;
   }
   return entry;
 }

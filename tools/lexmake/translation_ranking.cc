@@ -42,6 +42,7 @@ int labelPenalty(const std::string& label) {
 int senseScore(const SenseEvidence& e) {
   int score = 0;
   if (e.examples > 0) score += kExampleSense + kPerExample * std::min(e.examples, kMaxExamples);
+  if (e.inExamples) score += kUsedInExamples;
   score += kPerReference * std::min(e.references, kMaxReferences);
   score -= e.labelPenalty;
   if (e.noted) score -= kNotePenalty;

@@ -20,6 +20,9 @@
 //     for each (at most kMaxExamples): people write examples for the senses
 //     that people use (a sentence among the entry's references counts as
 //     an example too);
+//   + kUsedInExamples when the translations of the examples use it (a word
+//     of them starts with it): of the translations of a sense, the one the
+//     examples use is the usual one;
 //   + kPerReference for each other reference of the entry (at most
 //     kMaxReferences): the forms and phrases a dictionary lists with a sense
 //     show how much it is used;
@@ -60,6 +63,7 @@ namespace lexmake {
 constexpr int kExampleSense = 12;
 constexpr int kPerExample = 2;
 constexpr int kMaxExamples = 6;
+constexpr int kUsedInExamples = 4;
 constexpr int kPerReference = 1;
 constexpr int kMaxReferences = 6;
 constexpr int kRegionLabel = 4;
@@ -85,6 +89,7 @@ constexpr int kNoSense = -16;
 struct SenseEvidence {
   int examples = 0;      // usage examples of the sense
   int references = 0;    // other entries it refers to
+  bool inExamples = false;  // the translations of the examples use it
   int labelPenalty = 0;  // the sum of labelPenalty() of its labels
   bool noted = false;    // the sense carries a note
   int place = 0;         // translations before it in its sense

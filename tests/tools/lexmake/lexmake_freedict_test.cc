@@ -52,6 +52,8 @@ TEST(LexmakeFreedictEntry, KeepsWhatTheEntrySaysAboutEachSenseAndTheFormsItsHead
     EXPECT_TRUE(s.noted);
   }
   EXPECT_EQ(e.evidence[0].labelPenalty, 0);
+  EXPECT_TRUE(e.evidence[0].inExamples);  // "Gehen wir!"
+  EXPECT_FALSE(e.evidence[1].inExamples);
   EXPECT_EQ(e.evidence[1].labelPenalty, labelPenalty("Br."));
   EXPECT_EQ(e.evidence[1].place, 1);
   // A label that starts a line is the whole line's.
