@@ -348,8 +348,6 @@ void readFreedictDatabase(const std::string& indexPath, const std::string& dataP
   entries.erase(std::unique(entries.begin(), entries.end(),
                             [](const IndexEntry& x, const IndexEntry& y) { return x.offset == y.offset; }),
                 entries.end());
-  // How many senses of each headword came before, for the sense's place.
-  std::unordered_map<std::string, int> sensesSeen;
   progress->start("reading the entries of " + dataPath, entries.size());
   for (size_t i = 0; i < entries.size(); ++i) {
     if (i % 4096 == 0) progress->update(i);
@@ -359,14 +357,13 @@ void readFreedictDatabase(const std::string& indexPath, const std::string& dataP
       continue;
     }
     const DatabaseEntry entry = parseDatabaseEntry(data.substr(e.offset, e.length), drops);
+    // The order of a headword's entries says nothing about them (in eng-deu
+    // it mostly follows their translations' alphabetical order): only the
+    // senses within an entry have a place.
     for (const std::string& head : entry.heads) {
-      int& before = sensesSeen[head];
       for (size_t t = 0; t < entry.translations.size(); ++t) {
-        SenseEvidence evidence = entry.evidence[t];
-        evidence.sense += before;
-        pairs->add(head, entry.translations[t], headSide, file, e.line, senseScore(evidence));
+        pairs->add(head, entry.translations[t], headSide, file, e.line, senseScore(entry.evidence[t]));
       }
-      before += static_cast<int>(entry.evidence.empty() ? 0 : entry.evidence.back().sense + 1);
     }
     for (const std::string& form : entry.forms) {
       const std::string folded = foldedText(form);

@@ -27,7 +27,8 @@
 // sense (translation_ranking.h): the entry's examples (and sentences among
 // its references), its other references, its notes, the labels of the
 // translation and of its line, its place in its line and the line's place
-// among the headword's senses.  Forms that a one-word headword's line names
+// among the entry's senses (the order of a headword's entries tells
+// nothing).  Forms that a one-word headword's line names
 // ("go /ɡˈəʊ/ (went /wˈɛnt/ <>, gone /ɡˈɒn/ <>)") and that the index lists as
 // keys of the entry become forms of the headword (PairList::forms).
 // The database's own entries (00databaseinfo and the like) are skipped.

@@ -35,8 +35,8 @@
 //     notes restrict a sense to a trade, a field or a figurative use (a note
 //     of grammar, "Note: to sb.", does not count);
 //   - kPerPlace for each translation before it in its sense (at most
-//     kMaxPlaces), kPerSense for each sense of the headword before it (at
-//     most kMaxSenses).
+//     kMaxPlaces), kPerSense for each sense before it in its entry (at most
+//     kMaxSenses).
 // A translation that is an inflected form of another translation of the
 // same word loses kInflectedTranslation; one of more words than its word
 // loses kPerExtraWord a word (extraWordsPenalty).
@@ -93,7 +93,7 @@ struct SenseEvidence {
   int labelPenalty = 0;  // the sum of labelPenalty() of its labels
   bool noted = false;    // the sense carries a note
   int place = 0;         // translations before it in its sense
-  int sense = 0;         // senses of the headword before this one
+  int sense = 0;         // senses of its entry before this one
 };
 
 // The penalty of one label, given without its brackets ("techn.").
