@@ -312,9 +312,9 @@ DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
   // The words of the examples' translations, to find the translations they use.
   std::string used = " ";
   for (const auto& example : entry.examples) {
-    std::string text, problem;
+    std::string spelling, problem;
     for (const std::string& word : wordsOfText(example.second)) {
-      if (toDictionaryText(word, &text, &problem)) used += foldedText(text) + " ";
+      if (toDictionaryText(word, &spelling, &problem)) used += foldedText(spelling) + " ";
     }
   }
   for (size_t t = 0; t < entry.evidence.size(); ++t) {
