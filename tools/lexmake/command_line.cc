@@ -87,6 +87,7 @@ bool parseCommandLine(const std::vector<std::string>& args, Options* options, st
     }
     static const char* const kOptions[] = {"--lang-a",  "--lang-b",  "--name-a", "--name-b", "--id-a",
                                            "--id-b",    "--tables-a", "--tables-b", "--rank-a", "--rank-b",
+                                           "--frequency-a", "--frequency-b",
                                            "--from-b",  "--left-out", "--output"};
     if (std::find(std::begin(kOptions), std::end(kOptions), arg) == std::end(kOptions)) {
       *error = "unknown option " + arg;
@@ -118,6 +119,10 @@ bool parseCommandLine(const std::vector<std::string>& args, Options* options, st
       options->a.rankPath = value;
     } else if (arg == "--rank-b") {
       options->b.rankPath = value;
+    } else if (arg == "--frequency-a") {
+      options->a.frequencyPaths.push_back(value);
+    } else if (arg == "--frequency-b") {
+      options->b.frequencyPaths.push_back(value);
     } else if (arg == "--from-b") {
       options->inputs.push_back({value, Side::B});
     } else if (arg == "--left-out") {
@@ -179,6 +184,11 @@ Other options:
   --rank-a FILE    the user's word list of language A, most useful first:
                    listed words are kept before all others (default: none)
   --rank-b FILE    the same for language B
+  --frequency-a FILE  a frequency list of language A: one word (or phrase)
+                   a line, most common first; text after a tab, and a
+                   number after the last blank, are ignored.  Ranks the
+                   words kept and each word's translations; repeatable
+  --frequency-b FILE  the same for language B
   --from-b INPUT   an input whose headwords are language B (inputs named
                    without an option have language A headwords)
   --left-out FILE  writes every word and translation left out, with the
@@ -210,11 +220,14 @@ outside Windows-1252 are left out and counted.
 
 Limits: a word takes at most 127 bytes, a language at most 65535 words,
 a word at most 15 translations.  When the input holds more, the most
-useful words are kept: the user's word list first, then single words,
+useful words are kept: the user's word list first, then the most common
+words of the frequency lists (a phrase ranks by its words; a word the
+lists lack by the common words it translates), then single words,
 two-word phrases, inflected forms that smart search reaches from their
 base, and longer phrases; within each, words with more translations.
-Translations keep their source order.  The summary counts what was left
-out and why.
+Each word's translations are ranked by evidence: senses with usage
+examples first, labelled and annotated senses later, pairs that both
+directions give, common words.  The summary counts what was left out.
 
 Table file (UTF-8), one group a line; items are separated by blanks, ""
 is the empty string, and '#' starts a comment:

@@ -14,6 +14,7 @@ struct LanguageOption {
   Language language;       // code, name and id; tables are read later
   std::string tablesPath;  // empty: no ending or variant table
   std::string rankPath;    // empty: no word list to rank by
+  std::vector<std::string> frequencyPaths;  // frequency lists, most common word first
 };
 
 struct Options {

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <unordered_map>
 
 #include "compressed_file.h"
+#include "dictionary_text.h"
 #include "text_lines.h"
 
 namespace lexmake {
@@ -16,6 +18,7 @@ const char* const kDatabaseEntryPrefixes[] = {"00database", "00-database"};
 constexpr uint64_t kMaxNumber = uint64_t{1} << 40;
 
 struct IndexEntry {
+  std::string key;  // the index's key (lower case, punctuation dropped)
   uint64_t offset = 0;
   uint64_t length = 0;
   uint32_t line = 0;
@@ -101,20 +104,55 @@ bool isSentence(const std::string& text) {
          (text[end] == '.' || text[end] == '!' || text[end] == '?');
 }
 
-void addTranslations(const std::string& line, bool ofSentence, std::vector<std::string>* translations,
-                     TermDrops* drops) {
-  const std::string text = withoutSenseNumber(line);
+// The labels ("[techn.]") that start `text`, removed from it; returns their
+// penalty.
+int takeLeadingLabels(std::string* text) {
+  int penalty = 0;
+  for (;;) {
+    const std::string rest = trimLeft(*text);
+    const size_t close = rest.find(']');
+    if (rest.empty() || rest[0] != '[' || close == std::string::npos) return penalty;
+    penalty += labelPenalty(rest.substr(1, close - 1));
+    *text = rest.substr(close + 1);
+  }
+}
+
+// The penalty of the labels anywhere in `text`.
+int labelsIn(const std::string& text) {
+  int penalty = 0;
+  for (size_t open = text.find('['); open != std::string::npos; open = text.find('[', open + 1)) {
+    const size_t close = text.find(']', open);
+    if (close == std::string::npos) break;
+    penalty += labelPenalty(text.substr(open + 1, close - open - 1));
+  }
+  return penalty;
+}
+
+// The translations of one line of sense `sense` of an entry, each with what
+// the line says about it.
+void addTranslations(const std::string& line, bool ofSentence, int sense, std::vector<std::string>* translations,
+                     std::vector<SenseEvidence>* evidence, TermDrops* drops) {
+  std::string text = withoutSenseNumber(line);
+  const int lineLabels = takeLeadingLabels(&text);
   const std::vector<std::string> pieces = ofSentence ? std::vector<std::string>{text} : splitOutsideBrackets(text, ',');
   const auto isPronunciation = [&pieces](size_t k) {
     const std::string piece = trimLeft(pieces[k]);
     return !piece.empty() && piece[0] == '/';
   };
+  int place = 0;
   for (size_t k = 0; k < pieces.size(); ++k) {
     if (isPronunciation(k)) continue;
     const bool isVerb = pieces[k].find("<v") != std::string::npos;
     std::string raw = withoutTextGluedToMarks(pieces[k]);
     if (k + 1 < pieces.size() && isPronunciation(k + 1)) raw = withoutAbbreviation(raw);
+    const size_t before = translations->size();
     cleanTerm(raw, isVerb, translations, drops);
+    SenseEvidence e;
+    e.labelPenalty = lineLabels + labelsIn(pieces[k]);
+    e.place = place;
+    e.sense = sense;
+    evidence->resize(translations->size(), e);
+    if (translations->size() > before) ++place;
   }
 }
 
@@ -153,10 +191,10 @@ bool readIndex(const std::string& indexPath, std::vector<IndexEntry>* entries, D
       ok = false;
       continue;
     }
-    const std::string headword = line.text.substr(0, tab);
+    entry.key = line.text.substr(0, tab);
     bool own = false;
-    for (const char* prefix : kDatabaseEntryPrefixes) own = own || startsWith(headword, prefix);
-    if (!own) entries->push_back(entry);
+    for (const char* prefix : kDatabaseEntryPrefixes) own = own || startsWith(entry.key, prefix);
+    if (!own) entries->push_back(std::move(entry));
   }
   progress->finish();
   return ok;
@@ -222,10 +260,31 @@ size_t headwordEnd(const std::string& line) {
   return line.find(" <");
 }
 
+// The forms that a headword line names in parentheses, each marked "<>":
+// "go /ɡˈəʊ/ (went /wˈɛnt/ <>, gone /ɡˈɒn/ <>) <v>" names "went" and "gone".
+std::vector<std::string> namedForms(const std::string& line) {
+  std::vector<std::string> forms;
+  const size_t open = line.find(" (");
+  const size_t close = open == std::string::npos ? open : line.find(')', open);
+  if (close == std::string::npos) return forms;
+  for (const std::string& item : splitOutsideBrackets(line.substr(open + 2, close - open - 2), ',')) {
+    const std::string text = trimLeft(item);
+    const size_t slash = text.find(" /");
+    if (item.find("<>") == std::string::npos || slash == std::string::npos) continue;
+    std::string form, problem;
+    if (text.find(' ') == slash && toDictionaryText(text.substr(0, slash), &form, &problem)) forms.push_back(form);
+  }
+  return forms;
+}
+
 DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
   DatabaseEntry entry;
   bool headSeen = false;
   bool sentence = false;
+  int sense = 0;
+  bool noted = false;
+  int sentences = 0;   // references to example sentences
+  int references = 0;  // other references
   for (const TextLine& line : splitLines(text)) {
     if (!headSeen) {
       const std::string head = trimLeft(line.text);
@@ -233,12 +292,38 @@ DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
       headSeen = true;
       cleanTerm(head.substr(0, headwordEnd(head)), head.find("<v") != std::string::npos, &entry.heads, drops);
       sentence = std::any_of(entry.heads.begin(), entry.heads.end(), isSentence);
+      if (entry.heads.size() == 1 && entry.heads[0].find(' ') == std::string::npos) entry.forms = namedForms(head);
     } else if (isTranslationLine(line.text)) {
-      addTranslations(trimLeft(line.text), sentence, &entry.translations, drops);
+      addTranslations(trimLeft(line.text), sentence, sense++, &entry.translations, &entry.evidence, drops);
     } else {
       std::string source, translation;
       if (splitExample(line.text, &source, &translation)) entry.examples.push_back({source, translation});
+      const std::string rest = trimLeft(line.text);
+      // A note of grammar ("Note: to sb.") restricts no sense.
+      noted = noted || (startsWith(rest, "Note:") && !namesAnObject(rest));
+      if (startsWith(rest, "see:")) {
+        for (const std::string& item : splitOutsideBrackets(rest.substr(4), ',')) {
+          const std::string reference = trimLeft(item);
+          ++(isSentence(reference.substr(0, reference.find('}'))) ? sentences : references);
+        }
+      }
     }
+  }
+  // The words of the examples' translations, to find the translations they use.
+  std::string used = " ";
+  for (const auto& example : entry.examples) {
+    std::string spelling, problem;
+    for (const std::string& word : wordsOfText(example.second)) {
+      if (toDictionaryText(word, &spelling, &problem)) used += foldedText(spelling) + " ";
+    }
+  }
+  for (size_t t = 0; t < entry.evidence.size(); ++t) {
+    SenseEvidence& e = entry.evidence[t];
+    e.examples = static_cast<int>(entry.examples.size()) + sentences;
+    e.references = references;
+    e.noted = noted;
+    // A word of the examples that starts with the translation ("Hunde" for "Hund").
+    e.inExamples = used.find(" " + foldedText(entry.translations[t])) != std::string::npos;
   }
   return entry;
 }
@@ -253,6 +338,13 @@ void readFreedictDatabase(const std::string& indexPath, const std::string& dataP
   // is the order of the source.
   std::stable_sort(entries.begin(), entries.end(),
                    [](const IndexEntry& x, const IndexEntry& y) { return x.offset < y.offset; });
+  // Keys of the index that are forms the entry's headword line names.
+  std::vector<std::vector<std::string>> keys;
+  keys.reserve(entries.size());
+  for (size_t i = 0; i < entries.size(); ++i) {
+    if (i == 0 || entries[i].offset != entries[i - 1].offset) keys.emplace_back();
+    keys.back().push_back(entries[i].key);
+  }
   entries.erase(std::unique(entries.begin(), entries.end(),
                             [](const IndexEntry& x, const IndexEntry& y) { return x.offset == y.offset; }),
                 entries.end());
@@ -265,8 +357,19 @@ void readFreedictDatabase(const std::string& indexPath, const std::string& dataP
       continue;
     }
     const DatabaseEntry entry = parseDatabaseEntry(data.substr(e.offset, e.length), drops);
+    // The order of a headword's entries says nothing about them (in eng-deu
+    // it mostly follows their translations' alphabetical order): only the
+    // senses within an entry have a place.
     for (const std::string& head : entry.heads) {
-      for (const std::string& translation : entry.translations) pairs->add(head, translation, headSide, file, e.line);
+      for (size_t t = 0; t < entry.translations.size(); ++t) {
+        pairs->add(head, entry.translations[t], headSide, file, e.line, senseScore(entry.evidence[t]));
+      }
+    }
+    for (const std::string& form : entry.forms) {
+      const std::string folded = foldedText(form);
+      for (const std::string& key : keys[i]) {
+        if (foldedText(key) == folded) pairs->addForm(form, entry.heads[0], headSide);
+      }
     }
     for (const auto& example : entry.examples) {
       pairs->countUsage(example.first, headSide);

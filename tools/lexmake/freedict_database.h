@@ -23,7 +23,14 @@
 // line up to the pronunciation (the first " /" outside brackets) or else its
 // grammar, cleaned the same way.  The
 // headword pairs with every translation of its entry; entries are read in
-// the order they stand in the data, which is the order of their senses.
+// the order they stand in the data.  Each pair carries the score of its
+// sense (translation_ranking.h): the entry's examples (and sentences among
+// its references), its other references, its notes, the labels of the
+// translation and of its line, its place in its line and the line's place
+// among the entry's senses (the order of a headword's entries tells
+// nothing).  Forms that a one-word headword's line names
+// ("go /ɡˈəʊ/ (went /wˈɛnt/ <>, gone /ɡˈɒn/ <>)") and that the index lists as
+// keys of the entry become forms of the headword (PairList::forms).
 // The database's own entries (00databaseinfo and the like) are skipped.
 #ifndef LEXMAKE_FREEDICT_DATABASE_H
 #define LEXMAKE_FREEDICT_DATABASE_H
@@ -36,6 +43,7 @@
 #include "pair_list.h"
 #include "progress.h"
 #include "term_cleaning.h"
+#include "translation_ranking.h"
 
 namespace lexmake {
 
@@ -49,7 +57,9 @@ bool findDatabaseFiles(const std::string& path, std::string* indexPath, std::str
 struct DatabaseEntry {
   std::vector<std::string> heads;
   std::vector<std::string> translations;
+  std::vector<SenseEvidence> evidence;  // of each translation; `sense` counts within this entry
   std::vector<std::pair<std::string, std::string>> examples;
+  std::vector<std::string> forms;  // forms of a one-word headword that its line names
 };
 DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops);
 

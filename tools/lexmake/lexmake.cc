@@ -37,7 +37,10 @@ bool readTables(LanguageOption* option, Diagnostics* diagnostics) {
 // A word list: one word a line, most useful first; blank lines and lines
 // starting with '#' are skipped.  Words without a Windows-1252 spelling
 // cannot be in a dictionary; they are counted in a warning.
-bool readWordList(const std::string& path, std::vector<std::string>* words, Diagnostics* diagnostics) {
+// In a frequency list (`counted`), text after a tab and a number after the
+// last blank are dropped: "house<TAB>1234", "house 1234".
+bool readWordList(const std::string& path, std::vector<std::string>* words, Diagnostics* diagnostics,
+                  bool counted = false) {
   if (path.empty()) return true;
   std::string content;
   if (!readWholeFile(path, &content)) {
@@ -48,7 +51,13 @@ bool readWordList(const std::string& path, std::vector<std::string>* words, Diag
   for (const TextLine& line : splitLines(content)) {
     const size_t first = line.text.find_first_not_of(" \t");
     if (first == std::string::npos || line.text[first] == '#') continue;
-    const std::string word = line.text.substr(first, line.text.find_last_not_of(" \t") - first + 1);
+    std::string word = line.text.substr(first, line.text.find_last_not_of(" \t") - first + 1);
+    if (counted) {
+      word = word.substr(0, word.find('\t'));
+      const size_t blank = word.rfind(' ');
+      if (blank != std::string::npos && word.find_first_not_of("0123456789.", blank + 1) == std::string::npos)
+        word = word.substr(0, word.find_last_not_of(' ', blank) + 1);
+    }
     std::string text, problem;
     if (toDictionaryText(word, &text, &problem)) {
       words->push_back(text);
@@ -228,12 +237,20 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   const bool tablesOk = readTables(&options.a, &diagnostics) && readTables(&options.b, &diagnostics);
   const bool listsOk = readWordList(options.a.rankPath, &rules.rankA, &diagnostics) &&
                        readWordList(options.b.rankPath, &rules.rankB, &diagnostics);
+  bool frequencyOk = true;
+  for (const Side side : {Side::A, Side::B}) {
+    for (const std::string& path : (side == Side::A ? options.a : options.b).frequencyPaths) {
+      std::vector<std::string> words;
+      frequencyOk = readWordList(path, &words, &diagnostics, true) && frequencyOk;
+      (side == Side::A ? rules.frequencyA : rules.frequencyB).add(words);
+    }
+  }
   rules.endingsA = options.a.language.tables.endings;
   rules.endingsB = options.b.language.tables.endings;
   PairList pairs;
   CompiledPair pair;
-  if (tablesOk && listsOk) readInputs(options.inputs, &pairs, &pair.leftOut.terms, &diagnostics, &progress);
-  if (!tablesOk || !listsOk || !diagnostics.errors.empty() ||
+  if (tablesOk && listsOk && frequencyOk) readInputs(options.inputs, &pairs, &pair.leftOut.terms, &diagnostics, &progress);
+  if (!tablesOk || !listsOk || !frequencyOk || !diagnostics.errors.empty() ||
       !compilePair(pairs, rules, options.a.language, options.b.language, &pair, &diagnostics, &progress)) {
     progress.finish();
     report(diagnostics, err);

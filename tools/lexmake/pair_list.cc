@@ -1,5 +1,7 @@
 #include "pair_list.h"
 
+#include <algorithm>
+
 #include "diagnostics.h"
 #include "dictionary_text.h"
 #include "term_cleaning.h"
@@ -23,7 +25,7 @@ uint16_t PairList::addFile(const std::string& name) {
 }
 
 void PairList::add(const std::string& head, const std::string& translation, Side headSide, uint16_t file,
-                   uint32_t line) {
+                   uint32_t line, int sense) {
   SourcePair pair;
   const bool headIsA = headSide == Side::A;
   pair.a = a.add(headIsA ? head : translation);
@@ -31,7 +33,16 @@ void PairList::add(const std::string& head, const std::string& translation, Side
   pair.line = line;
   pair.file = file;
   pair.head = headSide;
+  pair.sense = static_cast<int16_t>(std::max(INT16_MIN + 1, std::min(INT16_MAX + 0, sense)));
   pairs.push_back(pair);
+}
+
+void PairList::addForm(const std::string& form, const std::string& lemma, Side side) {
+  WordForm entry;
+  entry.form = words(side).add(form);
+  entry.lemma = words(side).add(lemma);
+  entry.side = side;
+  if (entry.form != entry.lemma) forms.push_back(entry);
 }
 
 void PairList::countUsage(const std::string& sentence, Side side) {

@@ -38,6 +38,15 @@ struct SourcePair {
   uint32_t line = 0;  // line of its input file (for a database: its entry)
   uint16_t file = 0;  // index into PairList::files
   Side head = Side::A;  // the side that was the headword in the input
+  int16_t sense = 0;    // the score of the sense that gives the pair (translation_ranking.h)
+};
+
+// A form of a word that people type (an irregular verb form such as "went"
+// of "go"), which takes its word's translations.
+struct WordForm {
+  uint32_t form = 0;   // in the vocabulary of `side`
+  uint32_t lemma = 0;  // the same
+  Side side = Side::A;
 };
 
 // How often each word (dictionary text) occurs in a language's example
@@ -51,12 +60,17 @@ struct PairList {
   std::vector<SourcePair> pairs;  // in input order
   UsageCounts usageA;
   UsageCounts usageB;
+  std::vector<WordForm> forms;
 
   // Adds an input file and returns its number.
   uint16_t addFile(const std::string& name);
   // Adds the pair of the dictionary texts `head` (language `headSide`) and
   // `translation` (the other language).
-  void add(const std::string& head, const std::string& translation, Side headSide, uint16_t file, uint32_t line);
+  // `sense` scores the sense of the input that gives the pair.
+  void add(const std::string& head, const std::string& translation, Side headSide, uint16_t file, uint32_t line,
+           int sense = 0);
+  // Adds `form` (language `side`) as a form of `lemma`.
+  void addForm(const std::string& form, const std::string& lemma, Side side);
 
   // Counts the words of an example sentence (UTF-8) of language `side`.
   void countUsage(const std::string& sentence, Side side);

@@ -12,6 +12,16 @@ namespace {
 
 constexpr uint32_t kNone = UINT32_MAX;
 constexpr size_t kSharedPrefixLimit = lexcore::kMaxNibble;
+// A word that the frequency lists do not know ranks as the most common of
+// the words whose first kInferredFrom translations include it, times
+// kInferredFactor, times 4 for each place it stands down their lists.
+constexpr uint32_t kInferredFrom = 3;
+constexpr uint64_t kInferredFactor = 2;
+// A word's rank by its use in the dictionaries' own examples counts this
+// much less than a rank in the frequency lists.
+constexpr uint64_t kUsageFactor = 4;
+// An inflected form that smart search takes to its base ranks this much lower.
+constexpr uint64_t kReachedFactor = 16;
 
 // Groups of the ranking, most useful first.
 enum Tier : uint8_t { kSingleWord, kTwoWordPhrase, kInflectedWord, kLongerPhrase };
@@ -77,7 +87,18 @@ Selector::Selector(const PairList& pairs, const SelectionRules& rules) : pairs_(
     if (a_.firstPair[pair.a] == kNone) a_.firstPair[pair.a] = p;
     if (b_.firstPair[pair.b] == kNone) b_.firstPair[pair.b] = p;
   }
+  for (const Side side : {Side::A, Side::B}) {
+    const FrequencyList& frequency = side == Side::A ? rules_.frequencyA : rules_.frequencyB;
+    const Vocabulary& vocabulary = pairs_.words(side);
+    Words& words = of(side);
+    words.common.assign(vocabulary.size(), 0);
+    if (frequency.empty()) continue;
+    for (uint32_t w = 0; w < vocabulary.size(); ++w) words.common[w] = frequency.phraseRank(vocabulary.word(w));
+  }
   collectLinks();
+  scoreLinks();
+  addFormLinks(rules_.endingsA, Side::A);
+  addFormLinks(rules_.endingsB, Side::B);
   indexLinks(Side::A);
   indexLinks(Side::B);
   rankWords(Side::A, rules_.endingsA, rules_.rankA);
@@ -105,27 +126,207 @@ void Selector::collectLinks() {
     link.orderB = kLater + order[i].second;
     for (; i < order.size() && order[i].first == ((static_cast<uint64_t>(link.a) << 32) | link.b); ++i) {
       const uint32_t p = order[i].second;
-      if (pairs_.pairs[p].head == Side::A) link.orderA = std::min<uint64_t>(link.orderA, p);
-      if (pairs_.pairs[p].head == Side::B) link.orderB = std::min<uint64_t>(link.orderB, p);
+      const SourcePair& pair = pairs_.pairs[p];
+      if (pair.head == Side::A) {
+        link.orderA = std::min<uint64_t>(link.orderA, p);
+        link.senseA = std::max<int>(link.senseA, pair.sense);
+      } else {
+        link.orderB = std::min<uint64_t>(link.orderB, p);
+        link.senseB = std::max<int>(link.senseB, pair.sense);
+      }
     }
     links_.push_back(link);
   }
 }
 
+// Scores every pair for both of its words' lists.  Words that are the same
+// to the engine's case-insensitive search ("year" and "Year") and share a
+// translation become one word, the spelling with the best evidence: that
+// search shows the translations of every spelling, the less likely ones
+// first when they sort first, and a translation must not come twice ("fish"
+// and "Fish" both giving "Fische").  Their pairs merge, each keeping its
+// best evidence.
+void Selector::scoreLinks() {
+  for (const Side side : {Side::A, Side::B}) {
+    const Vocabulary& vocabulary = pairs_.words(side);
+    std::vector<int> best(vocabulary.size(), INT32_MIN);
+    for (const Link& link : links_) {
+      const uint32_t w = side == Side::A ? link.a : link.b;
+      best[w] = std::max(best[w], link.senseA + link.senseB);
+    }
+    std::unordered_map<std::string, uint32_t> spelling;  // folded text to the chosen word
+    std::vector<uint32_t>& chosen = side == Side::A ? spellingA_ : spellingB_;
+    chosen.resize(vocabulary.size());
+    for (uint32_t w = 0; w < vocabulary.size(); ++w) {
+      if (best[w] == INT32_MIN) continue;
+      const auto inserted = spelling.emplace(foldedText(vocabulary.word(w)), w);
+      if (!inserted.second && best[w] > best[inserted.first->second]) inserted.first->second = w;
+    }
+    // Spellings that share translations are one word; others ("Morgen",
+    // morning, and "morgen", tomorrow) stay apart, unless the
+    // weaker one sorts first: the search would show its translations first.
+    const Vocabulary& partners = pairs_.words(otherSide(side));
+    std::unordered_map<std::string, uint32_t> firstWith;  // folded "word\tpartner" to the first word
+    std::vector<uint32_t> shared(vocabulary.size(), 0);
+    for (const Link& link : links_) {
+      const uint32_t w = side == Side::A ? link.a : link.b;
+      const uint32_t p = side == Side::A ? link.b : link.a;
+      const auto inserted =
+          firstWith.emplace(foldedText(vocabulary.word(w)) + '\t' + foldedText(partners.word(p)), w);
+      if (!inserted.second && inserted.first->second != w) {
+        ++shared[w];
+        ++shared[inserted.first->second];
+      }
+    }
+    // ("Table", the mountain, joins "table".)
+    for (uint32_t w = 0; w < vocabulary.size(); ++w) {
+      const auto it = best[w] == INT32_MIN ? spelling.end() : spelling.find(foldedText(vocabulary.word(w)));
+      const bool joins = it != spelling.end() &&
+                         (shared[w] > 0 || vocabulary.word(w) < vocabulary.word(it->second));
+      chosen[w] = joins ? it->second : w;
+    }
+  }
+  std::vector<Link> merged;
+  std::unordered_map<uint64_t, uint32_t> index;  // (a, b) to its place in `merged`
+  for (Link link : links_) {
+    link.a = spellingA_[link.a];
+    link.b = spellingB_[link.b];
+    const auto inserted = index.emplace((uint64_t{link.a} << 32) | link.b, static_cast<uint32_t>(merged.size()));
+    if (inserted.second) {
+      merged.push_back(link);
+      continue;
+    }
+    Link& into = merged[inserted.first->second];
+    into.senseA = std::max(into.senseA, link.senseA);
+    into.senseB = std::max(into.senseB, link.senseB);
+    into.orderA = std::min(into.orderA, link.orderA);
+    into.orderB = std::min(into.orderB, link.orderB);
+  }
+  links_.swap(merged);
+  for (Link& link : links_) {
+    const size_t wordsA = 1 + spacesIn(pairs_.a.word(link.a));
+    const size_t wordsB = 1 + spacesIn(pairs_.b.word(link.b));
+    link.scoreA = pairScore(link.senseA, link.senseB, b_.common[link.b]) - extraWordsPenalty(wordsA, wordsB);
+    link.scoreB = pairScore(link.senseB, link.senseA, a_.common[link.a]) - extraWordsPenalty(wordsB, wordsA);
+  }
+  demoteInflectedTranslations(Side::A, rules_.endingsB);
+  demoteInflectedTranslations(Side::B, rules_.endingsA);
+}
+
+// A translation that the ending table (of the translations' language) takes
+// to another translation of the same word comes after it.
+void Selector::demoteInflectedTranslations(Side side, const lexcore::StringGroups& endings) {
+  if (endings.empty()) return;
+  const Vocabulary& partners = pairs_.words(otherSide(side));
+  std::vector<uint32_t> order(links_.size());
+  std::iota(order.begin(), order.end(), 0);
+  const auto wordOf = [&](uint32_t l) { return side == Side::A ? links_[l].a : links_[l].b; };
+  std::stable_sort(order.begin(), order.end(), [&](uint32_t x, uint32_t y) { return wordOf(x) < wordOf(y); });
+  std::unordered_map<std::string, uint32_t> translations;  // of one word
+  for (size_t start = 0; start < order.size();) {
+    size_t end = start;
+    translations.clear();
+    for (; end < order.size() && wordOf(order[end]) == wordOf(order[start]); ++end) {
+      translations.emplace(partners.word(partnerOf(order[end], side)), order[end]);
+    }
+    if (end - start > 1) {
+      for (size_t i = start; i < end; ++i) {
+        const std::string& text = partners.word(partnerOf(order[i], side));
+        bool inflected = false;
+        for (const auto& group : endings) {
+          for (size_t e = 1; e < group.size() && !inflected; ++e) {
+            const std::string& ending = group[e];
+            if (ending.empty() || ending.size() >= text.size() ||
+                text.compare(text.size() - ending.size(), ending.size(), ending) != 0)
+              continue;
+            const std::string base = text.substr(0, text.size() - ending.size()) + group[0];
+            inflected = base != text && translations.count(base) > 0;
+          }
+          if (inflected) break;
+        }
+        if (inflected) (side == Side::A ? links_[order[i]].scoreA : links_[order[i]].scoreB) -= kInflectedTranslation;
+      }
+    }
+    start = end;
+  }
+}
+
+// Gives each form that the inputs name for a word (an irregular form such as
+// "went" of "go") the word's translations, unless the ending table takes the
+// form back to the word anyway.  The form lists them; they do not list it.
+void Selector::addFormLinks(const lexcore::StringGroups& endings, Side side) {
+  const Vocabulary& vocabulary = pairs_.words(side);
+  std::unordered_map<uint32_t, std::vector<uint32_t>> linksOf;  // lemma to its links
+  for (const WordForm& form : pairs_.forms) {
+    if (form.side == side) linksOf[chosenSpelling(side, form.lemma)];
+  }
+  if (linksOf.empty()) return;
+  const size_t count = links_.size();
+  for (uint32_t l = 0; l < count; ++l) {
+    const auto it = linksOf.find(side == Side::A ? links_[l].a : links_[l].b);
+    if (it != linksOf.end()) it->second.push_back(l);
+  }
+  std::unordered_map<uint64_t, uint8_t> present;  // (form, partner) pairs given already
+  for (uint32_t l = 0; l < count; ++l) {
+    const uint64_t mine = side == Side::A ? links_[l].a : links_[l].b;
+    const uint64_t partner = side == Side::A ? links_[l].b : links_[l].a;
+    present[(mine << 32) | partner] = 1;
+  }
+  for (const WordForm& form : pairs_.forms) {
+    if (form.side != side || of(side).excluded[form.form] != 0) continue;
+    const std::string& text = vocabulary.word(form.form);
+    const uint32_t lemmaId = chosenSpelling(side, form.lemma);
+    const std::string& lemma = vocabulary.word(lemmaId);
+    bool reached = false;
+    for (const auto& group : endings) {
+      for (size_t e = 1; e < group.size() && !reached; ++e) {
+        const std::string& ending = group[e];
+        reached = ending.size() < text.size() &&
+                  text.compare(text.size() - ending.size(), ending.size(), ending) == 0 &&
+                  text.substr(0, text.size() - ending.size()) + group[0] == lemma;
+      }
+    }
+    if (reached) continue;
+    if (chosenSpelling(side, form.form) != form.form) continue;
+    for (const uint32_t l : linksOf[lemmaId]) {
+      Link link = links_[l];
+      uint32_t& mine = side == Side::A ? link.a : link.b;
+      mine = form.form;
+      const uint64_t partner = side == Side::A ? link.b : link.a;
+      if (!present.emplace((uint64_t{form.form} << 32) | partner, 1).second) continue;
+      link.oneWay = side == Side::A ? 1 : 2;
+      links_.push_back(link);
+    }
+  }
+}
+
+// Each word's links, best score first; equal scores in input order.
 void Selector::indexLinks(Side side) {
   Words& words = of(side);
   const size_t n = pairs_.words(side).size();
+  const uint8_t otherOnly = side == Side::A ? 2 : 1;
   words.linkStart.assign(n + 1, 0);
-  for (const Link& link : links_) ++words.linkStart[(side == Side::A ? link.a : link.b) + 1];
+  for (const Link& link : links_) {
+    if (link.oneWay != otherOnly) ++words.linkStart[(side == Side::A ? link.a : link.b) + 1];
+  }
   std::partial_sum(words.linkStart.begin(), words.linkStart.end(), words.linkStart.begin());
-  words.links.assign(links_.size(), 0);
+  words.links.assign(words.linkStart[n], 0);
   std::vector<uint32_t> next(words.linkStart.begin(), words.linkStart.end() - 1);
-  for (uint32_t l = 0; l < links_.size(); ++l) words.links[next[side == Side::A ? links_[l].a : links_[l].b]++] = l;
+  for (uint32_t l = 0; l < links_.size(); ++l) {
+    if (links_[l].oneWay != otherOnly) words.links[next[side == Side::A ? links_[l].a : links_[l].b]++] = l;
+  }
   for (size_t w = 0; w < n; ++w) {
-    std::sort(words.links.begin() + words.linkStart[w], words.links.begin() + words.linkStart[w + 1],
-              [this, side](uint32_t x, uint32_t y) {
-                return side == Side::A ? links_[x].orderA < links_[y].orderA : links_[x].orderB < links_[y].orderB;
-              });
+    const auto begin = words.links.begin() + words.linkStart[w];
+    const auto end = words.links.begin() + words.linkStart[w + 1];
+    std::sort(begin, end, [this, side](uint32_t x, uint32_t y) {
+      const Link& p = links_[x];
+      const Link& q = links_[y];
+      if (side == Side::A) return p.scoreA != q.scoreA ? p.scoreA > q.scoreA : p.orderA < q.orderA;
+      return p.scoreB != q.scoreB ? p.scoreB > q.scoreB : p.orderB < q.orderB;
+    });
+    for (auto it = begin; it != end; ++it) {
+      (side == Side::A ? links_[*it].placeA : links_[*it].placeB) = static_cast<uint32_t>(it - begin);
+    }
   }
 }
 
@@ -166,8 +367,46 @@ void Selector::rankWords(Side side, const lexcore::StringGroups& endings, const 
     }
     if (linkCount[w] > 0) words.ranked.push_back(w);
   }
+  // How common each word is, from the frequency lists: its own rank, or the
+  // rank of a word it is one of the first translations of, lower for each
+  // place it stands further down that word's translations, whichever is
+  // higher ("ice cream" is rarer than "ice" and "cream", but is what "Eis"
+  // means).  A form that the ending table takes to another word
+  // ranks far lower: the smart search finds that word for it.
+  const Words& others = of(otherSide(side));
+  std::vector<uint64_t> common(n, UINT64_MAX);
+  for (uint32_t w = 0; w < n; ++w) {
+    if (words.common[w] != 0) common[w] = words.common[w];
+    {
+      const uint32_t end = std::min(words.linkStart[w + 1], words.linkStart[w] + kInferredFrom);
+      for (uint32_t i = words.linkStart[w]; i < end; ++i) {
+        const Link& link = links_[words.links[i]];
+        const Rank partner = others.common[partnerOf(words.links[i], side)];
+        const uint32_t place = std::min<uint32_t>(side == Side::A ? link.placeB : link.placeA, 8);
+        if (partner != 0) common[w] = std::min(common[w], uint64_t{partner} * kInferredFactor << (2 * place));
+      }
+    }
+  }
+  // Beyond the lists, how often a word occurs in the examples and phrases of
+  // the dictionaries themselves: a small corpus, so its ranks count less.
+  if (!(side == Side::A ? rules_.frequencyA : rules_.frequencyB).empty()) {
+    std::vector<uint32_t> byUsage;
+    for (uint32_t w = 0; w < n; ++w) {
+      if (usage[w] > 0) byUsage.push_back(w);
+    }
+    std::stable_sort(byUsage.begin(), byUsage.end(), [&usage](uint32_t x, uint32_t y) { return usage[x] > usage[y]; });
+    size_t start = 0;  // words of equal use share the rank of the first of them
+    for (size_t i = 0; i < byUsage.size(); ++i) {
+      if (i > 0 && usage[byUsage[i]] != usage[byUsage[i - 1]]) start = i;
+      common[byUsage[i]] = std::min<uint64_t>(common[byUsage[i]], (start + 1) * kUsageFactor);
+    }
+  }
+  for (uint32_t w = 0; w < n; ++w) {
+    if (tier[w] == kInflectedWord && common[w] != UINT64_MAX) common[w] *= kReachedFactor;
+  }
   std::sort(words.ranked.begin(), words.ranked.end(), [&](uint32_t x, uint32_t y) {
     if (listed[x] != listed[y]) return listed[x] < listed[y];
+    if (common[x] != common[y]) return common[x] < common[y];
     if (tier[x] != tier[y]) return tier[x] < tier[y];
     if (usage[x] != usage[y]) return usage[x] > usage[y];
     if (linkCount[x] != linkCount[y]) return linkCount[x] > linkCount[y];
@@ -225,7 +464,8 @@ Lexicon Selector::select(LeftOut* leftOut, const FitCheck& fits) {
     if (keptCount[1 - s] == rules_.maxWords) return false;
     for (uint32_t i = words.linkStart[w]; i < words.linkStart[w + 1]; ++i) {
       const uint32_t partner = partnerOf(words.links[i], side);
-      if (!mayKeep(other, partner)) continue;
+      // A word form brings no word of its own.
+      if (links_[words.links[i]].oneWay != 0 || !mayKeep(other, partner)) continue;
       kept(side)[w] = 1;
       kept(other)[partner] = 1;
       ++keptCount[s];

@@ -4,25 +4,28 @@
 // one direction and the secondary of the other, so its words are the
 // headwords of one direction and the translations of the other at once.
 //
-// Words are ranked, most useful first:
-//   1. the words of the user's word list for that language, in list order;
-//   2. single words that are no inflected form of another word;
-//   3. phrases of two words;
-//   4. single words that the ending table takes to another word of the
+// Words are ranked, most useful first: the words of the user's word list
+// for that language, in list order; then by how common they are (their
+// rank in the frequency lists, a phrase's from its words, a word's from the
+// common words it is one of the first translations of, its use in the
+// input's examples); then, for words none of that ranks:
+//   1. single words that are no inflected form of another word;
+//   2. phrases of two words;
+//   3. single words that the ending table takes to another word of the
 //      input that is at least as common (the engine's smart search finds
 //      that word for them);
-//   5. longer phrases.
-// Within each group, more common words come first: words that occur more
-// often in the input's example sentences and phrases, then words with more
-// distinct translations (a word with many senses is a common word), then
+//   4. longer phrases;
+// within each group, words that occur more often in the input's example
+// sentences and phrases, then words with more distinct translations, then
 // shorter words, then the word that came first in the input.
 //
-// The ranked words of both languages are taken in turn, one from each.  A
-// word is kept when one of its translations is kept already; otherwise its
-// first translation (in source order) is kept with it, while that language
-// has room.  Each kept word's translations are the kept ones, in source
-// order: first those of the inputs where the word is the headword, then
-// those where it is a translation, each in input order; 15 at most.
+// Each word's translations are ranked by the evidence for each pair
+// (translation_ranking.h).  The ranked words of both languages are taken in
+// turn, one from each.  A word is kept when one of its translations is kept
+// already; otherwise its best translation is kept with it, while that
+// language has room.  Each kept word's translations are the kept ones, in
+// ranked order, 15 at most.  Forms that the input names for a word (went,
+// of go) list that word's translations; those do not list them back.
 #ifndef LEXMAKE_SELECTION_H
 #define LEXMAKE_SELECTION_H
 
@@ -34,6 +37,7 @@
 
 #include "left_out.h"
 #include "pair_list.h"
+#include "translation_ranking.h"
 #include "writer/data_file_writer.h"
 
 namespace lexmake {
@@ -44,6 +48,8 @@ struct SelectionRules {
   lexcore::StringGroups endingsB;
   std::vector<std::string> rankA;  // the user's word lists, dictionary text, most useful first
   std::vector<std::string> rankB;
+  FrequencyList frequencyA;  // how common words are in each language
+  FrequencyList frequencyB;
 };
 
 // The chosen words of both languages, sorted in unsigned byte order, and
@@ -78,8 +84,15 @@ class Selector {
   struct Link {
     uint32_t a = 0;
     uint32_t b = 0;
-    uint64_t orderA = 0;  // where this pair stands among the A word's translations
+    uint64_t orderA = 0;  // where this pair stands in the input among the A word's translations
     uint64_t orderB = 0;
+    int senseA = kNoSense;  // the best sense that gives the pair where A is the headword
+    int senseB = kNoSense;
+    int scoreA = 0;  // pairScore for the A word's list
+    int scoreB = 0;
+    uint32_t placeA = 0;  // where the pair stands in the A word's ranked translations
+    uint32_t placeB = 0;
+    uint8_t oneWay = 0;  // 1: only the A word lists it (a word form); 2: only the B word
   };
   // One language's words: who they are linked to, how they rank.
   struct Words {
@@ -88,18 +101,29 @@ class Selector {
     std::vector<uint32_t> ranked;     // the words with a translation, most useful first
     std::vector<uint32_t> rank;       // place in `ranked`, or UINT32_MAX
     std::vector<uint32_t> firstPair;  // a pair of the input that holds the word
+    std::vector<Rank> common;         // the word's rank in the frequency lists (0: unknown)
     std::vector<uint8_t> excluded;    // 0, or 1 + the LeftOutReason
   };
 
   void collectLinks();
+  void scoreLinks();
+  void demoteInflectedTranslations(Side side, const lexcore::StringGroups& endings);
+  void addFormLinks(const lexcore::StringGroups& endings, Side side);
   void indexLinks(Side side);
   void rankWords(Side side, const lexcore::StringGroups& endings, const std::vector<std::string>& list);
   uint32_t partnerOf(uint32_t link, Side side) const { return side == Side::A ? links_[link].b : links_[link].a; }
   Words& of(Side side) { return side == Side::A ? a_ : b_; }
   const Words& of(Side side) const { return side == Side::A ? a_ : b_; }
 
+  uint32_t chosenSpelling(Side side, uint32_t word) const {
+    const std::vector<uint32_t>& chosen = side == Side::A ? spellingA_ : spellingB_;
+    return word < chosen.size() ? chosen[word] : word;
+  }
+
   const PairList& pairs_;
   SelectionRules rules_;
+  std::vector<uint32_t> spellingA_;  // each word's spelling among those the same to a case-insensitive search
+  std::vector<uint32_t> spellingB_;
   std::vector<Link> links_;  // the distinct pairs between words that fit an entry
   Words a_;
   Words b_;

@@ -82,6 +82,13 @@ void addWord(const std::string& utf8, std::vector<std::string>* terms, TermDrops
 
 }  // namespace
 
+bool namesAnObject(const std::string& text) {
+  for (const std::string& token : splitTokens(text)) {
+    if (isPlaceholder(token)) return true;
+  }
+  return false;
+}
+
 size_t TermDrops::total() const {
   size_t sum = 0;
   for (const size_t c : count) sum += c;

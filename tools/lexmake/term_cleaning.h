@@ -54,6 +54,10 @@ std::vector<std::string> splitOutsideBrackets(const std::string& text, char sepa
 // too; an unclosed one runs to the end), leaving a blank in its place.
 std::string removeBracketedSpans(const std::string& text);
 
+// Whether UTF-8 text holds an object placeholder ("to sb.", "[jdm.]"): a
+// note or label of grammar, not of a subject.
+bool namesAnObject(const std::string& text);
+
 // Appends the clean words of the UTF-8 term `raw` to `terms`, as dictionary
 // text (Windows-1252); counts a dropped term in `drops`.  With `isVerb`, a
 // leading "to " is dropped too.

@@ -99,6 +99,18 @@ TEST_F(LexmakeDictionaryInputs, ListsWhatWasLeftOut) {
             folder_.file("more.tsv") + ":1\tGerman\t" + std::string(130, 'x') + "\tlonger than 127 bytes\n");
 }
 
+TEST_F(LexmakeDictionaryInputs, RanksTranslationsByFrequencyLists) {
+  // Counts after a tab or a blank are no part of the word.
+  folder_.write("de.frequency", "# most common first\nUfer 1200\nHaus\t800\n");
+  RunResult run = compile(folder_.file("out"), {"--frequency-b", folder_.file("de.frequency")});
+  ASSERT_EQ(run.status, kExitDone) << run.err;
+  Translator forward(folder_.file("out"), "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  EXPECT_EQ(forward.translate("bank", 0).translations, (Strings{"Ufer", "Bank"}));
+  run = compile(folder_.file("out"), {"--frequency-a", folder_.file("missing.frequency")});
+  EXPECT_EQ(run.status, kExitFailed);
+  EXPECT_NE(run.err.find("missing.frequency: cannot read the file"), std::string::npos) << run.err;
+}
+
 TEST_F(LexmakeDictionaryInputs, ReadsWordListsAndReportsTheirProblems) {
   folder_.write("en.words", "# most useful first\nhouse\n\nМосква\nbank\n");
   RunResult run = compile(folder_.file("out"), {"--rank-a", folder_.file("en.words")});

@@ -86,21 +86,122 @@ TEST(LexmakeSelection, KeepsAWordTogetherWithItsFirstTranslation) {
   EXPECT_EQ(leftOut.count(LeftOutReason::BeyondLimit, Side::A), 1u);  // "bench"
 }
 
-TEST(LexmakeSelection, ListsTranslationsOfHeadwordEntriesFirstEachInInputOrder) {
+// Pairs of two FreeDict-like databases, scored as the reader scores senses.
+struct Sense {
+  const char* head;
+  const char* translation;
+  Side side;
+  SenseEvidence evidence;
+};
+
+PairList pairsOf(const std::vector<Sense>& senses) {
   PairList pairs;
   const uint16_t english = pairs.addFile("eng-deu");
   const uint16_t german = pairs.addFile("deu-eng");
-  pairs.add("go", "gehen", Side::A, english, 1);
-  pairs.add("laufen", "go", Side::B, german, 1);
-  pairs.add("fahren", "go", Side::B, german, 2);
-  pairs.add("go", "fahren", Side::A, english, 2);
-  pairs.add("walk", "laufen", Side::A, english, 3);
-  pairs.add("laufen", "run", Side::B, german, 3);
+  uint32_t line = 0;
+  for (const Sense& s : senses) {
+    pairs.add(s.head, s.translation, s.side, s.side == Side::A ? english : german, ++line, senseScore(s.evidence));
+  }
+  return pairs;
+}
+
+TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
+  SenseEvidence plain, examples, labelled, noted, later;
+  examples.examples = 3;
+  labelled.labelPenalty = labelPenalty("techn.");
+  noted.noted = true;
+  later.place = 2;
+  const PairList pairs = pairsOf({
+      {"dog", "Bandhaken", Side::A, noted},     // a trade's sense, first in the source
+      {"dog", "Bock", Side::A, labelled},
+      {"dog", "Hund", Side::A, examples},
+      {"Hund", "tub", Side::B, plain},          // the mining sense, first
+      {"Hund", "dog", Side::B, later},          // given back by "dog", so it wins
+      {"go", "gehen", Side::A, plain},
+      {"go", "fahren", Side::A, plain},
+      {"fahren", "go", Side::B, plain},         // both directions: before "gehen"
+      {"go", "laufen", Side::A, plain},         // equal evidence: input order
+      {"go", "wandern", Side::A, plain},
+  });
   LeftOut leftOut;
   const Lexicon lexicon = Selector(pairs, SelectionRules()).select(&leftOut);
-  EXPECT_EQ(translationsOf(lexicon, Side::A, "go"), (Strings{"gehen", "fahren", "laufen"}));
-  EXPECT_EQ(translationsOf(lexicon, Side::B, "laufen"), (Strings{"go", "run", "walk"}));
-  EXPECT_EQ(translationsOf(lexicon, Side::B, "fahren"), Strings{"go"});  // one pair, given twice
+  EXPECT_EQ(translationsOf(lexicon, Side::A, "dog"), (Strings{"Hund", "Bock", "Bandhaken"}));
+  EXPECT_EQ(translationsOf(lexicon, Side::B, "Hund"), (Strings{"dog", "tub"}));
+  EXPECT_EQ(translationsOf(lexicon, Side::A, "go"), (Strings{"fahren", "gehen", "laufen", "wandern"}));
+
+  // A plural after its singular, whatever the evidence.
+  PairList window = pairsOf({{"Fenster", "windows", Side::B, examples}, {"Fenster", "window", Side::B, plain}});
+  SelectionRules english;
+  english.endingsA = {{"", "s"}};
+  EXPECT_EQ(translationsOf(Selector(window, english).select(&leftOut), Side::B, "Fenster"),
+            (Strings{"window", "windows"}));
+
+  // A common translation comes before a rare one of equal evidence; being
+  // given in both directions counts for more than being fairly common.
+  SelectionRules rules;
+  Strings common(5000, "filler");
+  common[100] = "wandern";
+  common.push_back("laufen");
+  rules.frequencyB.add(common);
+  EXPECT_EQ(translationsOf(Selector(pairs, rules).select(&leftOut), Side::A, "go"),
+            (Strings{"fahren", "wandern", "laufen", "gehen"}));
+}
+
+TEST(LexmakeSelection, GivesSpellingsThatShareATranslationOneListAndKeepsOthersApart) {
+  SenseEvidence plain, examples, noted;
+  examples.examples = 2;
+  noted.noted = true;
+  const PairList pairs = pairsOf({
+      {"Fish", "Fische", Side::A, noted},   // the constellation
+      {"fish", "Fisch", Side::A, examples},
+      {"fish", "Fische", Side::A, examples},
+      {"fish", "angeln", Side::A, plain},
+      {"Fische", "fish", Side::B, plain},
+      {"Fische", "Fish", Side::B, noted},
+      {"Fisch", "fish", Side::B, examples},
+      {"morning", "Morgen", Side::A, plain},  // same letters, no shared translation
+      {"tomorrow", "morgen", Side::A, plain},
+  });
+  LeftOut leftOut;
+  const Lexicon lexicon = Selector(pairs, SelectionRules()).select(&leftOut);
+  EXPECT_EQ(lexicon.wordsA, (Strings{"fish", "morning", "tomorrow"}));
+  EXPECT_EQ(translationsOf(lexicon, Side::A, "fish"), (Strings{"Fisch", "Fische", "angeln"}));
+  EXPECT_EQ(translationsOf(lexicon, Side::B, "Fische"), Strings{"fish"});
+  EXPECT_EQ(translationsOf(lexicon, Side::B, "morgen"), Strings{"tomorrow"});
+  EXPECT_EQ(translationsOf(lexicon, Side::B, "Morgen"), Strings{"morning"});
+}
+
+TEST(LexmakeSelection, ChoosesWordsByFrequencyAndGivesFormsTheirWordsTranslations) {
+  const PairList words = toOneWord({"zymurgy", "ice cream", "houses", "go", "abseil", "house"});
+  SelectionRules rules;
+  rules.maxWords = 3;
+  rules.endingsA = {{"", "s"}};
+  Strings common(300, "filler");
+  const Strings top = {"the", "go", "ice", "house", "cream"};
+  std::copy(top.begin(), top.end(), common.begin());
+  common[59] = "houses";
+  common[199] = "abseil";
+  rules.frequencyA.add(common);
+  LeftOut leftOut;
+  // "ice cream" ranks as its rarer word, "cream", and below it; "houses"
+  // far lower, as smart search reaches "house"; words no list knows last.
+  EXPECT_EQ(Selector(words, rules).select(&leftOut).wordsA, (Strings{"go", "house", "ice cream"}));
+  rules.maxWords = 5;
+  EXPECT_EQ(Selector(words, rules).select(&leftOut).wordsA,
+            (Strings{"abseil", "go", "house", "houses", "ice cream"}));
+
+  PairList pairs;
+  const uint16_t file = pairs.addFile("p");
+  pairs.add("went", "ging", Side::A, file, 1);
+  pairs.add("go", "gehen", Side::A, file, 2);
+  pairs.add("go", "fahren", Side::A, file, 3);
+  pairs.add("house", "Haus", Side::A, file, 4);
+  pairs.addForm("went", "go", Side::A);
+  pairs.addForm("houses", "house", Side::A);  // the ending table reaches "house"
+  const Lexicon lexicon = Selector(pairs, rules).select(&leftOut);
+  EXPECT_EQ(lexicon.wordsA, (Strings{"go", "house", "went"}));
+  EXPECT_EQ(translationsOf(lexicon, Side::A, "went"), (Strings{"ging", "gehen", "fahren"}));
+  EXPECT_EQ(translationsOf(lexicon, Side::B, "gehen"), Strings{"go"});  // the form is not listed back
 }
 
 TEST(LexmakeSelection, LeavesOutWhatTheFitCheckRefusesAndTakesTheNextWord) {

@@ -1,0 +1,108 @@
+#include "translation_ranking.h"
+
+#include <algorithm>
+
+#include "datafile/collation.h"
+#include "term_cleaning.h"
+
+namespace lexmake {
+namespace {
+
+// Labels of a region or a register: the sense is common where it is used.
+const char* const kRegionLabels[] = {"Am.",   "Br.",  "eAm.",  "Austr.", "Can.",   "Sc.",     "Ir.",   "NZ",
+                                     "Ös.",   "Schw.", "Dt.",  "Norddt.", "Süddt.", "Bayr.",  "ugs.",  "coll.",
+                                     "formal", "geh.", "fig.", "übtr.",  "BE",     "AE",      "fam."};
+// Labels of rare, dated, slang or playful use.
+const char* const kRareLabels[] = {"veraltet", "dated", "archaic", "obs.",  "rare", "selten", "slang",
+                                   "vulg.",    "pej.",  "poet.",   "lit.",  "humor.", "euphem.", "obsolete"};
+
+// floor(2 * log2(r)) for r >= 1.
+int twiceLog2(uint64_t r) {
+  const uint64_t square = r * r;
+  int bits = 0;
+  while ((square >> bits) > 1) ++bits;
+  return bits;
+}
+
+}  // namespace
+
+int labelPenalty(const std::string& label) {
+  // The labels are UTF-8 as the inputs write them.  An object ("[jdm.]")
+  // is grammar, no label.
+  if (namesAnObject(label)) return 0;
+  for (const char* l : kRegionLabels) {
+    if (label == l) return kRegionLabel;
+  }
+  for (const char* l : kRareLabels) {
+    if (label == l) return kRareLabel;
+  }
+  return kDomainLabel;
+}
+
+int senseScore(const SenseEvidence& e) {
+  int score = 0;
+  if (e.examples > 0) score += kExampleSense + kPerExample * std::min(e.examples, kMaxExamples);
+  if (e.inExamples) score += kUsedInExamples;
+  score += kPerReference * std::min(e.references, kMaxReferences);
+  score -= e.labelPenalty;
+  if (e.noted) score -= kNotePenalty;
+  score -= kPerPlace * std::min(e.place, kMaxPlaces);
+  score -= kPerSense * std::min(e.sense, kMaxSenses);
+  return score;
+}
+
+int commonnessBonus(Rank rank) {
+  if (rank == 0) return 0;
+  return std::max(0, 34 - twiceLog2(rank)) / 2;
+}
+
+int pairScore(int senseForward, int senseBack, Rank translationRank) {
+  return senseForward + senseBack + commonnessBonus(translationRank);
+}
+
+int extraWordsPenalty(size_t wordWords, size_t translationWords) {
+  if (translationWords <= wordWords) return 0;
+  return kPerExtraWord * static_cast<int>(std::min<size_t>(translationWords - wordWords, kMaxExtraWords));
+}
+
+std::string foldedText(const std::string& text) {
+  std::string folded = text;
+  for (char& c : folded) c = static_cast<char>(lexcore::foldChar(static_cast<uint8_t>(c)));
+  return folded;
+}
+
+void FrequencyList::add(const std::vector<std::string>& words) {
+  for (size_t i = 0; i < words.size(); ++i) {
+    const Rank rank = static_cast<Rank>(std::min<size_t>(i + 1, UINT32_MAX));
+    Rank& known = ranks_[foldedText(words[i])];
+    if (known == 0 || rank < known) known = rank;
+  }
+}
+
+Rank FrequencyList::wordRank(const std::string& word) const {
+  const auto it = ranks_.find(foldedText(word));
+  return it == ranks_.end() ? 0 : it->second;
+}
+
+Rank FrequencyList::phraseRank(const std::string& text) const {
+  const Rank own = wordRank(text);
+  if (own != 0 || text.find(' ') == std::string::npos) return own;
+  uint64_t rank = 0;
+  uint64_t factor = 1;
+  size_t words = 0;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    if (end > start) {
+      const Rank word = wordRank(text.substr(start, end - start));
+      if (word == 0) return 0;
+      rank = std::max<uint64_t>(rank, word);
+      if (words++ > 0) factor = std::min<uint64_t>(factor * kPhraseFactor, uint64_t{1} << 20);
+    }
+    start = end + 1;
+  }
+  return static_cast<Rank>(std::min<uint64_t>(rank * factor, UINT32_MAX));
+}
+
+}  // namespace lexmake
