@@ -73,7 +73,7 @@ def test_added_pair_is_translated_and_kept(dictionaries):
     (lambda d: (d / "en_de.tdl").write_bytes(b"word\tWort\n" * 40), "en_de.tdl", -2, "not a dictionary list file"),
     (lambda d: (d / "ende_en.tdd").unlink(), "ende_en.tdd", -2, "no such file"),
     (lambda d: (d / "ende_de.tdd").write_bytes((d / "ende_de.tdd").read_bytes()[:200]), "ende_de.tdd", -2,
-     "not a valid dictionary data file"),
+     "but the file has 200 bytes"),
 ])
 def test_open_failure_names_file_and_reason(dictionaries, damage, failing_file, code, reason):
     damage(dictionaries)
