@@ -299,8 +299,7 @@ DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
       std::string source, translation;
       if (splitExample(line.text, &source, &translation)) entry.examples.push_back({source, translation});
       const std::string rest = trimLeft(line.text);
-      // A note of grammar ("Note: to sb.") restricts no sense.
-      noted = noted || (startsWith(rest, "Note:") && !namesAnObject(rest));
+      noted = noted || (startsWith(rest, "Note:") && noteRestricts(rest.substr(5)));
       if (startsWith(rest, "see:")) {
         for (const std::string& item : splitOutsideBrackets(rest.substr(4), ',')) {
           const std::string reference = trimLeft(item);

@@ -16,6 +16,16 @@ const char* const kRegionLabels[] = {"Am.",   "Br.",  "eAm.",  "Austr.", "Can.",
 const char* const kRareLabels[] = {"veraltet", "dated", "archaic", "obs.",  "rare", "selten", "slang",
                                    "vulg.",    "pej.",  "poet.",   "lit.",  "humor.", "euphem.", "obsolete"};
 
+// Words of grammar in a note: articles, prepositions and conjunctions, and
+// the words for whom or what a sense is said of.
+const char* const kNoteGrammarWords[] = {
+    "a",      "an",     "the",   "of",   "to",    "for",    "in",     "on",     "at",    "with",   "from",
+    "by",     "about",  "into",  "between", "as", "and",    "or",     "who",    "which", "that",   "person",
+    "persons", "people", "thing", "things", "der", "die",   "das",    "den",    "dem",   "des",    "ein",
+    "eine",   "einer",  "eines", "einem", "von", "vom",     "zu",     "zum",    "zur",   "für",    "mit",
+    "im",     "am",     "auf",   "aus",   "bei", "beim",    "nach",   "über",   "unter", "zwischen", "als",
+    "und",    "oder",   "person", "personen", "sache", "sachen", "ding", "dinge"};
+
 // floor(2 * log2(r)) for r >= 1.
 int twiceLog2(uint64_t r) {
   const uint64_t square = r * r;
@@ -37,6 +47,18 @@ int labelPenalty(const std::string& label) {
     if (label == l) return kRareLabel;
   }
   return kDomainLabel;
+}
+
+bool noteRestricts(const std::string& note) {
+  if (namesAnObject(note)) return false;
+  for (const std::string& word : wordsOfText(note)) {
+    std::string folded = word;  // UTF-8: only ASCII letters fold
+    for (char& c : folded) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    bool grammar = false;
+    for (const char* w : kNoteGrammarWords) grammar = grammar || folded == w;
+    if (!grammar) return true;
+  }
+  return false;
 }
 
 int senseScore(const SenseEvidence& e) {

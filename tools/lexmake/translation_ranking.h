@@ -31,9 +31,13 @@
 //     kRareLabel for rare, dated, slang and humorous use ([veraltet],
 //     [slang]), kDomainLabel for any other label, a subject ([techn.],
 //     [constr.], [zool.]); an object ([jdm.]) is grammar, no label;
-//   - kNotePenalty when the sense carries a note ("Note: Fassbinderei"):
-//     notes restrict a sense to a trade, a field or a figurative use (a note
-//     of grammar, "Note: to sb.", does not count);
+//   - kNotePenalty when the sense carries a note that restricts it
+//     ("Note: Fassbinderei", "Note: railway", "Note: of time"): notes
+//     restrict a sense to a trade, a field or a use.  A note of grammar
+//     alone is none (noteRestricts): one that names an object ("Note: to
+//     sb."), a preposition ("Note: with") or whom or what the sense is said
+//     of ("Note: person", "Note: of a thing"), words all of which are
+//     articles, prepositions and words for a person or a thing;
 //   - kPerPlace for each translation before it in its sense (at most
 //     kMaxPlaces), kPerSense for each sense before it in its entry (at most
 //     kMaxSenses).
@@ -100,6 +104,10 @@ struct SenseEvidence {
 int labelPenalty(const std::string& label);
 
 int senseScore(const SenseEvidence& evidence);
+
+// Whether a note (its text after "Note:") restricts its sense to a trade,
+// a field or a use; see kNotePenalty.
+bool noteRestricts(const std::string& note);
 
 // A word's rank in its language, 1 for the most common; 0 when unknown.
 using Rank = uint32_t;

@@ -64,6 +64,13 @@ TEST(LexmakeFreedictEntry, KeepsWhatTheEntrySaysAboutEachSenseAndTheFormsItsHead
   ASSERT_EQ(geben.evidence.size(), 1u);
   EXPECT_EQ(geben.evidence[0].labelPenalty, 0);
   EXPECT_FALSE(geben.evidence[0].noted);
+  // So is a note that only says whom or what the sense is said of; a field
+  // with a preposition ("of machines", above) still restricts it.
+  for (const char* note : {"person", "of a thing", "einer Person", "with"}) {
+    const DatabaseEntry e2 = parse(std::string(" brauchen /b/ <v>\nneed <v>\n         Note: ") + note + "\n");
+    ASSERT_EQ(e2.evidence.size(), 1u);
+    EXPECT_FALSE(e2.evidence[0].noted) << note;
+  }
   // An abbreviation in parentheses is no form.
   EXPECT_TRUE(parse(" mountain bike /m/ (MTB /e/)\nMountainbike\n").forms.empty());
 }
