@@ -75,7 +75,7 @@ int senseScore(const SenseEvidence& e) {
 
 int commonnessBonus(Rank rank) {
   if (rank == 0) return 0;
-  return std::max(0, 34 - twiceLog2(rank)) / 2;
+  return 3 * std::max(0, 34 - twiceLog2(rank)) / 2;
 }
 
 int pairScore(int senseForward, int senseBack, Rank translationRank) {

@@ -50,8 +50,11 @@
 //
 // How common a word is: its rank in the frequency lists of its language (1
 // is the most common word), a phrase's from its words (phraseRank).  The
-// bonus falls by one point for each halving of frequency, reading rank r as
-// frequency 1/r.
+// bonus falls by one and a half points for each halving of frequency,
+// reading rank r as frequency 1/r: a translation 256 times as common gains
+// as much as a sense's usage examples do, since FreeDict lists the senses
+// of every part of speech of a headword side by side ("better": verbessern,
+// besser) and rare synonyms with examples of their own.
 #ifndef LEXMAKE_TRANSLATION_RANKING_H
 #define LEXMAKE_TRANSLATION_RANKING_H
 

@@ -137,10 +137,11 @@ TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
             (Strings{"window", "windows"}));
 
   // A common translation comes before a rare one of equal evidence; being
-  // given in both directions counts for more than being fairly common.
+  // given in both directions counts for more than being 20 times as common.
   SelectionRules rules;
   Strings common(5000, "filler");
   common[100] = "wandern";
+  common[2000] = "fahren";
   common.push_back("laufen");
   rules.frequencyB.add(common);
   EXPECT_EQ(translationsOf(Selector(pairs, rules).select(&leftOut), Side::A, "go"),
