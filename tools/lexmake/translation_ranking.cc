@@ -82,6 +82,10 @@ int pairScore(int senseForward, int senseBack, Rank translationRank) {
   return senseForward + senseBack + commonnessBonus(translationRank);
 }
 
+int repeatedSenseBonus(int senses) {
+  return senses <= 1 ? 0 : kPerRepeatedSense * std::min(senses - 1, kMaxRepeatedSenses);
+}
+
 int extraWordsPenalty(size_t wordWords, size_t translationWords) {
   if (translationWords <= wordWords) return 0;
   return kPerExtraWord * static_cast<int>(std::min<size_t>(translationWords - wordWords, kMaxExtraWords));

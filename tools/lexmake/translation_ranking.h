@@ -4,11 +4,14 @@
 // A pair of words (a, b) gets one score, in points, from the evidence the
 // inputs give for it:
 //
-//   score = sense(a -> b) + sense(b -> a) + common(b)   (for a's list)
+//   score = sense(a -> b) + sense(b -> a) + repeated(a -> b)
+//           + repeated(b -> a) + common(b)   (for a's list)
 //
 // where sense(x -> y) is the score of the best sense of a dictionary entry of
 // x that gives y (senseScore below; kNoSense when no entry of x gives y),
-// and common(y) is how common y is in its language (commonnessBonus).  Both
+// repeated(x -> y) counts the other senses of x that give y
+// (repeatedSenseBonus) and common(y) is how common y is in its language
+// (commonnessBonus).  Both
 // directions count, so that a translation whose own entry gives the headword
 // back comes before one that does not: FreeDict's English-German lists
 // "Bandhaken" (coopering) as a sense of "dog", but "Bandhaken" is not what
@@ -89,6 +92,11 @@ constexpr int kInflectedTranslation = 32;
 // (at most kMaxExtraWords): "see" is "sehen" before it is "klar werden".
 constexpr int kPerExtraWord = 4;
 constexpr int kMaxExtraWords = 2;
+// A translation that several senses of a word give ("klar": clear, in the
+// senses "deutlich", "hell" and "eindeutig") is the word's core meaning;
+// one sense with examples ("straight", "a straight answer") is not.
+constexpr int kPerRepeatedSense = 3;
+constexpr int kMaxRepeatedSenses = 3;
 // The score of a direction in which no entry gives the pair.
 constexpr int kNoSense = -16;
 
@@ -122,6 +130,10 @@ int commonnessBonus(Rank rank);
 // scores of each direction (kNoSense when none) and the rank of the
 // translation.
 int pairScore(int senseForward, int senseBack, Rank translationRank);
+
+// The bonus of a pair that `senses` senses of one direction give: each
+// sense after the first adds kPerRepeatedSense (at most kMaxRepeatedSenses).
+int repeatedSenseBonus(int senses);
 
 // The penalty of a translation of `translationWords` words for a word of
 // `wordWords` words.

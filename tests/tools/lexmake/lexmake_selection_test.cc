@@ -129,6 +129,15 @@ TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
   EXPECT_EQ(translationsOf(lexicon, Side::B, "Hund"), (Strings{"dog", "tub"}));
   EXPECT_EQ(translationsOf(lexicon, Side::A, "go"), (Strings{"fahren", "gehen", "laufen", "wandern"}));
 
+  // A translation that several senses give before one sense's that stands
+  // earlier.
+  const PairList klar = pairsOf({{"klar", "straight", Side::A, plain},
+                                 {"klar", "clear", Side::A, later},
+                                 {"klar", "clear", Side::A, later},
+                                 {"klar", "clear", Side::A, later}});
+  EXPECT_EQ(translationsOf(Selector(klar, SelectionRules()).select(&leftOut), Side::A, "klar"),
+            (Strings{"clear", "straight"}));
+
   // A plural after its singular, whatever the evidence.
   PairList window = pairsOf({{"Fenster", "windows", Side::B, examples}, {"Fenster", "window", Side::B, plain}});
   SelectionRules english;
