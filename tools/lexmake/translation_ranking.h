@@ -22,7 +22,8 @@
 //   + kExampleSense when the sense has usage examples, and kPerExample more
 //     for each (at most kMaxExamples): people write examples for the senses
 //     that people use (a sentence among the entry's references counts as
-//     an example too);
+//     an example too when it uses the headword; one that does not belongs
+//     to another entry and counts as a reference);
 //   + kUsedInExamples when the translations of the examples use it (a word
 //     of them starts with it): of the translations of a sense, the one the
 //     examples use is the usual one;
