@@ -130,11 +130,11 @@ void Selector::collectLinks() {
       if (pair.head == Side::A) {
         link.orderA = std::min<uint64_t>(link.orderA, p);
         link.senseA = std::max<int>(link.senseA, pair.sense);
-        if (link.sensesA < UINT16_MAX) ++link.sensesA;
+        if (pair.sense >= 0 && link.sensesA < UINT16_MAX) ++link.sensesA;
       } else {
         link.orderB = std::min<uint64_t>(link.orderB, p);
         link.senseB = std::max<int>(link.senseB, pair.sense);
-        if (link.sensesB < UINT16_MAX) ++link.sensesB;
+        if (pair.sense >= 0 && link.sensesB < UINT16_MAX) ++link.sensesB;
       }
     }
     links_.push_back(link);

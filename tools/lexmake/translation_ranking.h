@@ -95,7 +95,10 @@ constexpr int kPerExtraWord = 4;
 constexpr int kMaxExtraWords = 2;
 // A translation that several senses of a word give ("klar": clear, in the
 // senses "deutlich", "hell" and "eindeutig") is the word's core meaning;
-// one sense with examples ("straight", "a straight answer") is not.
+// one sense with examples ("straight", "a straight answer") is not.  Only
+// senses of a score of at least 0 count: senses that labels or notes
+// restrict to fields ("Fluss": flux in physics, mathematics, medicine) say
+// nothing about the core meaning.
 constexpr int kPerRepeatedSense = 3;
 constexpr int kMaxRepeatedSenses = 3;
 // The score of a direction in which no entry gives the pair.

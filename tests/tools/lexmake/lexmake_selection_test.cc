@@ -130,13 +130,15 @@ TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
   EXPECT_EQ(translationsOf(lexicon, Side::A, "go"), (Strings{"fahren", "gehen", "laufen", "wandern"}));
 
   // A translation that several senses give before one sense's that stands
-  // earlier.
+  // earlier; senses that a label or a note restricts do not count.
   const PairList klar = pairsOf({{"klar", "straight", Side::A, plain},
-                                 {"klar", "clear", Side::A, later},
-                                 {"klar", "clear", Side::A, later},
-                                 {"klar", "clear", Side::A, later}});
+                                 {"klar", "clear", Side::A, plain},
+                                 {"klar", "clear", Side::A, plain},
+                                 {"klar", "flux", Side::A, plain},
+                                 {"klar", "flux", Side::A, labelled},
+                                 {"klar", "flux", Side::A, noted}});
   EXPECT_EQ(translationsOf(Selector(klar, SelectionRules()).select(&leftOut), Side::A, "klar"),
-            (Strings{"clear", "straight"}));
+            (Strings{"clear", "straight", "flux"}));
 
   // A plural after its singular, whatever the evidence.
   PairList window = pairsOf({{"Fenster", "windows", Side::B, examples}, {"Fenster", "window", Side::B, plain}});
