@@ -50,7 +50,12 @@ int labelPenalty(const std::string& label) {
 }
 
 bool noteRestricts(const std::string& note) {
-  if (namesAnObject(note)) return false;
+  // A note may list several things ("to sb.; in a country"); one that names
+  // an object is about the word's grammar.
+  std::string parts = note;
+  std::replace(parts.begin(), parts.end(), ';', ' ');
+  std::replace(parts.begin(), parts.end(), ',', ' ');
+  if (namesAnObject(parts)) return false;
   for (const std::string& word : wordsOfText(note)) {
     std::string folded = word;  // UTF-8: only ASCII letters fold
     for (char& c : folded) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;

@@ -66,7 +66,7 @@ TEST(LexmakeFreedictEntry, KeepsWhatTheEntrySaysAboutEachSenseAndTheFormsItsHead
   EXPECT_FALSE(geben.evidence[0].noted);
   // So is a note that only says whom or what the sense is said of; a field
   // with a preposition ("of machines", above) still restricts it.
-  for (const char* note : {"person", "of a thing", "einer Person", "with"}) {
+  for (const char* note : {"person", "of a thing", "einer Person", "with", "to sb.; in a country"}) {
     const DatabaseEntry e2 = parse(std::string(" brauchen /b/ <v>\nneed <v>\n         Note: ") + note + "\n");
     ASSERT_EQ(e2.evidence.size(), 1u);
     EXPECT_FALSE(e2.evidence[0].noted) << note;
