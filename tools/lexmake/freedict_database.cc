@@ -277,6 +277,34 @@ std::vector<std::string> namedForms(const std::string& line) {
   return forms;
 }
 
+// The folded words of a text (UTF-8), each preceded and followed by a blank.
+std::string foldedWords(const std::string& text) {
+  std::string words = " ";
+  std::string spelling, problem;
+  for (const std::string& word : wordsOfText(text)) {
+    if (toDictionaryText(word, &spelling, &problem)) words += foldedText(spelling) + " ";
+  }
+  return words;
+}
+
+// What a sentence must hold to be an example of a headword: the start of
+// its longest word, without the last two letters that inflection changes
+// ("brauch" of "brauchen" in "Ich brauchte zwei Stunden."); at least three
+// letters.
+std::string stemOf(const std::string& head) {
+  std::string longest;
+  size_t start = 0;
+  while (start <= head.size()) {
+    size_t end = head.find(' ', start);
+    if (end == std::string::npos) end = head.size();
+    if (end - start > longest.size()) longest = head.substr(start, end - start);
+    start = end + 1;
+  }
+  longest = foldedText(longest);
+  if (longest.size() > 5) longest.resize(longest.size() - 2);
+  return longest;
+}
+
 DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
   DatabaseEntry entry;
   bool headSeen = false;
@@ -299,24 +327,23 @@ DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
       std::string source, translation;
       if (splitExample(line.text, &source, &translation)) entry.examples.push_back({source, translation});
       const std::string rest = trimLeft(line.text);
-      // A note of grammar ("Note: to sb.") restricts no sense.
-      noted = noted || (startsWith(rest, "Note:") && !namesAnObject(rest));
+      noted = noted || (startsWith(rest, "Note:") && noteRestricts(rest.substr(5)));
       if (startsWith(rest, "see:")) {
         for (const std::string& item : splitOutsideBrackets(rest.substr(4), ',')) {
           const std::string reference = trimLeft(item);
-          ++(isSentence(reference.substr(0, reference.find('}'))) ? sentences : references);
+          // A sentence of another entry is an example of this one only
+          // when it uses the headword; else a reference like any other.
+          const std::string target = reference.substr(0, reference.find('}'));
+          const bool example = isSentence(target) && !entry.heads.empty() &&
+                               foldedWords(target).find(" " + stemOf(entry.heads[0])) != std::string::npos;
+          ++(example ? sentences : references);
         }
       }
     }
   }
   // The words of the examples' translations, to find the translations they use.
   std::string used = " ";
-  for (const auto& example : entry.examples) {
-    std::string spelling, problem;
-    for (const std::string& word : wordsOfText(example.second)) {
-      if (toDictionaryText(word, &spelling, &problem)) used += foldedText(spelling) + " ";
-    }
-  }
+  for (const auto& example : entry.examples) used += foldedWords(example.second).substr(1);
   for (size_t t = 0; t < entry.evidence.size(); ++t) {
     SenseEvidence& e = entry.evidence[t];
     e.examples = static_cast<int>(entry.examples.size()) + sentences;

@@ -130,9 +130,11 @@ void Selector::collectLinks() {
       if (pair.head == Side::A) {
         link.orderA = std::min<uint64_t>(link.orderA, p);
         link.senseA = std::max<int>(link.senseA, pair.sense);
+        if (pair.sense >= 0 && link.sensesA < UINT16_MAX) ++link.sensesA;
       } else {
         link.orderB = std::min<uint64_t>(link.orderB, p);
         link.senseB = std::max<int>(link.senseB, pair.sense);
+        if (pair.sense >= 0 && link.sensesB < UINT16_MAX) ++link.sensesB;
       }
     }
     links_.push_back(link);
@@ -199,6 +201,8 @@ void Selector::scoreLinks() {
     Link& into = merged[inserted.first->second];
     into.senseA = std::max(into.senseA, link.senseA);
     into.senseB = std::max(into.senseB, link.senseB);
+    into.sensesA = static_cast<uint16_t>(std::min<int>(into.sensesA + link.sensesA, UINT16_MAX));
+    into.sensesB = static_cast<uint16_t>(std::min<int>(into.sensesB + link.sensesB, UINT16_MAX));
     into.orderA = std::min(into.orderA, link.orderA);
     into.orderB = std::min(into.orderB, link.orderB);
   }
@@ -206,8 +210,9 @@ void Selector::scoreLinks() {
   for (Link& link : links_) {
     const size_t wordsA = 1 + spacesIn(pairs_.a.word(link.a));
     const size_t wordsB = 1 + spacesIn(pairs_.b.word(link.b));
-    link.scoreA = pairScore(link.senseA, link.senseB, b_.common[link.b]) - extraWordsPenalty(wordsA, wordsB);
-    link.scoreB = pairScore(link.senseB, link.senseA, a_.common[link.a]) - extraWordsPenalty(wordsB, wordsA);
+    const int repeated = repeatedSenseBonus(link.sensesA) + repeatedSenseBonus(link.sensesB);
+    link.scoreA = pairScore(link.senseA, link.senseB, b_.common[link.b]) + repeated - extraWordsPenalty(wordsA, wordsB);
+    link.scoreB = pairScore(link.senseB, link.senseA, a_.common[link.a]) + repeated - extraWordsPenalty(wordsB, wordsA);
   }
   demoteInflectedTranslations(Side::A, rules_.endingsB);
   demoteInflectedTranslations(Side::B, rules_.endingsA);

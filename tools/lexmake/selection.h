@@ -88,6 +88,8 @@ class Selector {
     uint64_t orderB = 0;
     int senseA = kNoSense;  // the best sense that gives the pair where A is the headword
     int senseB = kNoSense;
+    uint16_t sensesA = 0;  // the senses that give the pair where A is the headword, of a score >= 0
+    uint16_t sensesB = 0;
     int scoreA = 0;  // pairScore for the A word's list
     int scoreB = 0;
     uint32_t placeA = 0;  // where the pair stands in the A word's ranked translations

@@ -179,7 +179,12 @@ void cleanTerm(const std::string& raw, bool isVerb, std::vector<std::string>* te
   while (!tokens.empty() && !hasLetterOrDigit(tokens.front())) tokens.erase(tokens.begin());
   if (tokens.size() > 1 && tokens[0] == "sich") tokens.erase(tokens.begin());
   if (isVerb && tokens.size() > 1 && tokens[0] == "to") tokens.erase(tokens.begin());
-  const std::string term = trimSeparators(joinTokens(tokens));
+  std::string term = trimSeparators(joinTokens(tokens));
+  // An interjection of one word ("Hallo!") is typed, and counted in
+  // frequency lists, without its exclamation mark.
+  if (term.size() > 1 && term.back() == '!' && term.find(' ') == std::string::npos &&
+      hasLetterOrDigit(term.substr(0, term.size() - 1)))
+    term.pop_back();
   if (term.empty()) {
     drops->add(TermDrop::Empty);
     return;

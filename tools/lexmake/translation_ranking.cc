@@ -16,6 +16,16 @@ const char* const kRegionLabels[] = {"Am.",   "Br.",  "eAm.",  "Austr.", "Can.",
 const char* const kRareLabels[] = {"veraltet", "dated", "archaic", "obs.",  "rare", "selten", "slang",
                                    "vulg.",    "pej.",  "poet.",   "lit.",  "humor.", "euphem.", "obsolete"};
 
+// Words of grammar in a note: articles, prepositions and conjunctions, and
+// the words for whom or what a sense is said of.
+const char* const kNoteGrammarWords[] = {
+    "a",      "an",     "the",   "of",   "to",    "for",    "in",     "on",     "at",    "with",   "from",
+    "by",     "about",  "into",  "between", "as", "and",    "or",     "who",    "which", "that",   "person",
+    "persons", "people", "thing", "things", "der", "die",   "das",    "den",    "dem",   "des",    "ein",
+    "eine",   "einer",  "eines", "einem", "von", "vom",     "zu",     "zum",    "zur",   "für",    "mit",
+    "im",     "am",     "auf",   "aus",   "bei", "beim",    "nach",   "über",   "unter", "zwischen", "als",
+    "und",    "oder",   "person", "personen", "sache", "sachen", "ding", "dinge"};
+
 // floor(2 * log2(r)) for r >= 1.
 int twiceLog2(uint64_t r) {
   const uint64_t square = r * r;
@@ -39,6 +49,23 @@ int labelPenalty(const std::string& label) {
   return kDomainLabel;
 }
 
+bool noteRestricts(const std::string& note) {
+  // A note may list several things ("to sb.; in a country"); one that names
+  // an object is about the word's grammar.
+  std::string parts = note;
+  std::replace(parts.begin(), parts.end(), ';', ' ');
+  std::replace(parts.begin(), parts.end(), ',', ' ');
+  if (namesAnObject(parts)) return false;
+  for (const std::string& word : wordsOfText(note)) {
+    std::string folded = word;  // UTF-8: only ASCII letters fold
+    for (char& c : folded) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    bool grammar = false;
+    for (const char* w : kNoteGrammarWords) grammar = grammar || folded == w;
+    if (!grammar) return true;
+  }
+  return false;
+}
+
 int senseScore(const SenseEvidence& e) {
   int score = 0;
   if (e.examples > 0) score += kExampleSense + kPerExample * std::min(e.examples, kMaxExamples);
@@ -53,11 +80,15 @@ int senseScore(const SenseEvidence& e) {
 
 int commonnessBonus(Rank rank) {
   if (rank == 0) return 0;
-  return std::max(0, 34 - twiceLog2(rank)) / 2;
+  return 3 * std::max(0, 34 - twiceLog2(rank)) / 2;
 }
 
 int pairScore(int senseForward, int senseBack, Rank translationRank) {
   return senseForward + senseBack + commonnessBonus(translationRank);
+}
+
+int repeatedSenseBonus(int senses) {
+  return senses <= 1 ? 0 : kPerRepeatedSense * std::min(senses - 1, kMaxRepeatedSenses);
 }
 
 int extraWordsPenalty(size_t wordWords, size_t translationWords) {

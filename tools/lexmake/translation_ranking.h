@@ -4,11 +4,14 @@
 // A pair of words (a, b) gets one score, in points, from the evidence the
 // inputs give for it:
 //
-//   score = sense(a -> b) + sense(b -> a) + common(b)   (for a's list)
+//   score = sense(a -> b) + sense(b -> a) + repeated(a -> b)
+//           + repeated(b -> a) + common(b)   (for a's list)
 //
 // where sense(x -> y) is the score of the best sense of a dictionary entry of
 // x that gives y (senseScore below; kNoSense when no entry of x gives y),
-// and common(y) is how common y is in its language (commonnessBonus).  Both
+// repeated(x -> y) counts the other senses of x that give y
+// (repeatedSenseBonus) and common(y) is how common y is in its language
+// (commonnessBonus).  Both
 // directions count, so that a translation whose own entry gives the headword
 // back comes before one that does not: FreeDict's English-German lists
 // "Bandhaken" (coopering) as a sense of "dog", but "Bandhaken" is not what
@@ -19,7 +22,8 @@
 //   + kExampleSense when the sense has usage examples, and kPerExample more
 //     for each (at most kMaxExamples): people write examples for the senses
 //     that people use (a sentence among the entry's references counts as
-//     an example too);
+//     an example too when it uses the headword; one that does not belongs
+//     to another entry and counts as a reference);
 //   + kUsedInExamples when the translations of the examples use it (a word
 //     of them starts with it): of the translations of a sense, the one the
 //     examples use is the usual one;
@@ -31,9 +35,13 @@
 //     kRareLabel for rare, dated, slang and humorous use ([veraltet],
 //     [slang]), kDomainLabel for any other label, a subject ([techn.],
 //     [constr.], [zool.]); an object ([jdm.]) is grammar, no label;
-//   - kNotePenalty when the sense carries a note ("Note: Fassbinderei"):
-//     notes restrict a sense to a trade, a field or a figurative use (a note
-//     of grammar, "Note: to sb.", does not count);
+//   - kNotePenalty when the sense carries a note that restricts it
+//     ("Note: Fassbinderei", "Note: railway", "Note: of time"): notes
+//     restrict a sense to a trade, a field or a use.  A note of grammar
+//     alone is none (noteRestricts): one that names an object ("Note: to
+//     sb."), a preposition ("Note: with") or whom or what the sense is said
+//     of ("Note: person", "Note: of a thing"), words all of which are
+//     articles, prepositions and words for a person or a thing;
 //   - kPerPlace for each translation before it in its sense (at most
 //     kMaxPlaces), kPerSense for each sense before it in its entry (at most
 //     kMaxSenses).
@@ -46,8 +54,11 @@
 //
 // How common a word is: its rank in the frequency lists of its language (1
 // is the most common word), a phrase's from its words (phraseRank).  The
-// bonus falls by one point for each halving of frequency, reading rank r as
-// frequency 1/r.
+// bonus falls by one and a half points for each halving of frequency,
+// reading rank r as frequency 1/r: a translation 256 times as common gains
+// as much as a sense's usage examples do, since FreeDict lists the senses
+// of every part of speech of a headword side by side ("better": verbessern,
+// besser) and rare synonyms with examples of their own.
 #ifndef LEXMAKE_TRANSLATION_RANKING_H
 #define LEXMAKE_TRANSLATION_RANKING_H
 
@@ -82,6 +93,14 @@ constexpr int kInflectedTranslation = 32;
 // (at most kMaxExtraWords): "see" is "sehen" before it is "klar werden".
 constexpr int kPerExtraWord = 4;
 constexpr int kMaxExtraWords = 2;
+// A translation that several senses of a word give ("klar": clear, in the
+// senses "deutlich", "hell" and "eindeutig") is the word's core meaning;
+// one sense with examples ("straight", "a straight answer") is not.  Only
+// senses of a score of at least 0 count: senses that labels or notes
+// restrict to fields ("Fluss": flux in physics, mathematics, medicine) say
+// nothing about the core meaning.
+constexpr int kPerRepeatedSense = 3;
+constexpr int kMaxRepeatedSenses = 3;
 // The score of a direction in which no entry gives the pair.
 constexpr int kNoSense = -16;
 
@@ -101,6 +120,10 @@ int labelPenalty(const std::string& label);
 
 int senseScore(const SenseEvidence& evidence);
 
+// Whether a note (its text after "Note:") restricts its sense to a trade,
+// a field or a use; see kNotePenalty.
+bool noteRestricts(const std::string& note);
+
 // A word's rank in its language, 1 for the most common; 0 when unknown.
 using Rank = uint32_t;
 
@@ -111,6 +134,10 @@ int commonnessBonus(Rank rank);
 // scores of each direction (kNoSense when none) and the rank of the
 // translation.
 int pairScore(int senseForward, int senseBack, Rank translationRank);
+
+// The bonus of a pair that `senses` senses of one direction give: each
+// sense after the first adds kPerRepeatedSense (at most kMaxRepeatedSenses).
+int repeatedSenseBonus(int senses);
 
 // The penalty of a translation of `translationWords` words for a word of
 // `wordWords` words.

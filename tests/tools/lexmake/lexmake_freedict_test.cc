@@ -64,6 +64,22 @@ TEST(LexmakeFreedictEntry, KeepsWhatTheEntrySaysAboutEachSenseAndTheFormsItsHead
   ASSERT_EQ(geben.evidence.size(), 1u);
   EXPECT_EQ(geben.evidence[0].labelPenalty, 0);
   EXPECT_FALSE(geben.evidence[0].noted);
+  // So is a note that only says whom or what the sense is said of; a field
+  // with a preposition ("of machines", above) still restricts it.
+  for (const char* note : {"person", "of a thing", "einer Person", "with", "to sb.; in a country"}) {
+    const DatabaseEntry e2 = parse(std::string(" brauchen /b/ <v>\nneed <v>\n         Note: ") + note + "\n");
+    ASSERT_EQ(e2.evidence.size(), 1u);
+    EXPECT_FALSE(e2.evidence[0].noted) << note;
+  }
+  // A sentence of another entry that does not use the headword is a plain
+  // reference; one that uses an inflected form of it is an example.
+  const DatabaseEntry menschen = parse(" Menschen /m/ <pl>\nbods\n see: {Den Fuzzis ist das egal.}, {Typ}\n");
+  ASSERT_EQ(menschen.evidence.size(), 1u);
+  EXPECT_EQ(menschen.evidence[0].examples, 0);
+  EXPECT_EQ(menschen.evidence[0].references, 2);
+  const DatabaseEntry brauchen = parse(" brauchen /b/ <v>\ntake <v>\n see: {Ich brauchte zwei Stunden.}\n");
+  ASSERT_EQ(brauchen.evidence.size(), 1u);
+  EXPECT_EQ(brauchen.evidence[0].examples, 1);
   // An abbreviation in parentheses is no form.
   EXPECT_TRUE(parse(" mountain bike /m/ (MTB /e/)\nMountainbike\n").forms.empty());
 }

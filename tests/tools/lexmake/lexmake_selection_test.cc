@@ -129,6 +129,17 @@ TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
   EXPECT_EQ(translationsOf(lexicon, Side::B, "Hund"), (Strings{"dog", "tub"}));
   EXPECT_EQ(translationsOf(lexicon, Side::A, "go"), (Strings{"fahren", "gehen", "laufen", "wandern"}));
 
+  // A translation that several senses give before one sense's that stands
+  // earlier; senses that a label or a note restricts do not count.
+  const PairList klar = pairsOf({{"klar", "straight", Side::A, plain},
+                                 {"klar", "clear", Side::A, plain},
+                                 {"klar", "clear", Side::A, plain},
+                                 {"klar", "flux", Side::A, plain},
+                                 {"klar", "flux", Side::A, labelled},
+                                 {"klar", "flux", Side::A, noted}});
+  EXPECT_EQ(translationsOf(Selector(klar, SelectionRules()).select(&leftOut), Side::A, "klar"),
+            (Strings{"clear", "straight", "flux"}));
+
   // A plural after its singular, whatever the evidence.
   PairList window = pairsOf({{"Fenster", "windows", Side::B, examples}, {"Fenster", "window", Side::B, plain}});
   SelectionRules english;
@@ -137,10 +148,11 @@ TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
             (Strings{"window", "windows"}));
 
   // A common translation comes before a rare one of equal evidence; being
-  // given in both directions counts for more than being fairly common.
+  // given in both directions counts for more than being 20 times as common.
   SelectionRules rules;
   Strings common(5000, "filler");
   common[100] = "wandern";
+  common[2000] = "fahren";
   common.push_back("laufen");
   rules.frequencyB.add(common);
   EXPECT_EQ(translationsOf(Selector(pairs, rules).select(&leftOut), Side::A, "go"),

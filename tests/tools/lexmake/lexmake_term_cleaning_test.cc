@@ -74,6 +74,8 @@ TEST(LexmakeTermCleaning, NormalisesBlanksHyphensAndSymbolsAtTheEdges) {
   EXPECT_EQ(clean("Akut-Zeichen [print] \xC2\xB4").words, Strings{"Akut-Zeichen"});  // "´"
   EXPECT_EQ(clean(":-) smiley").words, Strings{"smiley"});
   EXPECT_EQ(clean("rock & roll").words, Strings{"rock & roll"});  // inside: kept
+  EXPECT_EQ(clean("Hallo! <int>").words, Strings{"Hallo"});  // an interjection as typed
+  EXPECT_EQ(clean("Go away!").words, Strings{"Go away!"});  // a sentence: whole
   EXPECT_EQ(clean("Straße, ").words, Strings{dict("Straße")});
   EXPECT_EQ(clean("cœur").words, Strings{"c\x9C" "ur"});  // Windows-1252
 }
