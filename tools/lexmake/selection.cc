@@ -216,6 +216,14 @@ void Selector::scoreLinks() {
   }
   demoteInflectedTranslations(Side::A, rules_.endingsB);
   demoteInflectedTranslations(Side::B, rules_.endingsA);
+  // Where each word stands in its translation's own ranked list ("seven"
+  // gives "sieben" first; "screen" gives it far down).
+  indexLinks(Side::A);
+  indexLinks(Side::B);
+  for (Link& link : links_) {
+    link.scoreA += givenBackBonus(link.placeB, b_.common[link.b]);
+    link.scoreB += givenBackBonus(link.placeA, a_.common[link.a]);
+  }
 }
 
 // A translation that the ending table (of the translations' language) takes

@@ -87,6 +87,11 @@ int pairScore(int senseForward, int senseBack, Rank translationRank) {
   return senseForward + senseBack + commonnessBonus(translationRank);
 }
 
+int givenBackBonus(uint32_t place, Rank translationRank) {
+  if (translationRank == 0 || translationRank > kGivenBackMaxRank || place >= 8) return 0;
+  return kGivenBackFirst >> place;
+}
+
 int repeatedSenseBonus(int senses) {
   return senses <= 1 ? 0 : kPerRepeatedSense * std::min(senses - 1, kMaxRepeatedSenses);
 }

@@ -5,13 +5,15 @@
 // inputs give for it:
 //
 //   score = sense(a -> b) + sense(b -> a) + repeated(a -> b)
-//           + repeated(b -> a) + common(b)   (for a's list)
+//           + repeated(b -> a) + common(b) + givenBack(b -> a)
+//                                               (for a's list)
 //
 // where sense(x -> y) is the score of the best sense of a dictionary entry of
 // x that gives y (senseScore below; kNoSense when no entry of x gives y),
 // repeated(x -> y) counts the other senses of x that give y
-// (repeatedSenseBonus) and common(y) is how common y is in its language
-// (commonnessBonus).  Both
+// (repeatedSenseBonus), common(y) is how common y is in its language
+// (commonnessBonus) and givenBack(b -> a) is how early b's own ranked list,
+// from the other terms, gives a back when b is common (givenBackBonus).  Both
 // directions count, so that a translation whose own entry gives the headword
 // back comes before one that does not: FreeDict's English-German lists
 // "Bandhaken" (coopering) as a sense of "dog", but "Bandhaken" is not what
@@ -103,6 +105,15 @@ constexpr int kPerRepeatedSense = 3;
 constexpr int kMaxRepeatedSenses = 3;
 // The score of a direction in which no entry gives the pair.
 constexpr int kNoSense = -16;
+// A common translation whose own ranked list gives the word back first
+// ("seven": sieben, Siebener) gains kGivenBackFirst, one that gives it
+// second half as much, and so on; a word that is one of many senses of its
+// translation ("screen": Bildschirm, ..., sieben) gains nothing.  Only
+// translations among the kGivenBackMaxRank most common words of their
+// language count: a rare synonym has one or two translations, so it gives
+// any word back first ("twain": zwei).
+constexpr int kGivenBackFirst = 8;
+constexpr uint32_t kGivenBackMaxRank = 4096;
 
 // What one dictionary sense says about one of its translations.
 struct SenseEvidence {
@@ -134,6 +145,10 @@ int commonnessBonus(Rank rank);
 // scores of each direction (kNoSense when none) and the rank of the
 // translation.
 int pairScore(int senseForward, int senseBack, Rank translationRank);
+
+// The bonus of a pair whose word stands at `place` (0: first) in the ranked
+// list of its translation, of rank `translationRank` (0: unknown).
+int givenBackBonus(uint32_t place, Rank translationRank);
 
 // The bonus of a pair that `senses` senses of one direction give: each
 // sense after the first adds kPerRepeatedSense (at most kMaxRepeatedSenses).

@@ -157,6 +157,26 @@ TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
   rules.frequencyB.add(common);
   EXPECT_EQ(translationsOf(Selector(pairs, rules).select(&leftOut), Side::A, "go"),
             (Strings{"fahren", "wandern", "laufen", "gehen"}));
+
+  // A common translation that gives the word back first ("seven") before a
+  // more common one that gives it third ("screen"); a rare translation
+  // that gives it back first ("sift") gains nothing.
+  const PairList sieben = pairsOf({{"sieben", "screen", Side::B, plain},
+                                   {"sieben", "sift", Side::B, examples},
+                                   {"sieben", "seven", Side::B, plain},
+                                   {"screen", "Bildschirm", Side::A, examples},
+                                   {"screen", "Schirm", Side::A, plain},
+                                   {"screen", "sieben", Side::A, plain},
+                                   {"seven", "sieben", Side::A, plain},
+                                   {"sift", "sieben", Side::A, plain}});
+  SelectionRules ranks;
+  Strings words(5000, "filler");
+  words[100] = "screen";
+  words[200] = "seven";
+  words[4500] = "sift";
+  ranks.frequencyA.add(words);
+  EXPECT_EQ(translationsOf(Selector(sieben, ranks).select(&leftOut), Side::B, "sieben"),
+            (Strings{"seven", "screen", "sift"}));
 }
 
 TEST(LexmakeSelection, GivesSpellingsThatShareATranslationOneListAndKeepsOthersApart) {
