@@ -6,12 +6,6 @@
 // TerminateProcess).  Each test prints what it tried.
 #if defined(_WIN32)
 #include <windows.h>
-#else
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #endif
 
 #include <chrono>
@@ -28,9 +22,8 @@
 
 #include <gtest/gtest.h>
 
-#if !defined(_WIN32)
-extern char** environ;
-#endif
+#include "child_process.h"
+
 
 namespace {
 
@@ -86,89 +79,11 @@ class DictionaryCopy {
 // A lexdict process whose standard input comes from `inputFile` (or
 // nothing) and whose standard output and error go to `outputFile` and
 // `errorFile` (or nowhere).
-class Lexdict {
+class Lexdict : public vocaro_test::ChildProcess {
  public:
   Lexdict(const std::vector<std::string>& args, const std::string& inputFile = "",
-          const std::string& outputFile = "", const std::string& errorFile = "") {
-#if defined(_WIN32)
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    const auto openFile = [&](const std::string& path, bool output) {
-      return CreateFileA(path.empty() ? "NUL" : path.c_str(), output ? GENERIC_WRITE : GENERIC_READ,
-                         FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, output ? CREATE_ALWAYS : OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-    };
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = openFile(inputFile, false);
-    startup.hStdOutput = openFile(outputFile, true);
-    startup.hStdError = openFile(errorFile, true);
-    std::wstring commandLine = L"\"" + lexdictPath().wstring() + L"\"";
-    for (const std::string& a : args) commandLine += L" \"" + fs::u8path(a).wstring() + L"\"";
-    PROCESS_INFORMATION info = {};
-    if (CreateProcessW(lexdictPath().wstring().c_str(), &commandLine[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                       nullptr, nullptr, &startup, &info)) {
-      CloseHandle(info.hThread);
-      process_ = info.hProcess;
-    }
-    for (HANDLE h : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) CloseHandle(h);
-#else
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, inputFile.empty() ? "/dev/null" : inputFile.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outputFile.empty() ? "/dev/null" : outputFile.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errorFile.empty() ? "/dev/null" : errorFile.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const std::string program = lexdictPath().string();
-    std::vector<std::string> all = {program};
-    all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& a : all) argv.push_back(&a[0]);
-    argv.push_back(nullptr);
-    if (posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
-    posix_spawn_file_actions_destroy(&actions);
-#endif
-  }
-  Lexdict(const Lexdict&) = delete;
-  Lexdict& operator=(const Lexdict&) = delete;
-  ~Lexdict() { wait(); }
-
-  // Kills the process at once; true when it was still there to kill.
-  bool kill() {
-#if defined(_WIN32)
-    return process_ != nullptr && TerminateProcess(process_, 137) != 0;
-#else
-    return pid_ > 0 && ::kill(pid_, SIGKILL) == 0;
-#endif
-  }
-
-  // The exit code; -1 when the process could not start or did not end by
-  // itself.
-  int wait() {
-#if defined(_WIN32)
-    if (process_ == nullptr) return exitCode_;
-    DWORD code = 0;
-    WaitForSingleObject(process_, INFINITE);
-    exitCode_ = GetExitCodeProcess(process_, &code) && code != 137 ? static_cast<int>(code) : -1;
-    CloseHandle(process_);
-    process_ = nullptr;
-#else
-    if (pid_ <= 0) return exitCode_;
-    int status = 0;
-    if (waitpid(pid_, &status, 0) == pid_ && WIFEXITED(status)) exitCode_ = WEXITSTATUS(status);
-    pid_ = -1;
-#endif
-    return exitCode_;
-  }
-
- private:
-#if defined(_WIN32)
-  HANDLE process_ = nullptr;
-#else
-  pid_t pid_ = -1;
-#endif
-  int exitCode_ = -1;
+          const std::string& outputFile = "", const std::string& errorFile = "")
+      : ChildProcess(lexdictPath().u8string(), args, inputFile, outputFile, errorFile) {}
 };
 
 // The pairs of a user dictionary file; false when a line is not a whole

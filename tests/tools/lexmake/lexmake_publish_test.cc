@@ -4,7 +4,6 @@
 // Outputs that would overwrite an input or the set, paths that are folders
 // and write errors on standard output are failures, reported before the
 // set is touched.  Each test prints what it tried.
-#include <signal.h>
 
 #include <chrono>
 #include <cstdio>
@@ -166,10 +165,8 @@ TEST(LexmakePublish, AFailureAtAnyStepLeavesEveryListFileWholeAndTheNextRunClear
               failedRuns, mixed);
 }
 
-using vocaro_test::waitExit;
-
 // A lexmake process writing nothing to the terminal.
-pid_t startLexmake(const Strings& args) { return vocaro_test::startProcess(LEXMAKE_PATH, args, "", "/dev/null"); }
+vocaro_test::ChildProcess startLexmake(const Strings& args) { return vocaro_test::ChildProcess(LEXMAKE_PATH, args); }
 
 TEST(LexmakePublish, KilledRunsLeaveEveryListFileWhole) {
   // Sets large enough that a run takes some milliseconds.
@@ -182,9 +179,9 @@ TEST(LexmakePublish, KilledRunsLeaveEveryListFileWhole) {
   const Sets sets(folder, oldPairs, newPairs);
   const std::string output = folder.file("out");
   // How long an undisturbed run over the other set takes.
-  ASSERT_EQ(waitExit(startLexmake(arguments(sets.oldInput, output))), 0);
+  ASSERT_EQ(startLexmake(arguments(sets.oldInput, output)).wait(), 0);
   const auto start = std::chrono::steady_clock::now();
-  ASSERT_EQ(waitExit(startLexmake(arguments(sets.newInput, output))), 0);
+  ASSERT_EQ(startLexmake(arguments(sets.newInput, output)).wait(), 0);
   const auto runTime = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
 
   constexpr int kRuns = 200;
@@ -197,11 +194,11 @@ TEST(LexmakePublish, KilledRunsLeaveEveryListFileWhole) {
     // files are written, checked and published.
     const double share = i % 2 == 0 ? std::uniform_real_distribution<>(0, 1)(random)
                                     : std::uniform_real_distribution<>(0.7, 1.1)(random);
-    const pid_t pid = startLexmake(arguments(random() % 2 == 0 ? sets.oldInput : sets.newInput, output));
-    ASSERT_GT(pid, 0);
+    vocaro_test::ChildProcess run = startLexmake(arguments(random() % 2 == 0 ? sets.oldInput : sets.newInput, output));
+    ASSERT_TRUE(run.started());
     std::this_thread::sleep_for(std::chrono::microseconds(static_cast<int64_t>(share * runTime.count())));
-    kill(pid, SIGKILL);
-    const int status = waitExit(pid);
+    run.kill();
+    const int status = run.wait();
     killed += status < 0;
     // A run clears what an earlier one left when it starts: what is there
     // now was left by this one.
@@ -215,7 +212,7 @@ TEST(LexmakePublish, KilledRunsLeaveEveryListFileWhole) {
     }
   }
   // The next run clears everything a killed run left.
-  ASSERT_EQ(waitExit(startLexmake(arguments(sets.newInput, output))), 0);
+  ASSERT_EQ(startLexmake(arguments(sets.newInput, output)).wait(), 0);
   EXPECT_EQ(contents(output), sets.newFiles);
   EXPECT_EQ(states["mixed"], 0);
   std::printf("killed runs: %d runs of %lld us, %d killed before their end, %d of them leaving files behind and %d "
