@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "writer/data_file_writer.h"
-#include "writer/list_file_writer.h"
+#include "datafile/data_file_writer.h"
+#include "translator/list_file_writer.h"
 
 namespace {
 const std::vector<std::string> kWords = {"apple", "house", "tree", "water"};

@@ -10,7 +10,7 @@
 
 #include "test_dictionaries.h"
 #include "window_fixture.h"
-#include "writer/list_file_writer.h"
+#include "translator/list_file_writer.h"
 
 namespace {
 

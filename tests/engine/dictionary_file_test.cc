@@ -15,8 +15,8 @@
 #include "sample_dictionary.h"
 #include "temp_folder.h"
 #include "translator/lexcore.h"
-#include "writer/data_file_writer.h"
-#include "writer/list_file_writer.h"
+#include "datafile/data_file_writer.h"
+#include "translator/list_file_writer.h"
 
 namespace lexcore {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "temp_folder.h"
 #include "translator/lexcore.h"
-#include "writer/list_file_writer.h"
+#include "translator/list_file_writer.h"
 
 namespace lexcore {
 namespace {

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "temp_folder.h"
-#include "writer/data_file_writer.h"
-#include "writer/list_file_writer.h"
+#include "datafile/data_file_writer.h"
+#include "translator/list_file_writer.h"
 
 namespace lexcore_test {
 

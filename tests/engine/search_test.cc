@@ -15,7 +15,7 @@
 #include "sample_dictionary.h"
 #include "temp_folder.h"
 #include "translator/lexcore.h"
-#include "writer/data_file_writer.h"
+#include "datafile/data_file_writer.h"
 
 namespace lexcore {
 namespace {

@@ -14,8 +14,8 @@
 #include "temp_folder.h"
 #include "translator/lexcore.h"
 #include "translator_session.h"
-#include "writer/data_file_writer.h"
-#include "writer/list_file_writer.h"
+#include "datafile/data_file_writer.h"
+#include "translator/list_file_writer.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include "temp_folder.h"
 #include "translator/lexcore.h"
 #include "translator_session.h"
-#include "writer/list_file_writer.h"
+#include "translator/list_file_writer.h"
 
 namespace lexcore {
 namespace {

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "datafile/format.h"
-#include "writer/data_file_writer.h"
-#include "writer/list_file_writer.h"
+#include "datafile/data_file_writer.h"
+#include "translator/list_file_writer.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "writer/list_file_writer.h"
+#include "translator/list_file_writer.h"
 
 namespace lexdict_test {
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "temp_folder.h"
-#include "writer/data_file_writer.h"
+#include "datafile/data_file_writer.h"
 
 namespace lexdict_test {
 

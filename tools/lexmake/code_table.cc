@@ -6,7 +6,7 @@
 #include <unordered_map>
 
 #include "datafile/format.h"
-#include "writer/code_parser.h"
+#include "datafile/code_parser.h"
 
 namespace lexmake {
 namespace {

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "datafile/format.h"
-#include "writer/code_parser.h"
+#include "datafile/code_parser.h"
 
 namespace lexmake {
 namespace {

@@ -13,7 +13,7 @@
 #include "pair_list.h"
 #include "progress.h"
 #include "selection.h"
-#include "writer/data_file_writer.h"
+#include "datafile/data_file_writer.h"
 
 namespace lexmake {
 

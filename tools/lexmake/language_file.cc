@@ -4,7 +4,7 @@
 
 #include "code_table.h"
 #include "datafile/format.h"
-#include "writer/code_parser.h"
+#include "datafile/code_parser.h"
 
 namespace lexmake {
 namespace {

@@ -17,7 +17,7 @@
 #include "code_table.h"
 #include "progress.h"
 #include "word_tables.h"
-#include "writer/data_file_writer.h"
+#include "datafile/data_file_writer.h"
 
 namespace lexmake {
 

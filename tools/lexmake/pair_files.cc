@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "translator/list_file.h"
-#include "writer/list_file_writer.h"
+#include "translator/list_file_writer.h"
 
 namespace lexmake {
 namespace {

@@ -38,7 +38,7 @@
 #include "left_out.h"
 #include "pair_list.h"
 #include "translation_ranking.h"
-#include "writer/data_file_writer.h"
+#include "datafile/data_file_writer.h"
 
 namespace lexmake {
 

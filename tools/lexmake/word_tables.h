@@ -18,7 +18,7 @@
 #include <string>
 
 #include "diagnostics.h"
-#include "writer/data_file_writer.h"
+#include "datafile/data_file_writer.h"
 
 namespace lexmake {
 

@@ -7,9 +7,9 @@
 #include <set>
 
 #include "datafile/format.h"
-#include "writer/block_partition.h"
-#include "writer/code_parser.h"
-#include "writer/data_file_writer.h"
+#include "datafile/block_partition.h"
+#include "datafile/code_parser.h"
+#include "datafile/data_file_writer.h"
 
 namespace lexmake {
 namespace {

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "code_table.h"
-#include "writer/data_file_writer.h"
+#include "datafile/data_file_writer.h"
 
 namespace lexmake {
 namespace {

@@ -1,4 +1,4 @@
-#include "writer/block_partition.h"
+#include "datafile/block_partition.h"
 
 #include <algorithm>
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "writer/block_partition.h"
+#include "datafile/block_partition.h"
 
 namespace lexcore {
 

@@ -1,4 +1,4 @@
-#include "writer/code_parser.h"
+#include "datafile/code_parser.h"
 
 namespace lexcore {
 

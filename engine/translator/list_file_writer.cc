@@ -1,4 +1,4 @@
-#include "writer/list_file_writer.h"
+#include "translator/list_file_writer.h"
 
 #include "platform/coding.h"
 #include "translator/list_file.h"

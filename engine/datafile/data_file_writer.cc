@@ -1,9 +1,8 @@
-#include "writer/data_file_writer.h"
+#include "datafile/data_file_writer.h"
 
-
+#include "datafile/code_parser.h"
 #include "datafile/format.h"
 #include "platform/coding.h"
-#include "writer/code_parser.h"
 
 namespace lexcore {
 namespace {
