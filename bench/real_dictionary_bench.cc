@@ -15,12 +15,12 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "datafile/dictionary_file.h"
 #include "translator/lexcore.h"
+#include "translator_client.h"
 
 namespace {
 
@@ -48,15 +48,10 @@ bool isPlainWord(const std::string& w) {
 // One translation direction of the real dictionary, open for the whole run,
 // and its sample words.
 struct Direction {
-  Direction(const std::string& list, const std::string& primary, const std::string& secondary) {
+  Direction(const std::string& list, const std::string& primary) {
     const std::string folder = dictionaryFolder() + "/";
     lexcore::DictionaryFile file(wide(folder + primary).c_str());
-    if (!file.isOpen() || TD_TransOpen(&handle, wide(folder + list).c_str(), 0) != TD_OK) return;
-    if (TD_TransOpenPrim(handle, wide(folder + primary).c_str()) != TD_OK ||
-        TD_TransOpenSec(handle, wide(folder + secondary).c_str()) != TD_OK) {
-      TD_TransClose(&handle);
-      return;
-    }
+    if (!file.isOpen() || !translator.open(wide(folder + list)).ok()) return;
     const uint32_t entries = file.entryCount();
     for (uint32_t i = 0; i < entries; i += entries / kSampleWords) {
       char text[lexcore::kWordBufferSize];
@@ -75,45 +70,37 @@ struct Direction {
       }
     }
   }
-  ~Direction() {
-    if (handle != nullptr) TD_TransClose(&handle);
-  }
-
-  TD_HANDLE handle = nullptr;
+  vocaro::Translator translator;
   std::vector<std::string> found, folded, notFound;
 };
 
 Direction& englishGerman() {
-  static Direction d("en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  static Direction d("en_de.tdl", "ende_en.tdd");
   return d;
 }
 
 Direction& germanEnglish() {
-  static Direction d("de_en.tdl", "ende_de.tdd", "ende_en.tdd");
+  static Direction d("de_en.tdl", "ende_de.tdd");
   return d;
 }
 
 void translateLoop(benchmark::State& state, const Direction& d, int options, const std::vector<std::string>& words,
                    bool mustBeFound) {
-  if (d.handle == nullptr || words.empty()) {
+  if (!d.translator.isOpen() || words.empty()) {
     state.SkipWithError("real dictionary not built (scripts/build-real-dictionaries)");
     return;
   }
-  TD_TransOptions(d.handle, options);
-  char translations[256], suggestions[256];
+  d.translator.setOptions(options);
   size_t i = 0;
   for (auto _ : state) {
-    TRANSLATE request{};
-    request.word = words[i++ % words.size()].c_str();
-    request.transSize = request.suggestSize = 256;
-    request.transList = translations;
-    request.suggestList = suggestions;
-    const int32_t result = TD_Translate(d.handle, &request);
-    if (result != TD_OK || (mustBeFound && request.status != TD_FOUND && request.status != TD_LIST_FULL)) {
-      state.SkipWithError(("unexpected status for " + std::string(request.word)).c_str());
+    const std::string& word = words[i++ % words.size()];
+    const vocaro::Translation translation = d.translator.translate(word);
+    if (translation.result != TD_OK ||
+        (mustBeFound && translation.status != TD_FOUND && translation.status != TD_LIST_FULL)) {
+      state.SkipWithError(("unexpected status for " + word).c_str());
       return;
     }
-    benchmark::DoNotOptimize(request.transCount);
+    benchmark::DoNotOptimize(translation.translations.size());
   }
 }
 
@@ -136,20 +123,16 @@ void BM_RealDeEn_NotFoundAllOptions(benchmark::State& s) {
 // IndexBytes is the heap it holds while open: the index of both data files
 // that stays in memory, measured by malloc's own statistics.
 void BM_RealEnDe_OpenTranslator(benchmark::State& state) {
-  const std::string folder = dictionaryFolder() + "/";
+  const std::u16string listPath = wide(dictionaryFolder() + "/en_de.tdl");
   size_t held = 0;
   for (auto _ : state) {
     const size_t before = mallinfo2().uordblks;
-    TD_HANDLE handle = nullptr;
-    if (TD_TransOpen(&handle, wide(folder + "en_de.tdl").c_str(), 0) != TD_OK ||
-        TD_TransOpenPrim(handle, wide(folder + "ende_en.tdd").c_str()) != TD_OK ||
-        TD_TransOpenSec(handle, wide(folder + "ende_de.tdd").c_str()) != TD_OK) {
-      if (handle != nullptr) TD_TransClose(&handle);
+    vocaro::Translator translator;
+    if (!translator.open(listPath).ok()) {
       state.SkipWithError("real dictionary not built (scripts/build-real-dictionaries)");
       return;
     }
     held = mallinfo2().uordblks - before;
-    TD_TransClose(&handle);
   }
   state.counters["IndexBytes"] = static_cast<double>(held);
 }

@@ -7,12 +7,11 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "generated_dictionary.h"
-#include "lexcore.h"
+#include "translator_client.h"
 
 namespace {
 
@@ -26,48 +25,30 @@ std::string programFolder() {
   return p.substr(0, p.rfind('/'));
 }
 
-// A translator with both data files open, closed at the end of the run.
-class OpenTranslator {
- public:
-  explicit OpenTranslator(const std::string& listFile) {
-    const std::string folder = listFile.substr(0, listFile.rfind('/') + 1);
-    TD_WCHAR primary[20], secondary[20];
-    if (TD_TransGetTDDFiles(wide(listFile).c_str(), primary, secondary, 20) != TD_OK ||
-        TD_TransOpen(&handle_, wide(listFile).c_str(), 0) != TD_OK)
-      return;
-    if (TD_TransOpenPrim(handle_, (wide(folder) + primary).c_str()) != TD_OK ||
-        TD_TransOpenSec(handle_, (wide(folder) + secondary).c_str()) != TD_OK)
-      TD_TransClose(&handle_);
-  }
-  ~OpenTranslator() {
-    if (handle_ != nullptr) TD_TransClose(&handle_);
-  }
-  TD_HANDLE handle() const { return handle_; }
+// A translator on `listFile` with both data files open; not open when they
+// are missing.
+vocaro::Translator openTranslator(const std::string& listFile) {
+  vocaro::Translator translator;
+  translator.open(wide(listFile));
+  return translator;
+}
 
- private:
-  TD_HANDLE handle_ = nullptr;
-};
-
-void translateLoop(benchmark::State& state, TD_HANDLE handle, int options, const std::vector<std::string>& words,
-                   int16_t expectedStatus) {
-  if (handle == nullptr) {
+void translateLoop(benchmark::State& state, const vocaro::Translator& translator, int options,
+                   const std::vector<std::string>& words, int16_t expectedStatus) {
+  if (!translator.isOpen()) {
     state.SkipWithError("dictionary not available");
     return;
   }
-  TD_TransOptions(handle, options);
-  char translations[256], suggestions[256];
+  translator.setOptions(options);
   size_t i = 0;
   for (auto _ : state) {
-    TRANSLATE request{};
-    request.word = words[i++ % words.size()].c_str();
-    request.transSize = request.suggestSize = 256;
-    request.transList = translations;
-    request.suggestList = suggestions;
-    if (TD_Translate(handle, &request) != TD_OK || request.status != expectedStatus) {
-      state.SkipWithError(("unexpected status for " + std::string(request.word)).c_str());
+    const std::string& word = words[i++ % words.size()];
+    const vocaro::Translation translation = translator.translate(word);
+    if (translation.result != TD_OK || translation.status != expectedStatus) {
+      state.SkipWithError(("unexpected status for " + word).c_str());
       return;
     }
-    benchmark::DoNotOptimize(request.transCount);
+    benchmark::DoNotOptimize(translation.translations.size());
   }
 }
 
@@ -76,7 +57,7 @@ struct Generated {
     char pattern[] = "/tmp/vocaro-bench-XXXXXX";
     folder = mkdtemp(pattern);
     dictionary = generateDictionary(folder, 60000, 7);
-    translator.reset(new OpenTranslator(dictionary.listFile));
+    translator = openTranslator(dictionary.listFile);
     for (size_t i = 0; i < dictionary.primaryWords.size(); i += 997) {
       const std::string& w = dictionary.primaryWords[i];
       found.push_back(w);
@@ -87,12 +68,12 @@ struct Generated {
     }
   }
   ~Generated() {
-    translator.reset();
+    translator.close();
     std::system(("rm -rf '" + folder + "'").c_str());
   }
   std::string folder;
   GeneratedDictionary dictionary;
-  std::unique_ptr<OpenTranslator> translator;
+  vocaro::Translator translator;
   std::vector<std::string> found, folded, notFound;
 };
 
@@ -101,26 +82,26 @@ Generated& generated() {
   return g;
 }
 
-OpenTranslator& sample() {
-  static OpenTranslator t(programFolder() + "/dictionaries/en_de.tdl");
+const vocaro::Translator& sample() {
+  static const vocaro::Translator t = openTranslator(programFolder() + "/dictionaries/en_de.tdl");
   return t;
 }
 
-void BM_Sample_Found(benchmark::State& s) { translateLoop(s, sample().handle(), 0, {"house", "dog", "water"}, TD_FOUND); }
+void BM_Sample_Found(benchmark::State& s) { translateLoop(s, sample(), 0, {"house", "dog", "water"}, TD_FOUND); }
 void BM_Sample_Folded(benchmark::State& s) {
-  translateLoop(s, sample().handle(), TD_OPT_CASE_INSENSITIVE, {"HOUSE", "Dog", "WaTeR"}, TD_FOUND);
+  translateLoop(s, sample(), TD_OPT_CASE_INSENSITIVE, {"HOUSE", "Dog", "WaTeR"}, TD_FOUND);
 }
 void BM_Sample_NotFound(benchmark::State& s) {
-  translateLoop(s, sample().handle(), 15, {"qqxyzzy", "blorpt", "zzzzzz"}, TD_NOT_FOUND);
+  translateLoop(s, sample(), 15, {"qqxyzzy", "blorpt", "zzzzzz"}, TD_NOT_FOUND);
 }
 void BM_Generated60k_Found(benchmark::State& s) {
-  translateLoop(s, generated().translator->handle(), 0, generated().found, TD_FOUND);
+  translateLoop(s, generated().translator, 0, generated().found, TD_FOUND);
 }
 void BM_Generated60k_Folded(benchmark::State& s) {
-  translateLoop(s, generated().translator->handle(), TD_OPT_CASE_INSENSITIVE, generated().folded, TD_FOUND);
+  translateLoop(s, generated().translator, TD_OPT_CASE_INSENSITIVE, generated().folded, TD_FOUND);
 }
 void BM_Generated60k_NotFound(benchmark::State& s) {
-  translateLoop(s, generated().translator->handle(), 15, generated().notFound, TD_NOT_FOUND);
+  translateLoop(s, generated().translator, 15, generated().notFound, TD_NOT_FOUND);
 }
 
 BENCHMARK(BM_Sample_Found)->Unit(benchmark::kMicrosecond);

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "lexcore.h"
+#include "translator_client.h"
 
 namespace {
 
@@ -28,13 +28,13 @@ void BM_AddThousandthPair(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     std::ofstream(folder + "/aa_bb.udr", std::ios::binary | std::ios::trunc) << pairs;
-    TD_HANDLE handle = nullptr;
-    TD_TransOpen(&handle, wide(list).c_str(), 0);
+    vocaro::Translator translator;
+    translator.open(wide(list), false);
     const std::string word = "new" + std::to_string(round++);
     state.ResumeTiming();
-    if (TD_TransAddUdr(handle, word.c_str(), "neu") != 1) state.SkipWithError("add failed");
+    if (TD_TransAddUdr(translator.get(), word.c_str(), "neu") != 1) state.SkipWithError("add failed");
     state.PauseTiming();
-    TD_TransClose(&handle);
+    translator.close();
     state.ResumeTiming();
   }
   std::system(("rm -rf '" + folder + "'").c_str());

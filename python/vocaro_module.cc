@@ -8,8 +8,6 @@
 #include <pybind11/stl.h>
 
 #include <cstdint>
-#include <cstring>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,10 +15,12 @@
 #include "lexcore.h"
 #include "messages.h"
 #include "platform/charset.h"
+#include "translator_client.h"
 
 namespace py = pybind11;
 
 namespace vocaro {
+namespace python {
 namespace {
 
 // vocaro.Error, created when the module is loaded.
@@ -92,19 +92,10 @@ py::str fromDictionary(const char* text, size_t length) {
   return py::cast(wide);
 }
 
-// The `count` packed zero-terminated texts at the start of `area`; stops at
-// the end of the area whatever the count claims.
-py::list unpack(const std::vector<char>& area, int count) {
-  py::list texts;
-  size_t pos = 0;
-  for (int i = 0; i < count && pos < area.size(); ++i) {
-    const void* zero = std::memchr(area.data() + pos, 0, area.size() - pos);
-    if (zero == nullptr) break;
-    const size_t length = static_cast<const char*>(zero) - (area.data() + pos);
-    texts.append(fromDictionary(area.data() + pos, length));
-    pos += length + 1;
-  }
-  return texts;
+py::list texts(const std::vector<std::string>& dictionaryTexts) {
+  py::list list;
+  for (const std::string& text : dictionaryTexts) list.append(fromDictionary(text.data(), text.size()));
+  return list;
 }
 
 struct Result {
@@ -116,24 +107,21 @@ struct Result {
 class Translator {
  public:
   explicit Translator(const py::object& listFile) : listPath_(pathText(listFile)) {
-    const auto wideList = widePath(listPath_);
-    TD_HANDLE handle = nullptr;
-    const int32_t opened = TD_TransOpen(&handle, wideList.c_str(), 0);
-    if (opened != TD_OK) raiseError(opened, listPath_, lexdict::listOpenProblem(opened, listPath_));
-    handle_.reset(handle);
-
-    // Data file names hold at most 19 characters.
-    TD_WCHAR names[2][32];
-    const int32_t named = TD_TransGetTDDFiles(wideList.c_str(), names[0], names[1], 32);
-    if (named != TD_OK) raiseError(named, listPath_, lexdict::listOpenProblem(named, listPath_));
     // The data files stand beside the list file.
-    const py::object folder = py::module_::import("os.path").attr("dirname")(listPath_);
-    const py::object join = py::module_::import("os.path").attr("join");
-    int32_t (*const openers[2])(TD_HANDLE, const TD_WCHAR*) = {TD_TransOpenPrim, TD_TransOpenSec};
-    for (int role = 0; role < 2; ++role) {
-      const py::str dataPath = join(folder, fromWide(names[role]));
-      const int32_t result = openers[role](handle_.get(), widePath(dataPath).c_str());
-      if (result != TD_OK) raiseFailure(result, dataPath, lexdict::dataOpenProblem(result, dataPath));
+    const py::object path = py::module_::import("os.path");
+    const py::str folder = path.attr("join")(path.attr("dirname")(listPath_), "");
+    const vocaro::OpenOutcome opened = translator_.openWithDataFolder(widePath(listPath_), widePath(folder));
+    switch (opened.failedStep) {
+      case vocaro::OpenStep::kNone:
+        break;
+      case vocaro::OpenStep::kList:
+      case vocaro::OpenStep::kDataFileNames:
+        raiseError(opened.result, listPath_, lexdict::listOpenProblem(opened.result, listPath_));
+      case vocaro::OpenStep::kPrimary:
+      case vocaro::OpenStep::kSecondary: {
+        const py::str dataPath = fromWide(opened.dataPath.c_str());
+        raiseFailure(opened.result, dataPath, lexdict::dataOpenProblem(opened.result, dataPath), opened.reason);
+      }
     }
     sourceLanguage_ = language(0);
     targetLanguage_ = language(1);
@@ -142,17 +130,13 @@ class Translator {
   Result translate(const py::str& word, int32_t options) {
     const std::string narrow = dictionaryText(word);
     requireOpen();
-    TD_TransOptions(handle_.get(), options);
-    TRANSLATE request = {};
-    request.word = narrow.c_str();
-    request.transSize = static_cast<int16_t>(transArea_.size());
-    request.suggestSize = static_cast<int16_t>(suggestArea_.size());
-    request.transList = transArea_.data();
-    request.suggestList = suggestArea_.data();
-    request.status = TD_FAILED;
-    const int32_t result = TD_Translate(handle_.get(), &request);
-    if (result != TD_OK) raiseFailure(result, listPath_, lexdict::translateProblem(result));
-    return Result{request.status, unpack(transArea_, request.transCount), unpack(suggestArea_, request.suggestCount)};
+    translator_.setOptions(options);
+    const vocaro::Translation translation = translator_.translate(narrow, kAreaSize, kAreaSize);
+    if (translation.result != TD_OK) {
+      raiseFailure(translation.result, listPath_, lexdict::translateProblem(translation.result),
+                   vocaro::failureReason(translator_.get()));
+    }
+    return Result{translation.status, texts(translation.translations), texts(translation.suggestions)};
   }
 
   // Adds a pair to the user dictionary beside the list file; a pair that is
@@ -161,7 +145,7 @@ class Translator {
     const std::string narrowWord = dictionaryText(word);
     const std::string narrowTranslation = dictionaryText(translation);
     requireOpen();
-    if (TD_TransAddUdr(handle_.get(), narrowWord.c_str(), narrowTranslation.c_str()) != 1) {
+    if (TD_TransAddUdr(translator_.get(), narrowWord.c_str(), narrowTranslation.c_str()) != 1) {
       raiseError(std::nullopt, listPath_,
                  "the pair could not be added to the user dictionary (a text is blank or holds a line break or a "
                  "colon, or the user dictionary file could not be read or written)");
@@ -169,57 +153,54 @@ class Translator {
   }
 
   // Saves the user dictionary and lets the files go; closing again does nothing.
-  void close() { handle_.reset(); }
+  void close() { translator_.close(); }
 
-  bool closed() const { return handle_ == nullptr; }
+  bool closed() const { return !translator_.isOpen(); }
   const py::str& listFile() const { return listPath_; }
   const py::str& sourceLanguage() const { return sourceLanguage_; }
   const py::str& targetLanguage() const { return targetLanguage_; }
 
  private:
-  // Raises vocaro.Error for a failed call on the open translator, with the
-  // engine's own reason ("<file>: <what is wrong, where>") when it gave one.
-  [[noreturn]] void raiseFailure(int32_t code, const py::str& path, const std::string& problem) {
-    TD_WCHAR reason[1024] = {};
-    TD_TransGetFile(handle_.get(), reason, 1024, TD_FILE_REASON);
-    const std::string text = fromWide(reason);
+  // Raises vocaro.Error for a failed call, with the engine's own reason
+  // ("<file>: <what is wrong, where>") when it gave one.
+  [[noreturn]] static void raiseFailure(int32_t code, const py::str& path, const std::string& problem,
+                                        const vocaro::WidePath& reason) {
+    const std::string text = fromWide(reason.c_str());
     const size_t colon = text.find(": ");
     if (colon == std::string::npos) raiseError(code, path, problem);
     raiseError(code, py::str(text.substr(0, colon)), text.substr(colon + 2));
   }
 
   void requireOpen() const {
-    if (handle_ == nullptr) throw py::value_error("the translator is closed");
+    if (!translator_.isOpen()) throw py::value_error("the translator is closed");
   }
 
   py::str language(int16_t which) {
     LANGSTRUCT language = {};
-    const int32_t result = TD_TransGetLanguage(handle_.get(), &language, which);
+    const int32_t result = TD_TransGetLanguage(translator_.get(), &language, which);
     if (result != TD_OK) raiseError(result, listPath_, lexdict::translateProblem(result));
     return fromDictionary(language.languageName, sizeof language.languageName);
   }
 
+  // Large enough for every translation an entry holds and many user pairs;
+  // a longer list is cut and reported as LIST_FULL.
+  static constexpr int16_t kAreaSize = 8192;
+
   // Closing saves the user dictionary; also when the constructor fails half way.
-  struct Closer {
-    void operator()(TD_HANDLE handle) const { TD_TransClose(&handle); }
-  };
-  std::unique_ptr<::Translator, Closer> handle_;
+  vocaro::Translator translator_;
   py::str listPath_;
   py::str sourceLanguage_;
   py::str targetLanguage_;
-  // Large enough for every translation an entry holds and many user pairs;
-  // a longer list is cut and reported as LIST_FULL.
-  std::vector<char> transArea_ = std::vector<char>(8192);
-  std::vector<char> suggestArea_ = std::vector<char>(8192);
 };
 
 }  // namespace
+}  // namespace python
 }  // namespace vocaro
 
 PYBIND11_MODULE(_vocaro, m) {
-  using vocaro::Result;
-  using vocaro::Translator;
-  using vocaro::errorClass;
+  using vocaro::python::Result;
+  using vocaro::python::Translator;
+  using vocaro::python::errorClass;
   m.doc() = "Translates words through Vocaro dictionaries with the lexcore engine.";
 
   py::dict errorAttributes;

@@ -70,6 +70,10 @@ void Translator::close() {
 }
 
 OpenOutcome Translator::open(const WidePath& listPath, bool withDataFiles) {
+  return openWithDataFolder(listPath, folderOf(listPath), withDataFiles);
+}
+
+OpenOutcome Translator::openWithDataFolder(const WidePath& listPath, const WidePath& dataFolder, bool withDataFiles) {
   close();
   OpenOutcome outcome;
   auto fail = [&](OpenStep step, int32_t result) {
@@ -95,7 +99,7 @@ OpenOutcome Translator::open(const WidePath& listPath, bool withDataFiles) {
   const Role roles[] = {{OpenStep::kPrimary, primaryName, TD_TransOpenPrim},
                         {OpenStep::kSecondary, secondaryName, TD_TransOpenSec}};
   for (const Role& role : roles) {
-    const WidePath dataPath = folderOf(listPath) + role.name;
+    const WidePath dataPath = dataFolder + role.name;
     const int32_t result = role.open(handle_, dataPath.c_str());
     if (result != TD_OK) {
       outcome.dataPath = dataPath;

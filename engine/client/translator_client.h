@@ -67,6 +67,11 @@ class Translator {
   // secondary data files it names, from the list file's folder.  Nothing
   // stays open when a step fails.
   OpenOutcome open(const WidePath& listPath, bool withDataFiles = true);
+  // The same with the data files taken from `dataFolder`: empty, or a folder
+  // path that ends in a separator, to which the names are appended as they
+  // are.  For callers whose paths follow rules of their own (a drive
+  // letter, a separator the platform does not have).
+  OpenOutcome openWithDataFolder(const WidePath& listPath, const WidePath& dataFolder, bool withDataFiles = true);
   void close();
 
   TD_HANDLE get() const { return handle_; }

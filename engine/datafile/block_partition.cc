@@ -15,14 +15,14 @@ constexpr uint64_t kBlockFieldsCost = 2 * 4 + 1;  // entry count, stored size, k
 constexpr uint64_t kUnstorableCost = uint64_t{1} << 32;
 constexpr uint64_t kNoPartition = UINT64_MAX;
 
+}  // namespace
+
 size_t commonPrefix(const std::string& a, const std::string& b) {
   const size_t limit = std::min(a.size(), b.size());
   size_t n = 0;
   while (n < limit && a[n] == b[n]) ++n;
   return n;
 }
-
-}  // namespace
 
 std::vector<BlockPlan> partitionBlocks(const std::vector<std::string>& words, const std::vector<SuffixCodes>& codes,
                                        size_t maxEntries) {

@@ -40,6 +40,9 @@ struct SuffixCodes {
   uint8_t codes[16];
 };
 
+// How many leading bytes `a` and `b` share.
+size_t commonPrefix(const std::string& a, const std::string& b);
+
 // The best partition of `words` (sorted, distinct, unsigned byte order) for
 // the given code counts (one per word).  A block takes at most `maxEntries`
 // words, unless a run of words that cannot be split is longer, and at most

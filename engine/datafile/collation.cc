@@ -4,11 +4,6 @@
 
 namespace lexcore {
 
-uint8_t foldChar(uint8_t c) {
-  if ((c >= 0x41 && c <= 0x5A) || (c >= 0xC0 && c <= 0xDF)) return static_cast<uint8_t>(c | 0x20);
-  return c;
-}
-
 int compareFoldedN(const char* a, const char* b, int n) {
   for (int i = 0; i < n; ++i) {
     const uint8_t ca = static_cast<uint8_t>(a[i]);

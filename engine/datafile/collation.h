@@ -1,14 +1,11 @@
-// Case-folding comparison of 8-bit words.  Folding maps the ASCII capitals
-// 0x41..0x5A and every byte 0xC0..0xDF to the byte with bit 0x20 set; folded
-// order is the unsigned byte order of the folded texts.
+// Case-folding comparison of 8-bit words: folded order is the unsigned byte
+// order of the texts folded byte by byte with foldChar.
 #ifndef LEXCORE_DATAFILE_COLLATION_H
 #define LEXCORE_DATAFILE_COLLATION_H
 
-#include <cstdint>
+#include "platform/letter_case.h"
 
 namespace lexcore {
-
-uint8_t foldChar(uint8_t c);
 
 // 1 when a sorts after b, -1 when before, 0 when equal after folding.
 int compareFolded(const char* a, const char* b);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "datafile/bisection.h"
 #include "datafile/collation.h"
 #include "datafile/dictionary_file.h"
 
@@ -27,39 +28,26 @@ int DictionaryFile::matchKey(const char* word, int block) const {
 
 // The last block whose key is a prefix of the word, or -1.
 int DictionaryFile::findBlock(const char* word) const {
-  const int blocks = blockCount();
-  int c = matchKey(word, 0);
-  if (c < 0) return -1;
-  if (c == 0) {
-    int result = 0;
-    for (int k = 1; k < blocks; ++k) {
-      if (matchKey(word, k) == 0) result = k;
-    }
-    return result;
-  }
-  c = matchKey(word, blocks - 1);
-  if (c == 0) return blocks - 1;
-  if (c > 0) return -1;
-  int lo = 0;
-  int hi = blocks - 1;
-  while (hi - lo > 1) {
-    const int mid = (lo + hi) / 2;
-    c = matchKey(word, mid);
-    if (c < 0) {
-      hi = mid;
-    } else if (c > 0) {
-      lo = mid;
-    } else {
-      int result = mid;
-      for (int k = mid + 1; k <= hi; ++k) {
+  using Place = Bisection<int>::Place;
+  const Bisection<int> found = bisect(blockCount(), [&](int k) { return matchKey(word, k); });
+  switch (found.place) {
+    case Place::kBeforeFirst:
+    case Place::kAfterLast:
+      return -1;
+    case Place::kEqual: {
+      // A later key that is a longer prefix of the word wins.
+      int result = found.index;
+      for (int k = found.index + 1; k <= found.upper; ++k) {
         if (matchKey(word, k) == 0) result = k;
       }
       return result;
     }
+    case Place::kBetween:
+      break;
   }
   // The word lies between two keys: a shorter key before it may still be a
   // prefix.  An empty key is a prefix of every word.
-  for (int k = hi - 1; k >= 1; --k) {
+  for (int k = found.index - 1; k >= 1; --k) {
     if (keyLength(k) == 0) return k;
     if (key(k)[0] != word[0]) return -1;
     if (matchKey(word, k) == 0) return k;
@@ -136,27 +124,9 @@ int DictionaryFile::compareWithEntry(const char* suffix, int entry) const {
 }
 
 int DictionaryFile::findInBlockExact(const char* suffix) const {
-  const int n = static_cast<int>(blockEntryEnds_.size());
-  if (n == 0) return -1;
-  int c = compareWithEntry(suffix, 0);
-  if (c < 0) return -1;
-  if (c == 0) return 0;
-  int hi = n - 1;
-  c = compareWithEntry(suffix, hi);
-  if (c == 0) return hi;
-  if (c > 0) return -1;
-  int lo = 0;
-  while (hi - lo > 1) {
-    const int mid = (lo + hi) / 2;
-    c = compareWithEntry(suffix, mid);
-    if (c == 0) return mid;
-    if (c < 0) {
-      hi = mid;
-    } else {
-      lo = mid;
-    }
-  }
-  return -1;
+  const Bisection<int> found = bisect(static_cast<int>(blockEntryEnds_.size()),
+                                      [&](int entry) { return compareWithEntry(suffix, entry); });
+  return found.place == Bisection<int>::Place::kEqual ? found.index : -1;
 }
 
 // Whether the text after the key of entry `entry` of the block read last

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "datafile/bisection.h"
 #include "datafile/collation.h"
 #include "translator/result_list.h"
 
@@ -122,21 +123,14 @@ void UserDictionary::parse() {
 }
 
 // Where a new pair goes: among or next to the pairs with an equal word.
+// Only "sorts before" counts, so a word goes after the pairs with an equal
+// word, except that one equal to the last pair's word goes just before it.
 size_t UserDictionary::insertionPosition(const char* word) const {
   const size_t n = pairs_.size();
-  if (n == 0 || compareFolded(word, wordOf(pairs_[0])) < 0) return 0;
-  if (compareFolded(word, wordOf(pairs_[n - 1])) > 0) return n;
-  size_t lo = 0;
-  size_t hi = n - 1;
-  while (hi - lo > 1) {
-    const size_t mid = (lo + hi) / 2;
-    if (compareFolded(word, wordOf(pairs_[mid])) < 0) {
-      hi = mid;
-    } else {
-      lo = mid;
-    }
-  }
-  return hi;
+  const Bisection<size_t> found =
+      bisect(n, [&](size_t i) { return compareFolded(word, wordOf(pairs_[i])) < 0 ? -1 : 1; });
+  if (found.place != Bisection<size_t>::Place::kAfterLast) return found.index;
+  return compareFolded(word, wordOf(pairs_[n - 1])) > 0 ? n : n - 1;
 }
 
 void UserDictionary::enter(uint32_t word, uint32_t translation) {
@@ -146,27 +140,8 @@ void UserDictionary::enter(uint32_t word, uint32_t translation) {
 
 // Some pair whose word equals `word` under folding, or -1.
 int UserDictionary::locate(const char* word) const {
-  const int n = pairCount();
-  if (n == 0) return -1;
-  int c = compareFolded(word, wordOf(pairs_[0]));
-  if (c == 0) return 0;
-  if (c < 0) return -1;
-  c = compareFolded(word, wordOf(pairs_[n - 1]));
-  if (c == 0) return n - 1;
-  if (c > 0 || n - 1 <= 1) return -1;
-  int lo = 0;
-  int hi = n - 1;
-  while (hi - lo > 1) {
-    const int mid = (lo + hi) / 2;
-    c = compareFolded(word, wordOf(pairs_[mid]));
-    if (c == 0) return mid;
-    if (c < 0) {
-      hi = mid;
-    } else {
-      lo = mid;
-    }
-  }
-  return -1;
+  const Bisection<int> found = bisect(pairCount(), [&](int i) { return compareFolded(word, wordOf(pairs_[i])); });
+  return found.place == Bisection<int>::Place::kEqual ? found.index : -1;
 }
 
 bool UserDictionary::isDuplicate(const char* word, const char* translation) const {

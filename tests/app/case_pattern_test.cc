@@ -5,8 +5,13 @@
 #include <string>
 
 #include "integration/case_pattern.h"
+#include "platform/letter_case.h"
 
 namespace {
+
+using lexcore::isLowerCaseLetter;
+using lexcore::isUpperCaseLetter;
+using lexcore::toUpperCaseLetter;
 
 std::wstring shaped(std::wstring text, CasePattern pattern) {
   applyCasePattern(&text[0], pattern);

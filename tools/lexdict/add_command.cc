@@ -73,7 +73,7 @@ int runAdd(const std::vector<std::string>& args) {
     return kExitFailure;
   }
 
-  TranslatorHandle translator;
+  vocaro::Translator translator;
   OpenFailure failure;
   if (!openTranslator(listPath, false, &translator, &failure)) {
     std::cerr << "lexdict: " << printable(failure.message) << '\n';

@@ -5,25 +5,13 @@
 #include "host.h"
 #include "lexcore.h"
 #include "platform/charset.h"
+#include "platform/letter_case.h"
 #include "text.h"
 
 namespace lexdict {
 namespace {
 
 constexpr int16_t kNameCapacity = 64;
-
-// Folds the upper-case letters of the dictionaries' character set
-// (Windows-1252) to lower case.
-char16_t foldCase(char16_t c) {
-  if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<char16_t>(c + 0x20);
-  switch (c) {
-    case 0x0152: return 0x0153;  // OE ligature
-    case 0x0160: return 0x0161;  // S caron
-    case 0x017D: return 0x017E;  // Z caron
-    case 0x0178: return 0x00FF;  // Y diaeresis
-    default: return c;
-  }
-}
 
 std::string dataFileLanguage(const std::string& path) {
   WideText wide;
@@ -80,7 +68,7 @@ bool sameLanguage(const std::string& a, const std::string& b) {
   if (!lexcore::utf8ToUtf16(a, &wideA) || !lexcore::utf8ToUtf16(b, &wideB)) return a == b;
   if (wideA.size() != wideB.size()) return false;
   for (size_t i = 0; i < wideA.size(); ++i) {
-    if (foldCase(wideA[i]) != foldCase(wideB[i])) return false;
+    if (lexcore::toLowerCaseLetter(wideA[i]) != lexcore::toLowerCaseLetter(wideB[i])) return false;
   }
   return true;
 }

@@ -1,6 +1,7 @@
 // Opening a translator on a dictionary list file the way the application
 // does: TD_TransOpen with the path as given, then the two data files that
-// the list file names, from the list file's folder.
+// the list file names, from the list file's folder.  What failed is said in
+// lexdict's words.
 #ifndef LEXDICT_OPEN_TRANSLATOR_H
 #define LEXDICT_OPEN_TRANSLATOR_H
 
@@ -8,28 +9,9 @@
 #include <optional>
 #include <string>
 
-#include "lexcore.h"
+#include "translator_client.h"
 
 namespace lexdict {
-
-// A translator handle that is closed when it goes away.
-class TranslatorHandle {
- public:
-  TranslatorHandle() = default;
-  ~TranslatorHandle() { close(); }
-  TranslatorHandle(const TranslatorHandle&) = delete;
-  TranslatorHandle& operator=(const TranslatorHandle&) = delete;
-
-  TD_HANDLE get() const { return handle_; }
-  bool isOpen() const { return handle_ != nullptr; }
-  // The variable TD_TransOpen fills.
-  TD_HANDLE* variable() { return &handle_; }
-  // Closes the translator (saving its user dictionary); nothing when none is open.
-  void close();
-
- private:
-  TD_HANDLE handle_ = nullptr;
-};
 
 // Why no translator could be opened.
 struct OpenFailure {
@@ -40,14 +22,14 @@ struct OpenFailure {
   std::string message;
 };
 
-// The engine's reason for the translator's latest failure (TD_FILE_REASON);
-// empty when there is none.
+// The engine's reason for the translator's latest failure (TD_FILE_REASON)
+// as UTF-8; empty when there is none.
 std::string failureReason(TD_HANDLE translator);
 
 // Opens `translator` on the list file `listPath` (UTF-8), and with
 // `withDataFiles` also its primary and secondary data files.  False, with
 // nothing held open, when a step fails.
-bool openTranslator(const std::string& listPath, bool withDataFiles, TranslatorHandle* translator,
+bool openTranslator(const std::string& listPath, bool withDataFiles, vocaro::Translator* translator,
                     OpenFailure* failure);
 
 }  // namespace lexdict

@@ -95,7 +95,7 @@ int runTranslate(const std::vector<std::string>& args) {
   const std::vector<std::string> words(parsed.positionals.begin() + (byPair ? 0 : 1), parsed.positionals.end());
   const bool json = parsed.has("json");
 
-  TranslatorHandle translator;
+  vocaro::Translator translator;
   OpenFailure failure;
   bool opened;
   if (byPair) {

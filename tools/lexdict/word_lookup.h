@@ -45,8 +45,6 @@ class WordLookup {
   TD_HANDLE translator_;
   std::optional<int32_t> openResult_;
   LookupSettings settings_;
-  std::vector<char> transArea_;
-  std::vector<char> suggestArea_;
 };
 
 }  // namespace lexdict

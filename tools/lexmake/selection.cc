@@ -4,6 +4,7 @@
 #include <numeric>
 #include <unordered_map>
 
+#include "datafile/block_partition.h"
 #include "datafile/format.h"
 #include "translator/list_file.h"
 
@@ -60,13 +61,6 @@ std::vector<std::string> splitWords(const std::string& phrase) {
     start = end + 1;
   }
   return words;
-}
-
-size_t commonPrefix(const std::string& x, const std::string& y) {
-  const size_t limit = std::min(x.size(), y.size());
-  size_t n = 0;
-  while (n < limit && x[n] == y[n]) ++n;
-  return n;
 }
 
 }  // namespace
@@ -572,7 +566,7 @@ std::vector<size_t> crowdedWords(const std::vector<std::string>& words, const st
   std::vector<size_t> crowded;
   size_t start = 0;
   for (size_t i = 1; i <= words.size(); ++i) {
-    if (i < words.size() && commonPrefix(words[i - 1], words[i]) >= kSharedPrefixLimit) continue;
+    if (i < words.size() && lexcore::commonPrefix(words[i - 1], words[i]) >= kSharedPrefixLimit) continue;
     if (i - start > maxRun) {
       std::vector<size_t> run(i - start);
       std::iota(run.begin(), run.end(), start);

@@ -6,6 +6,7 @@
 #include "platform/charset.h"
 #include "translator/lexcore.h"
 #include "translator/list_file.h"
+#include "translator_client.h"
 
 namespace lexmake {
 namespace {
@@ -35,11 +36,9 @@ lexcore::WideString widen(const std::string& text) {
   return wide;
 }
 
-// The engine's reason for the translator's latest failure, as UTF-8.
-std::string failureReason(TD_HANDLE handle) {
-  TD_WCHAR reason[1024];
-  if (TD_TransGetFile(handle, reason, 1024, TD_FILE_REASON) != TD_OK) return std::string();
-  return lexcore::utf16ToUtf8(std::u16string(reason, reason + std::char_traits<TD_WCHAR>::length(reason)));
+// Wide text from the engine as UTF-8.
+std::string utf8(const lexcore::WideString& wide) {
+  return lexcore::utf16ToUtf8(std::u16string(wide.begin(), wide.end()));
 }
 
 // One translation direction: its list file and its primary and secondary
@@ -150,24 +149,20 @@ class DirectionCheck {
 
   // Words translate through TD_Translate to their translations in order.
   void checkTranslations() {
-    TD_HANDLE handle = nullptr;
-    if (TD_TransOpen(&handle, listPath_.c_str(), 0) != TD_OK) return problem("TD_TransOpen fails");
-    if (TD_TransOpenPrim(handle, primaryPath_.c_str()) != TD_OK ||
-        TD_TransOpenSec(handle, secondaryPath_.c_str()) != TD_OK) {
-      problem("a data file does not open: " + failureReason(handle));
-    } else {
-      checkLanguage(handle, 0, primary_);
-      checkLanguage(handle, 1, secondary_);
-      const bool endings = TD_TransExtensionSupported(handle, TD_EXT_ENDINGS) != 0;
-      const bool variants = TD_TransExtensionSupported(handle, TD_EXT_VARIANTS) != 0;
-      if (endings == primary_.tables.endings.empty() || variants == primary_.tables.variants.empty())
-        problem("the engine reports the wrong extensions");
-      TD_TransOptions(handle, 0);
-      for (size_t i = 0; i < primaryWords_.size(); ++i) {
-        if (i % kTranslateEvery == 0 || i + 1 == primaryWords_.size()) checkWord(handle, i);
-      }
+    vocaro::Translator translator;
+    const vocaro::OpenOutcome opened = translator.open(listPath_);
+    if (opened.failedStep == vocaro::OpenStep::kList) return problem("TD_TransOpen fails");
+    if (!opened.ok()) return problem("a data file does not open: " + utf8(opened.reason));
+    checkLanguage(translator.get(), 0, primary_);
+    checkLanguage(translator.get(), 1, secondary_);
+    const bool endings = TD_TransExtensionSupported(translator.get(), TD_EXT_ENDINGS) != 0;
+    const bool variants = TD_TransExtensionSupported(translator.get(), TD_EXT_VARIANTS) != 0;
+    if (endings == primary_.tables.endings.empty() || variants == primary_.tables.variants.empty())
+      problem("the engine reports the wrong extensions");
+    translator.setOptions(0);
+    for (size_t i = 0; i < primaryWords_.size(); ++i) {
+      if (i % kTranslateEvery == 0 || i + 1 == primaryWords_.size()) checkWord(translator, i);
     }
-    TD_TransClose(&handle);
   }
 
   void checkLanguage(TD_HANDLE handle, int16_t which, const Language& expected) {
@@ -177,26 +172,16 @@ class DirectionCheck {
       problem("the engine reports the wrong language for " + quoted(expected.name));
   }
 
-  void checkWord(TD_HANDLE handle, size_t i) {
-    char translations[kTranslationArea];
-    char suggestions[kSuggestionArea];
-    TRANSLATE request = {};
-    request.word = primaryWords_[i].c_str();
-    request.transSize = kTranslationArea;
-    request.suggestSize = kSuggestionArea;
-    request.transList = translations;
-    request.suggestList = suggestions;
-    const int32_t result = TD_Translate(handle, &request);
+  void checkWord(const vocaro::Translator& translator, size_t i) {
+    const vocaro::Translation translation =
+        translator.translate(primaryWords_[i], kTranslationArea, kSuggestionArea);
     const std::vector<uint16_t>& expected = links_[i];
-    bool ok =
-        result == TD_OK && request.status == TD_FOUND && request.transCount == static_cast<int16_t>(expected.size());
-    const char* text = translations;
-    for (size_t j = 0; ok && j < expected.size(); ++j) {
-      ok = secondaryWords_[expected[j]] == text;
-      text += secondaryWords_[expected[j]].size() + 1;
-    }
+    bool ok = translation.result == TD_OK && translation.status == TD_FOUND &&
+              translation.translations.size() == expected.size();
+    for (size_t j = 0; ok && j < expected.size(); ++j) ok = secondaryWords_[expected[j]] == translation.translations[j];
     if (!ok) {
-      const std::string reason = result == TD_OK ? std::string() : ": " + failureReason(handle);
+      const std::string reason =
+          translation.result == TD_OK ? std::string() : ": " + utf8(vocaro::failureReason(translator.get()));
       problem(quoted(primaryWords_[i]) + " does not translate as written through TD_Translate" + reason);
     }
   }
