@@ -1,53 +1,47 @@
 #include "integration/about_box.h"
 
+#include "integration/resource_text.h"
 #include "resource.h"
-#include "shell/application.h"
-#include "shell/resource_text.h"
 
 namespace {
 constexpr int kPatternCapacity = 64;
 
-void initAboutBox(HWND dialog, Application& application) {
-  application.centreWindow(dialog);
-  application.setBoldFonts(dialog);
-  setDialogUserData(dialog, &application);
-  // Without the figures the two default lines read as one sentence.
-  StoreInformation store;
-  if (getStoreInformation(application.dictionaryPath, &store)) {
-    showStoreFigures(dialog, application.instance, store);
+class AboutBox : public Dialog {
+ public:
+  AboutBox(const DialogLook& look, const wchar_t* dictionaryFolder) : Dialog(look), folder_(dictionaryFolder) {}
+
+ protected:
+  INT_PTR onInit(HWND dialog) override {
+    centreWindow(dialog);
+    // Without the figures the two default lines read as one sentence.  When
+    // memory runs out while they are formatted, the box keeps those lines.
+    StoreInformation store;
+    if (getStoreInformation(folder_, &store)) showStoreFigures(dialog, look().instance, store);
+    return TRUE;
   }
-}
-}  // namespace
 
-void showAboutBox(Application& application, HWND owner) {
-  DialogBoxParamW(application.instance, MAKEINTRESOURCEW(IDD_ABOUT), owner, aboutDialogProc,
-                  reinterpret_cast<LPARAM>(&application));
-}
-
-INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    if (message == WM_INITDIALOG) {
-      initAboutBox(dialog, *reinterpret_cast<Application*>(lParam));
-      return TRUE;
-    }
-    Application* application = static_cast<Application*>(dialogUserData(dialog));
-    if (application == nullptr) return FALSE;
+  INT_PTR onMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM) override {
     switch (message) {
       case WM_COMMAND:
         if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) return FALSE;
         EndDialog(dialog, IDOK);
         return TRUE;
       case WM_HELP:
-        application->showHelp(kMainHelpTopic);
+        showHelp(kMainHelpTopic);
         return TRUE;
       default:
         return FALSE;
     }
-  } catch (...) {
-    // Memory ran out while the figures were formatted: the box keeps its
-    // default lines.
-    return TRUE;
   }
+
+ private:
+  const wchar_t* folder_;
+};
+}  // namespace
+
+void showAboutBox(const DialogLook& look, const wchar_t* dictionaryFolder, HWND owner) {
+  AboutBox box(look, dictionaryFolder);
+  box.runModal(IDD_ABOUT, owner);
 }
 
 std::wstring formatKilobytes(const std::wstring& pattern, uint64_t bytes) {

@@ -7,14 +7,12 @@
 
 #include <string>
 
+#include "integration/dialog.h"
 #include "platform/handheld.h"
 
-class Application;
-
-// Shows the about box modally over `owner`.
-void showAboutBox(Application& application, HWND owner);
-
-INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// Shows the about box modally over `owner`, with the figures of the storage
+// that holds `dictionaryFolder`.
+void showAboutBox(const DialogLook& look, const wchar_t* dictionaryFolder, HWND owner);
 
 // Puts the two storage lines into the about box: the size and the free
 // space, each in whole kilobytes.

@@ -2,11 +2,7 @@
 
 #include <cwchar>
 
-#include "integration/clipboard.h"
 #include "integration/clipboard_text.h"
-#include "integration/focus_query.h"
-#include "platform/front_window.h"
-#include "shell/application.h"
 
 namespace {
 
@@ -40,55 +36,11 @@ const CaptureSource* captureSourceOf(HWND control) {
   return nullptr;
 }
 
-// The nested loop of the focus query: runs this thread's messages until the
-// reply, the timer or WM_QUIT.
-HWND waitForFocusReply(HWND mainWindow) {
-  MSG message;
-  for (;;) {
-    const BOOL received = GetMessageW(&message, nullptr, 0, 0);
-    if (received == 0) {
-      // The program's own loop must still see the quit.
-      PostQuitMessage(static_cast<int>(message.wParam));
-      return nullptr;
-    }
-    if (received < 0) return nullptr;
-    if (message.hwnd == mainWindow) {
-      if (message.message == FOCUS_REPLY_MESSAGE) return reinterpret_cast<HWND>(message.wParam);
-      if (message.message == WM_TIMER && message.wParam == kFocusQueryTimer) return nullptr;
-    }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
 }  // namespace
 
-LRESULT CALLBACK frontFocusHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == QUERY_FOCUS_MESSAGE) answerFocusQuery(reinterpret_cast<HWND>(wParam));
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
-HWND findFrontFocus(HWND mainWindow) {
-  HWND front = applicationInFront();
-  if (front == nullptr || !IsWindow(front) || isDesktopWindow(front)) return nullptr;
-
-  FocusQueryHook hook(front, frontFocusHook);
-  if (!hook.installed()) return nullptr;
-  // Without the timer an unanswered query would never end.
-  if (SetTimer(mainWindow, kFocusQueryTimer, kFocusQueryTimeoutMs, nullptr) == 0) return nullptr;
-  if (!PostMessageW(front, QUERY_FOCUS_MESSAGE, reinterpret_cast<WPARAM>(mainWindow), 0)) {
-    KillTimer(mainWindow, kFocusQueryTimer);
-    return nullptr;
-  }
-  HWND focus = waitForFocusReply(mainWindow);
-  hook.remove();
-  KillTimer(mainWindow, kFocusQueryTimer);
-  return focus;
-}
-
-bool captureSelection(Application& application) {
-  application.replaceTarget = nullptr;
-  HWND control = findFrontFocus(application.mainWindow);
+bool captureSelection(HWND mainWindow, CaptureState& state) {
+  state.replaceTarget = nullptr;
+  HWND control = findFrontFocus(mainWindow);
   if (control == nullptr) return false;
   const CaptureSource* source = captureSourceOf(control);
   if (source == nullptr) return false;
@@ -99,8 +51,8 @@ bool captureSelection(Application& application) {
   DWORD_PTR ignored = 0;
   if (SendMessageTimeoutW(control, WM_COPY, 0, 0, SMTO_ABORTIFHUNG, kCopyTimeoutMs, &ignored) == 0) return false;
   Sleep(kCopyPauseMs);
-  if (!clipboardHoldsText(application.mainWindow)) return false;
+  if (!clipboardHoldsText(mainWindow)) return false;
 
-  if (source->replaceable) application.replaceTarget = control;
-  return pasteIntoFromWord(application);
+  if (source->replaceable) state.replaceTarget = control;
+  return pasteIntoFromWord(mainWindow, state);
 }

@@ -1,9 +1,8 @@
 #include "integration/clipboard.h"
 
 #include "integration/clipboard_text.h"
+#include "integration/resource_text.h"
 #include "resource.h"
-#include "shell/application.h"
-#include "shell/resource_text.h"
 
 namespace {
 
@@ -12,12 +11,12 @@ bool endsWord(wchar_t character) { return character <= L'@'; }
 
 }  // namespace
 
-bool copyTranslation(Application& application) {
-  HWND field = GetDlgItem(application.mainWindow, IDE_TO_WORD);
+bool copyTranslation(HWND mainWindow) {
+  HWND field = GetDlgItem(mainWindow, IDE_TO_WORD);
   const LRESULT length = SendMessageW(field, WM_GETTEXTLENGTH, 0, 0);
   if (length < 1) return true;
 
-  ClipboardScope clipboard(application.mainWindow);
+  ClipboardScope clipboard(mainWindow);
   if (!clipboard.isOpen()) return false;
   ClipboardBlock block(static_cast<size_t>(length) + 2);
   if (block.text() == nullptr) return false;
@@ -25,12 +24,12 @@ bool copyTranslation(Application& application) {
   return block.handOver();
 }
 
-bool copyAllTranslations(Application& application) {
-  HWND list = GetDlgItem(application.mainWindow, IDC_TO_LIST);
+bool copyAllTranslations(HWND mainWindow) {
+  HWND list = GetDlgItem(mainWindow, IDC_TO_LIST);
   const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
   if (count < 1) return true;
 
-  ClipboardScope clipboard(application.mainWindow);
+  ClipboardScope clipboard(mainWindow);
   if (!clipboard.isOpen()) return false;
   size_t size = 1;
   for (LRESULT item = 0; item < count; ++item) {
@@ -56,13 +55,13 @@ bool copyAllTranslations(Application& application) {
   return block.handOver();
 }
 
-bool pasteFirstWord(Application& application, HWND field) {
+bool pasteFirstWord(HWND mainWindow, HWND field, CaptureState& state) {
   SetWindowTextW(field, L"");
 
   wchar_t text[kFieldCapacity];
   bool cut = false;
   {
-    ClipboardScope clipboard(application.mainWindow);
+    ClipboardScope clipboard(mainWindow);
     if (!clipboard.isOpen() || !readClipboardText(text, kFieldCapacity, &cut)) return false;
   }
 
@@ -73,17 +72,17 @@ bool pasteFirstWord(Application& application, HWND field) {
   wchar_t* rest = word;
   while (*rest != L'\0' && !endsWord(*rest)) ++rest;
 
-  copyText(application.trailingText, kFieldCapacity, rest);
-  application.trailingTextCut = cut;
+  copyText(state.trailingText, kFieldCapacity, rest);
+  state.trailingTextCut = cut;
   *rest = L'\0';
   SetWindowTextW(field, word);
   return true;
 }
 
-bool pasteIntoFromWord(Application& application) {
-  HWND window = application.mainWindow;
+bool pasteIntoFromWord(HWND mainWindow, CaptureState& state) {
+  HWND window = mainWindow;
   SendDlgItemMessageW(window, IDC_FROM_LIST, LB_RESETCONTENT, 0, 0);
   SendDlgItemMessageW(window, IDE_FROM_WORD, EM_SETSEL, 0, -1);
   SendDlgItemMessageW(window, IDE_FROM_WORD, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
-  return pasteFirstWord(application, GetDlgItem(window, IDE_FROM_WORD));
+  return pasteFirstWord(window, GetDlgItem(window, IDE_FROM_WORD), state);
 }

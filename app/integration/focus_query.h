@@ -1,19 +1,24 @@
-// The focus query: lexpad asks the thread that owns the window in front
-// which window has its keyboard focus, and that thread answers with one
-// posted message.
+// The focus query: which window of the application in front has the
+// keyboard focus, asked on the thread that owns it (platform/front_window.h
+// finds that window and gets the question answered there).
 #ifndef LEXPAD_INTEGRATION_FOCUS_QUERY_H
 #define LEXPAD_INTEGRATION_FOCUS_QUERY_H
 
 #include <windows.h>
 
-// Posted to the window in front; wParam: the window that wants the answer.
-constexpr UINT QUERY_FOCUS_MESSAGE = 0x0852;
-// Posted back; wParam: the focus window found, or null.
-constexpr UINT FOCUS_REPLY_MESSAGE = 0x0853;
+#include "platform/front_window.h"
 
-// Runs on the thread that owns the window in front: posts
-// FOCUS_REPLY_MESSAGE to `replyWindow` with the thread's focus window, or
-// its active window when nothing has the focus.
-void answerFocusQuery(HWND replyWindow);
+// Timer of the main window that ends an unanswered focus query.
+constexpr UINT_PTR kFocusQueryTimer = 1;
+constexpr UINT kFocusQueryTimeoutMs = 1000;
+
+// The focus window of the application in front (applicationInFront: the
+// foreground window, or the application behind the notification area that
+// the tap activated), asked on the thread that owns it while a nested message
+// loop runs here.  Null when the desktop is in front, when no answer comes
+// within 1000 ms, or when the loop ends with WM_QUIT (which is posted again
+// for the program's own loop).  The window's own procedure is back in place
+// on every way out.
+HWND findFrontFocus(HWND mainWindow);
 
 #endif  // LEXPAD_INTEGRATION_FOCUS_QUERY_H

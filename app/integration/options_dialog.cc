@@ -4,21 +4,14 @@
 
 #include <cwchar>
 
-#include "platform/handheld.h"
+#include "integration/dialog.h"
+#include "integration/resource_text.h"
 #include "resource.h"
-#include "shell/application.h"
-#include "shell/resource_text.h"
 
 namespace {
 
 constexpr int kTitleCapacity = 40;
 constexpr int kFilterCapacity = 260;
-
-// What one run of the dialog works with; kept in the dialog's user data.
-struct OptionsSession {
-  Application& application;
-  OptionsRecord& record;
-};
 
 struct OptionBox {
   int id;
@@ -46,12 +39,20 @@ void check(HWND dialog, int id, bool checked) {
   CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void initOptionsDialog(HWND dialog, OptionsSession& session) {
-  session.application.centreWindow(dialog);
-  session.application.setBoldFonts(dialog);
-  setDialogUserData(dialog, &session);
+// One run of the dialog on `record`.
+class OptionsDialog : public Dialog {
+ public:
+  OptionsDialog(const DialogLook& look, OptionsRecord& record) : Dialog(look), record_(record) {}
 
-  const OptionsRecord& record = session.record;
+ protected:
+  INT_PTR onInit(HWND dialog) override;
+  INT_PTR onMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  OptionsRecord& record_;
+};
+
+void initOptionsDialog(HWND dialog, const OptionsRecord& record) {
   for (const OptionBox& box : kOptionBoxes) check(dialog, box.id, (record.optionBits & box.bit) != 0);
   check(dialog, IDX_DISABLE_CONVERSION, record.disableConversion != 0);
   // The field holds no more than the record can take back.
@@ -76,42 +77,40 @@ void confirmOptions(HWND dialog, OptionsRecord& record) {
   EndDialog(dialog, IDOK);
 }
 
-}  // namespace
-
-INT_PTR runOptionsDialog(Application& application, OptionsRecord& record, HWND owner) {
-  OptionsSession session{application, record};
-  const INT_PTR result = DialogBoxParamW(application.instance, MAKEINTRESOURCEW(IDD_OPTIONS), owner,
-                                         optionsDialogProc, reinterpret_cast<LPARAM>(&session));
-  return result == IDOK ? IDOK : IDCANCEL;
+INT_PTR OptionsDialog::onInit(HWND dialog) {
+  centreWindow(dialog);
+  initOptionsDialog(dialog, record_);
+  return TRUE;
 }
 
-INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    initOptionsDialog(dialog, *reinterpret_cast<OptionsSession*>(lParam));
-    return TRUE;
-  }
-  OptionsSession* session = static_cast<OptionsSession*>(dialogUserData(dialog));
-  if (session == nullptr) return FALSE;
+INT_PTR OptionsDialog::onMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
         case IDOK:
-          confirmOptions(dialog, session->record);
+          confirmOptions(dialog, record_);
           return TRUE;
         case IDCANCEL:
           EndDialog(dialog, IDCANCEL);
           return TRUE;
         case IDC_CHOOSE_FOLDER:
-          chooseDictionaryFolder(session->record, dialog, session->application.instance);
+          chooseDictionaryFolder(record_, dialog, look().instance);
           return TRUE;
       }
       return FALSE;
     case WM_HELP:
-      session->application.showHelp(kOptionsHelpTopic);
+      showHelp(kOptionsHelpTopic);
       return TRUE;
     default:
       return FALSE;
   }
+}
+
+}  // namespace
+
+INT_PTR runOptionsDialog(const DialogLook& look, OptionsRecord& record, HWND owner) {
+  OptionsDialog dialog(look, record);
+  return dialog.runModal(IDD_OPTIONS, owner) == IDOK ? IDOK : IDCANCEL;
 }
 
 void chooseDictionaryFolder(OptionsRecord& record, HWND dialog, HINSTANCE instance) {

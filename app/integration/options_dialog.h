@@ -6,10 +6,9 @@
 
 #include <windows.h>
 
+#include "integration/dialog.h"
+#include "integration/resource_text.h"
 #include "lexcore.h"
-#include "shell/dictionary_set.h"
-
-class Application;
 
 class OptionsRecord {
  public:
@@ -27,9 +26,7 @@ class OptionsRecord {
 // Shows the dialog modally over `owner` and returns how it ended: IDOK, when
 // `record` holds the confirmed values, or IDCANCEL (also when the dialog
 // cannot be shown).
-INT_PTR runOptionsDialog(Application& application, OptionsRecord& record, HWND owner);
-
-INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR runOptionsDialog(const DialogLook& look, OptionsRecord& record, HWND owner);
 
 // The ".&.." button: lets the user pick a dictionary list file and puts its
 // folder into the folder field.

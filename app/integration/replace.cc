@@ -5,7 +5,6 @@
 #include "integration/case_pattern.h"
 #include "integration/clipboard_text.h"
 #include "resource.h"
-#include "shell/application.h"
 
 namespace {
 
@@ -25,10 +24,10 @@ bool refuse() {
 
 }  // namespace
 
-bool replaceInTarget(Application& application) {
-  HWND target = application.replaceTarget;
+bool replaceInTarget(HWND mainWindow, CaptureState& state) {
+  HWND target = state.replaceTarget;
   if (target == nullptr || !IsWindow(target)) return false;
-  HWND window = application.mainWindow;
+  HWND window = mainWindow;
 
   wchar_t text[kReplaceCapacity];
   if (GetDlgItemTextW(window, IDE_FROM_WORD, text, kReplaceCapacity) < 1) return false;
@@ -39,15 +38,15 @@ bool replaceInTarget(Application& application) {
   if (length < 1) return false;
   // A cut text would be pasted over the whole selection and lose the rest.
   const bool toWordCut = GetWindowTextLengthW(toField) >= kReplaceCapacity;
-  const size_t trailingLength = wcslen(application.trailingText);
-  if (toWordCut || application.trailingTextCut || length + trailingLength >= kReplaceCapacity) return refuse();
+  const size_t trailingLength = wcslen(state.trailingText);
+  if (toWordCut || state.trailingTextCut || length + trailingLength >= kReplaceCapacity) return refuse();
   applyCasePattern(text, pattern);
-  wmemcpy(text + length, application.trailingText, trailingLength + 1);
+  wmemcpy(text + length, state.trailingText, trailingLength + 1);
 
   if (!putTextOnClipboard(window, text, length + trailingLength)) return refuse();
   Sleep(kPastePauseMs);
   PostMessageW(target, WM_PASTE, 0, 0);
-  application.replaceTarget = nullptr;
+  state.replaceTarget = nullptr;
   ShowWindow(window, SW_HIDE);
   return true;
 }

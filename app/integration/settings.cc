@@ -3,9 +3,8 @@
 #include <cwchar>
 
 #include "integration/registry_key.h"
+#include "integration/resource_text.h"
 #include "platform/handheld.h"
-#include "shell/application.h"
-#include "shell/resource_text.h"
 
 bool readSettingString(const wchar_t* name, wchar_t* text, int* length, const wchar_t* defaultText) {
   const int capacity = *length;
@@ -68,20 +67,20 @@ bool writeSettingNumber(const wchar_t* name, DWORD value) {
          ERROR_SUCCESS;
 }
 
-bool setDictionaryPath(Application& application, const wchar_t* folder) {
+bool setDictionaryPath(Settings& settings, const wchar_t* folder) {
   const size_t length = wcsnlen(folder, kPathCapacity);
   const bool needsSeparator = length == 0 || folder[length - 1] != L'\\';
   const size_t newLength = length + (needsSeparator ? 1 : 0);
   if (newLength >= static_cast<size_t>(kPathCapacity)) return false;
-  std::wmemmove(application.dictionaryPath, folder, length);
-  if (needsSeparator) application.dictionaryPath[length] = L'\\';
-  application.dictionaryPath[newLength] = L'\0';
-  application.dictionaryPathLength = static_cast<int>(newLength);
+  std::wmemmove(settings.dictionaryPath, folder, length);
+  if (needsSeparator) settings.dictionaryPath[length] = L'\\';
+  settings.dictionaryPath[newLength] = L'\0';
+  settings.dictionaryPathLength = static_cast<int>(newLength);
   return true;
 }
 
-void loadSettings(Application& application) {
-  readSettingNumber(kOptionsValue, &application.options, kDefaultOptions);
+void loadSettings(Settings& settings) {
+  readSettingNumber(kOptionsValue, &settings.options, kDefaultOptions);
 
   // A stored folder too long to take its backslash cannot name any file:
   // the default folder is used instead.
@@ -90,21 +89,21 @@ void loadSettings(Application& application) {
   wchar_t folder[kPathCapacity];
   int length = kPathCapacity;
   readSettingString(kPathValue, folder, &length, defaultFolder);
-  if (!setDictionaryPath(application, folder) && !setDictionaryPath(application, defaultFolder)) {
-    setDictionaryPath(application, L"");
+  if (!setDictionaryPath(settings, folder) && !setDictionaryPath(settings, defaultFolder)) {
+    setDictionaryPath(settings, L"");
   }
 
   length = kLanguageNameCapacity;
-  readSettingString(kLangFromValue, application.langFrom, &length, L"");
+  readSettingString(kLangFromValue, settings.langFrom, &length, L"");
   length = kLanguageNameCapacity;
-  readSettingString(kLangToValue, application.langTo, &length, L"");
-  readSettingNumber(kShowUIValue, &application.showUI, kDefaultShowUI);
-  readSettingNumber(kStdEditValue, &application.stdEdit, kDefaultStdEdit);
+  readSettingString(kLangToValue, settings.langTo, &length, L"");
+  readSettingNumber(kShowUIValue, &settings.showUI, kDefaultShowUI);
+  readSettingNumber(kStdEditValue, &settings.stdEdit, kDefaultStdEdit);
 }
 
-void saveSettings(const Application& application) {
-  writeSettingNumber(kOptionsValue, application.options);
-  writeSettingNumber(kStdEditValue, application.stdEdit);
-  writeSettingNumber(kShowUIValue, application.showUI);
-  writeSettingString(kPathValue, application.dictionaryPath, -1);
+void saveSettings(const Settings& settings) {
+  writeSettingNumber(kOptionsValue, settings.options);
+  writeSettingNumber(kStdEditValue, settings.stdEdit);
+  writeSettingNumber(kShowUIValue, settings.showUI);
+  writeSettingString(kPathValue, settings.dictionaryPath, -1);
 }

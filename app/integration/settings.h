@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-class Application;
+#include "integration/resource_text.h"
 
 constexpr wchar_t kSettingsKey[] = L"Software\\Brinmoor\\Vocaro\\1.0\\Settings";
 constexpr wchar_t kOptionsValue[] = L"Options";
@@ -20,6 +20,17 @@ constexpr wchar_t kStdEditValue[] = L"StdEdit";
 constexpr DWORD kDefaultOptions = 15;  // all four search options
 constexpr DWORD kDefaultShowUI = 1;
 constexpr DWORD kDefaultStdEdit = 0;
+
+// The settings as lexpad holds them while it runs.
+struct Settings {
+  DWORD options = 0;  // the search option bits
+  wchar_t dictionaryPath[kPathCapacity] = {};  // with its trailing backslash
+  int dictionaryPathLength = 0;
+  wchar_t langFrom[kLanguageNameCapacity] = {};
+  wchar_t langTo[kLanguageNameCapacity] = {};
+  DWORD showUI = 0;   // nonzero: the window shows at start
+  DWORD stdEdit = 0;  // nonzero: no automatic character conversion
+};
 
 // Reads a REG_SZ value into `text`.  `length` holds the capacity in
 // characters on entry (terminator included) and the text's length on
@@ -37,17 +48,17 @@ bool readSettingNumber(const wchar_t* name, DWORD* value, DWORD defaultValue);
 bool writeSettingString(const wchar_t* name, const wchar_t* text, int count);
 bool writeSettingNumber(const wchar_t* name, DWORD value);
 
-// Reads all six settings into the application object, in the order Options,
-// Path, LangFrom, LangTo, ShowUI, StdEdit.
-void loadSettings(Application& application);
+// Reads all six settings into `settings`, in the order Options, Path,
+// LangFrom, LangTo, ShowUI, StdEdit.
+void loadSettings(Settings& settings);
 
 // Writes Options, StdEdit and ShowUI, then Path.  The language names are
 // written when the application closes.
-void saveSettings(const Application& application);
+void saveSettings(const Settings& settings);
 
 // Makes `folder` the dictionaries folder, with a trailing backslash added
 // when it has none.  False, and nothing changed, when the folder with its
 // backslash does not fit in the path buffer.
-bool setDictionaryPath(Application& application, const wchar_t* folder);
+bool setDictionaryPath(Settings& settings, const wchar_t* folder);
 
 #endif  // LEXPAD_INTEGRATION_SETTINGS_H

@@ -3,7 +3,7 @@
 // answered on that thread (see FocusQueryHook).
 #include <windows.h>
 
-#include "integration/focus_query.h"
+#include "platform/front_window.h"
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK focusQueryMessageHook(int code, WPARAM removal, LPARAM lParam) {
   if (code == HC_ACTION && removal == PM_REMOVE) {

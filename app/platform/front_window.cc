@@ -30,6 +30,13 @@ bool userCanWorkIn(HWND window) {
          !(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_NOACTIVATE) && !hasClassOf(window, kNotificationAreaClasses);
 }
 
+// The window procedure of a window of this process in front while the query
+// runs.
+LRESULT CALLBACK answerOnOwnWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == QUERY_FOCUS_MESSAGE) answerFocusQuery(reinterpret_cast<HWND>(wParam));
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
 // lexfocus.dll beside the running program, loaded by its full path so that
 // no other file of that name is taken.
 HMODULE loadHookLibrary() {
@@ -77,12 +84,12 @@ HWND applicationInFront() {
 
 bool isDesktopWindow(HWND window) { return window == GetDesktopWindow() || hasClassOf(window, kDesktopClasses); }
 
-FocusQueryHook::FocusQueryHook(HWND front, WNDPROC ownProcessHook) : front_(front) {
+FocusQueryHook::FocusQueryHook(HWND front) : front_(front) {
   DWORD process = 0;
   const DWORD thread = GetWindowThreadProcessId(front, &process);
   if (thread == 0) return;
   if (process == GetCurrentProcessId()) {
-    savedProcedure_ = SetWindowLongPtrW(front, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ownProcessHook));
+    savedProcedure_ = SetWindowLongPtrW(front, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(answerOnOwnWindow));
     return;
   }
   hookLibrary_ = loadHookLibrary();

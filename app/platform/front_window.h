@@ -1,9 +1,23 @@
 // The window in front as the capture sees it: whether it is the desktop, and
-// how the focus query comes to run on the thread that owns it.
+// how a question posted to it is answered on the thread that owns it.
 #ifndef LEXPAD_PLATFORM_FRONT_WINDOW_H
 #define LEXPAD_PLATFORM_FRONT_WINDOW_H
 
 #include <windows.h>
+
+// Posted to the window in front; wParam: the window that wants the answer.
+constexpr UINT QUERY_FOCUS_MESSAGE = 0x0852;
+// Posted back; wParam: the focus window found, or null.
+constexpr UINT FOCUS_REPLY_MESSAGE = 0x0853;
+
+// Runs on the thread that owns the window in front: posts
+// FOCUS_REPLY_MESSAGE to `replyWindow` with the thread's focus window, or
+// its active window when nothing has the focus.
+inline void answerFocusQuery(HWND replyWindow) {
+  HWND focus = GetFocus();
+  if (focus == nullptr) focus = GetActiveWindow();
+  PostMessageW(replyWindow, FOCUS_REPLY_MESSAGE, reinterpret_cast<WPARAM>(focus), 0);
+}
 
 // The window of the application in front: the foreground window, unless
 // that is the taskbar or its notification area.  On the handheld a tap on
@@ -21,17 +35,18 @@ HWND applicationInFront();
 bool isDesktopWindow(HWND window);
 
 // For as long as it is installed, makes QUERY_FOCUS_MESSAGE posted to
-// `front` reach a query handler on the thread that owns `front`.
+// `front` answered by answerFocusQuery on the thread that owns `front`.
 //
-// A window of this process gets `ownProcessHook` as its window procedure,
-// and nothing else reaches its own procedure meanwhile.  The procedure of
+// A window of this process gets a window procedure that answers the query
+// and hands every message to DefWindowProcW; nothing else reaches its own
+// procedure meanwhile.  The procedure of
 // another process's window cannot be replaced on desktop Windows; there a
 // message hook of lexfocus.dll (which must sit beside the program) runs on
 // that thread, answers the query with answerFocusQuery, and hides the query
 // from the window's own procedure.
 class FocusQueryHook {
  public:
-  FocusQueryHook(HWND front, WNDPROC ownProcessHook);
+  explicit FocusQueryHook(HWND front);
   // Removes the hook if it is still installed.
   ~FocusQueryHook();
   FocusQueryHook(const FocusQueryHook&) = delete;

@@ -8,12 +8,13 @@
 
 #include <memory>
 
+#include "integration/clipboard.h"
+#include "integration/dialog.h"
+#include "integration/settings.h"
 #include "lexcore.h"
 #include "shell/dictionary_set.h"
+#include "translator_client.h"
 
-// Capacities of the application's text buffers, terminator included.
-constexpr int kLanguageNameCapacity = 20;  // remembered language names
-constexpr int kFieldCapacity = 256;        // word fields and status texts
 constexpr int kToolTipCount = 6;
 
 // Callback message of the notification icon (WM_USER + 102).
@@ -27,20 +28,17 @@ constexpr int kNotifyIconAttempts = 30;
 // notification icons.
 UINT taskbarCreatedMessage();
 
-// Topics of the help file: the main window and the about box, and the
-// options dialog.
-constexpr wchar_t kMainHelpTopic[] = L"vocaro.htm#vocaro_help";
-constexpr wchar_t kOptionsHelpTopic[] = L"vocaro.htm#options";
-
 // Exit code of a run ended by Exit or WM_HIBERNATE.
 constexpr int kExitCodeClosed = 2;
 
-class Application {
+// The application is the settings it keeps, what a capture leaves for
+// Replace, and what its dialogs share; the functions of app/integration take
+// just that part of it.
+class Application : public Settings, public CaptureState, public DialogLook {
  public:
   Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
-  // Closes both translator handles.
   virtual ~Application();
 
   // Start-up and the main window.
@@ -50,32 +48,68 @@ class Application {
   // manager, then the window the message is for.
   void routeMessage(MSG& message, HACCEL accelerators);
   bool createMainWindow();
-  static INT_PTR CALLBACK mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void createBoldFont();
+
+  // Lists the dictionary sets of the dictionaries folder into the language
+  // boxes and opens the remembered pair.
+  void listDictionarySets(HWND window);
+  void onToLanguageChanged();
+  void closeTranslators();
+  // The translators of the selected pair, each null when not open.
+  TD_HANDLE forwardTranslator() const { return forward_.get(); }
+  TD_HANDLE reverseTranslator() const { return reverse_.get(); }
+
+  // Starts the help viewer on a topic of the help file.
+  void showHelp(const wchar_t* topic);
+
+  HWND mainWindow = nullptr;
+  DictionarySet sets[kMaxDictionarySets] = {};
+  int setCount = 0;
+  wchar_t currentFrom[kPathCapacity] = {};
+  wchar_t currentTo[kPathCapacity] = {};
+  int busy = 0;
+  HWND commandBar = nullptr;
+  int commandBarHeight = 0;
+
+ private:
+  // The main window's dialog procedure hands its messages to the
+  // application.
+  class MainDialog : public Dialog {
+   public:
+    explicit MainDialog(Application& application) : Dialog(application), application_(application) {}
+    Application& application() const { return application_; }
+
+   protected:
+    INT_PTR onInit(HWND dialog) override {
+      application_.initMainWindow(dialog);
+      return FALSE;  // the focus is set already
+    }
+    INT_PTR onMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam) override {
+      return application_.onMessage(message, wParam, lParam);
+    }
+
+   private:
+    Application& application_;
+  };
+
   void initMainWindow(HWND window);
+  INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   // Shell_NotifyIcon with `action` on the application's icon; its result.
   bool notifyIcon(DWORD action);
   // Adds the notification icon; while the shell refuses it, the icon timer
   // tries again, kNotifyIconAttempts times in all.
   void addNotifyIcon();
   void closeApplication(int exitCode);
-
-  // Shared by the main window and the dialogs.
   int messageBoxById(HWND owner, UINT stringId, UINT style);
-  void centreWindow(HWND window);
-  void setBoldFonts(HWND window);
-  void createBoldFont();
 
-  // Dictionary sets and languages.
-  void listDictionarySets(HWND window);
   void onFromLanguageChanged();
-  void onToLanguageChanged();
-  // A translator on the set from `from` to `to`, or null.  When a file of
-  // the set cannot be read and `failure` is given, `failure` (kFieldCapacity
-  // characters) receives the message that says so.
-  TD_HANDLE openLanguagePair(const wchar_t* from, const wchar_t* to, wchar_t* failure = nullptr);
+  // A translator on the set from `from` to `to`; none is open when there is
+  // no such set or it does not open.  When a file of the set cannot be read
+  // and `failure` is given, `failure` (kFieldCapacity characters) receives
+  // the message that says so.
+  vocaro::Translator openLanguagePair(const wchar_t* from, const wchar_t* to, wchar_t* failure = nullptr);
   // The set that translates `from` into `to`, or null.
   const DictionarySet* findSet(const wchar_t* from, const wchar_t* to) const;
-  void closeTranslators();
 
   // Translating and adding word pairs.  `reverse` false translates the From
   // word field into the To list, true the To word field into the From list.
@@ -85,9 +119,10 @@ class Application {
   void addWordPair();
   void showStatus(int32_t result, int status);
   // The message that dictionary file `file` could not be read, into `text`
-  // (kFieldCapacity characters); `translator` is the one that failed, or
-  // null when none opened.
-  void readFailureText(wchar_t* text, const wchar_t* file, TD_HANDLE translator);
+  // (kFieldCapacity characters).  `engineReason` (never null) is the
+  // engine's reason, which starts with the file's whole path, or empty when
+  // none was given.
+  void readFailureText(wchar_t* text, const wchar_t* file, const wchar_t* engineReason);
   // The character conversion of a word field: a letter followed by an
   // accent key becomes the accented letter.
   bool installConversion(HWND field);
@@ -98,43 +133,6 @@ class Application {
   void dispatchCommand(WPARAM wParam, LPARAM lParam);
   void updateCommandStates();
 
-  // Starts the help viewer on a topic of the help file.
-  void showHelp(const wchar_t* topic);
-
-  HWND mainWindow = nullptr;
-  HINSTANCE instance = nullptr;
-  DWORD stdEdit = 0;
-  DictionarySet sets[kMaxDictionarySets] = {};
-  int setCount = 0;
-  wchar_t dictionaryPath[kPathCapacity] = {};
-  int dictionaryPathLength = 0;
-  TD_HANDLE forwardTranslator = nullptr;
-  TD_HANDLE reverseTranslator = nullptr;
-  wchar_t currentFrom[kPathCapacity] = {};
-  wchar_t currentTo[kPathCapacity] = {};
-  DWORD options = 0;
-  wchar_t langTo[kLanguageNameCapacity] = {};
-  wchar_t langFrom[kLanguageNameCapacity] = {};
-  int busy = 0;
-  std::unique_ptr<wchar_t[]> tooltips[kToolTipCount];
-  wchar_t trailingText[kFieldCapacity] = {};
-  bool trailingTextCut = false;  // the captured text went on beyond trailingText
-  HWND replaceTarget = nullptr;
-  const wchar_t* helpViewer = L"PegHelp.exe";  // the program that shows help
-  HICON trayIcon = nullptr;
-  HWND commandBar = nullptr;
-  int commandBarHeight = 0;
-  HFONT boldFont = nullptr;
-  DWORD showUI = 0;
-  // The word fields' own window procedure, behind the conversion.
-  WNDPROC standardEditProc = nullptr;
-  // Why the selected pair did not open when one of its files could not be
-  // read; empty otherwise.
-  wchar_t openFailure[kFieldCapacity] = {};
-  int notifyIconAttempts = 0;  // adds tried since the last addNotifyIcon
-
- private:
-  INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void paintSeparator();
   void onNotifyIconMessage(LPARAM mouseMessage);
   void retryNotifyIcon();
@@ -146,6 +144,19 @@ class Application {
   bool convertTypedKey(HWND field, wchar_t key);
   void changeOptions();
   void clearAll();
+
+  MainDialog mainDialog_{*this};
+  // Closed (their user dictionaries saved) with the application.
+  vocaro::Translator forward_;
+  vocaro::Translator reverse_;
+  std::unique_ptr<wchar_t[]> tooltips_[kToolTipCount];
+  HICON trayIcon_ = nullptr;
+  // The word fields' own window procedure, behind the conversion.
+  WNDPROC standardEditProc_ = nullptr;
+  // Why the selected pair did not open when one of its files could not be
+  // read; empty otherwise.
+  wchar_t openFailure_[kFieldCapacity] = {};
+  int notifyIconAttempts_ = 0;  // adds tried since the last addNotifyIcon
 };
 
 #endif  // LEXPAD_SHELL_APPLICATION_H

@@ -57,9 +57,9 @@ wchar_t replacementFor(wchar_t key, wchar_t previous) {
 
 bool Application::installConversion(HWND field) {
   // Both word fields are edit controls and share the one standard procedure.
-  if (standardEditProc == nullptr) {
-    standardEditProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(field, GWLP_WNDPROC));
-    if (standardEditProc == nullptr) return false;
+  if (standardEditProc_ == nullptr) {
+    standardEditProc_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(field, GWLP_WNDPROC));
+    if (standardEditProc_ == nullptr) return false;
   }
   SetWindowLongPtrW(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(conversionEditProc));
   return true;
@@ -91,13 +91,15 @@ bool Application::convertTypedKey(HWND field, wchar_t key) {
 }
 
 LRESULT CALLBACK Application::conversionEditProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
-  Application* application = static_cast<Application*>(dialogUserData(GetParent(field)));
-  if (application == nullptr || application->standardEditProc == nullptr) {
+  // The word fields are the main window's.
+  auto* window = static_cast<MainDialog*>(Dialog::of(GetParent(field)));
+  Application* application = window != nullptr ? &window->application() : nullptr;
+  if (application == nullptr || application->standardEditProc_ == nullptr) {
     return DefWindowProcW(field, message, wParam, lParam);
   }
   if (message == WM_CHAR && application->stdEdit == 0 &&
       application->convertTypedKey(field, static_cast<wchar_t>(LOWORD(wParam)))) {
     return 0;
   }
-  return CallWindowProcW(application->standardEditProc, field, message, wParam, lParam);
+  return CallWindowProcW(application->standardEditProc_, field, message, wParam, lParam);
 }

@@ -7,10 +7,10 @@
 #include <cwchar>
 #include <new>
 
-#include "platform/command_bar.h"
+#include "integration/resource_text.h"
+#include "platform/handheld_command_bar.h"
 #include "resource.h"
 #include "shell/application.h"
-#include "shell/resource_text.h"
 
 namespace {
 
@@ -49,8 +49,8 @@ bool Application::createCommandBar(HWND window) {
 
   wchar_t* toolTipTexts[kToolTipCount];
   for (int i = 0; i < kToolTipCount; ++i) {
-    tooltips[i] = loadToolTip(instance, IDS_TIP_MENU + i);
-    toolTipTexts[i] = tooltips[i].get();
+    tooltips_[i] = loadToolTip(instance, IDS_TIP_MENU + i);
+    toolTipTexts[i] = tooltips_[i].get();
   }
   CommandBar_InsertMenubar(commandBar, instance, IDR_MAIN, 0);
   CommandBar_AddToolTips(commandBar, kToolTipCount, toolTipTexts);

@@ -12,11 +12,11 @@
 #include "integration/clipboard_text.h"
 #include "integration/options_dialog.h"
 #include "integration/replace.h"
+#include "integration/resource_text.h"
 #include "integration/settings.h"
-#include "platform/command_bar.h"
+#include "platform/handheld_command_bar.h"
 #include "resource.h"
 #include "shell/application.h"
-#include "shell/resource_text.h"
 
 namespace {
 
@@ -62,23 +62,23 @@ void Application::dispatchCommand(WPARAM wParam, LPARAM) {
     case IDM_COPY:
     case IDM_COPY_ALL: {
       BusyScope running(busy);
-      const bool copied = id == IDM_COPY ? copyTranslation(*this) : copyAllTranslations(*this);
+      const bool copied = id == IDM_COPY ? copyTranslation(mainWindow) : copyAllTranslations(mainWindow);
       if (!copied) messageBoxById(mainWindow, IDS_CLIPBOARD_FAILED, MB_ICONEXCLAMATION);
       break;
     }
     case IDM_PASTE: {
       BusyScope running(busy);
-      pasteIntoFromWord(*this);
+      pasteIntoFromWord(mainWindow, *this);
       break;
     }
     case IDM_REPLACE: {
       BusyScope running(busy);
-      replaceInTarget(*this);
+      replaceInTarget(mainWindow, *this);
       break;
     }
     case IDM_ABOUT: {
       BusyScope running(busy);
-      showAboutBox(*this, mainWindow);
+      showAboutBox(*this, dictionaryPath, mainWindow);
       return;
     }
     case IDM_CLEAR_ALL:
@@ -132,7 +132,7 @@ void Application::changeOptions() {
   std::unique_ptr<OptionsRecord> record(new (std::nothrow) OptionsRecord);
   if (!record) return;
   record->optionBits = options;
-  record->translator = forwardTranslator;
+  record->translator = forward_.get();
   record->disableConversion = stdEdit;
   copyText(record->path, kPathCapacity, dictionaryPath);
   if (runOptionsDialog(*this, *record, mainWindow) != IDOK) return;

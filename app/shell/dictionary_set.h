@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-// Capacity of paths, file names and language names, terminator included.
-constexpr int kPathCapacity = MAX_PATH;
+#include "integration/resource_text.h"
+
 // Room in the set table; further list files of the folder are not listed.
 constexpr int kMaxDictionarySets = 20;
 

@@ -3,9 +3,10 @@
 // translator handles of the selected pair.
 #include <cwchar>
 
+#include "integration/resource_text.h"
 #include "resource.h"
 #include "shell/application.h"
-#include "shell/resource_text.h"
+#include "translator_client.h"
 
 namespace {
 
@@ -61,16 +62,16 @@ LRESULT indexOrFirst(HWND box, const wchar_t* name) {
 }  // namespace
 
 void Application::closeTranslators() {
-  if (forwardTranslator != nullptr) TD_TransClose(&forwardTranslator);
-  if (reverseTranslator != nullptr) TD_TransClose(&reverseTranslator);
+  forward_.close();
+  reverse_.close();
   // A pair that did not open is closed too: the status line stops saying why.
-  if (openFailure[0] == L'\0') return;
+  if (openFailure_[0] == L'\0') return;
   wchar_t shown[kFieldCapacity];
   if (mainWindow != nullptr && GetDlgItemTextW(mainWindow, IDT_STATUS, shown, kFieldCapacity) > 0 &&
-      std::wcscmp(shown, openFailure) == 0) {
+      std::wcscmp(shown, openFailure_) == 0) {
     SetDlgItemTextW(mainWindow, IDT_STATUS, L"");
   }
-  openFailure[0] = L'\0';
+  openFailure_[0] = L'\0';
 }
 
 void Application::listDictionarySets(HWND window) {
@@ -109,7 +110,7 @@ void Application::listDictionarySets(HWND window) {
   // A set left out says so, unless the pair chosen next has more to say.
   if (unlisted[0] != L'\0') {
     wchar_t text[kFieldCapacity];
-    readFailureText(text, unlisted, nullptr);
+    readFailureText(text, unlisted, L"");
     SetDlgItemTextW(window, IDT_STATUS, text);
   }
 
@@ -148,13 +149,13 @@ void Application::onFromLanguageChanged() {
 void Application::onToLanguageChanged() {
   closeTranslators();
   if (!selectedText(GetDlgItem(mainWindow, IDC_TO_LANGUAGE), currentTo)) return;
-  forwardTranslator = openLanguagePair(currentFrom, currentTo, openFailure);
-  if (forwardTranslator == nullptr) {
-    if (openFailure[0] != L'\0') SetDlgItemTextW(mainWindow, IDT_STATUS, openFailure);
+  forward_ = openLanguagePair(currentFrom, currentTo, openFailure_);
+  if (!forward_.isOpen()) {
+    if (openFailure_[0] != L'\0') SetDlgItemTextW(mainWindow, IDT_STATUS, openFailure_);
     return;
   }
-  reverseTranslator = openLanguagePair(currentTo, currentFrom);
-  EnableWindow(GetDlgItem(mainWindow, IDC_REVERSE), reverseTranslator != nullptr);
+  reverse_ = openLanguagePair(currentTo, currentFrom);
+  EnableWindow(GetDlgItem(mainWindow, IDC_REVERSE), reverse_.isOpen());
   // A word already typed is translated again with the new pair.
   if (GetWindowTextLengthW(GetDlgItem(mainWindow, IDE_FROM_WORD)) > 0) translateWord(false);
 }
@@ -166,27 +167,26 @@ const DictionarySet* Application::findSet(const wchar_t* from, const wchar_t* to
   return nullptr;
 }
 
-TD_HANDLE Application::openLanguagePair(const wchar_t* from, const wchar_t* to, wchar_t* failure) {
+vocaro::Translator Application::openLanguagePair(const wchar_t* from, const wchar_t* to, wchar_t* failure) {
   if (failure != nullptr) failure[0] = L'\0';
   const DictionarySet* set = findSet(from, to);
-  if (set == nullptr) return nullptr;
+  if (set == nullptr) return {};
 
   // The list file, then the two data files it names; a path that does not
   // fit names no file that could be read.
+  vocaro::Translator translator;
+  vocaro::OpenOutcome outcome;
+  outcome.result = TD_ERR_READ;
   wchar_t path[kPathCapacity];
-  TD_HANDLE handle = nullptr;
-  const wchar_t* file = set->listFile;
-  int32_t result = joinPath(path, dictionaryPath, file) ? TD_TransOpen(&handle, path, 0) : TD_ERR_READ;
-  if (result == TD_OK) {
-    file = set->primaryFile;
-    result = joinPath(path, dictionaryPath, file) ? TD_TransOpenPrim(handle, path) : TD_ERR_READ;
+  if (joinPath(path, dictionaryPath, set->listFile)) {
+    outcome = translator.open(path);
+    if (outcome.ok()) return translator;
   }
-  if (result == TD_OK) {
-    file = set->secondaryFile;
-    result = joinPath(path, dictionaryPath, file) ? TD_TransOpenSec(handle, path) : TD_ERR_READ;
+  if (failure != nullptr && (outcome.result == TD_ERR_READ || outcome.result == TD_ERR_FILE)) {
+    const wchar_t* file = outcome.failedStep == vocaro::OpenStep::kPrimary     ? set->primaryFile
+                          : outcome.failedStep == vocaro::OpenStep::kSecondary ? set->secondaryFile
+                                                                                : set->listFile;
+    readFailureText(failure, file, outcome.reason.c_str());
   }
-  if (result == TD_OK) return handle;
-  if (failure != nullptr && (result == TD_ERR_READ || result == TD_ERR_FILE)) readFailureText(failure, file, handle);
-  if (handle != nullptr) TD_TransClose(&handle);
-  return nullptr;
+  return {};
 }

@@ -6,11 +6,11 @@
 
 #include <cwchar>
 
+#include "integration/resource_text.h"
 #include "integration/settings.h"
 #include "platform/handheld.h"
 #include "resource.h"
 #include "shell/application.h"
-#include "shell/resource_text.h"
 
 namespace {
 constexpr int kTitleCapacity = 40;
@@ -28,8 +28,7 @@ bool Application::createMainWindow() {
   const DLGTEMPLATE* layout = loaded != nullptr ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
   if (layout == nullptr) return false;
   // WM_INITDIALOG (initMainWindow) runs inside this call.
-  HWND window =
-      CreateDialogIndirectParamW(instance, layout, nullptr, mainDialogProc, reinterpret_cast<LPARAM>(this));
+  HWND window = mainDialog_.createModeless(layout);
   if (window == nullptr) return false;
 
   mainWindow = window;
@@ -58,30 +57,15 @@ bool Application::createMainWindow() {
   return true;
 }
 
-INT_PTR CALLBACK Application::mainDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Application* application = message == WM_INITDIALOG ? reinterpret_cast<Application*>(lParam)
-                                                      : static_cast<Application*>(dialogUserData(window));
-  if (application == nullptr) return FALSE;
-  try {
-    if (message == WM_INITDIALOG) {
-      application->initMainWindow(window);
-      return FALSE;  // the focus is set already
-    }
-    return application->onMessage(message, wParam, lParam);
-  } catch (...) {
-    return FALSE;
-  }
-}
-
 void Application::initMainWindow(HWND window) {
+  // The dialog base has put this object in the window's user data and the
+  // bold font on its buttons.
   mainWindow = window;
-  setDialogUserData(window, this);
-  setBoldFonts(window);
   // Without a command bar the window comes up bare: no menu, no
   // notification icon, no character conversion, no dictionary sets.
   if (createCommandBar(window)) {
     centreWindow(window);
-    trayIcon = loadIcon(instance, kSmallIconSize);
+    trayIcon_ = loadIcon(instance, kSmallIconSize);
     addNotifyIcon();
     installConversion(GetDlgItem(window, IDE_FROM_WORD));
     installConversion(GetDlgItem(window, IDE_TO_WORD));

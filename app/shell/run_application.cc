@@ -1,10 +1,10 @@
 // The program's run: settings, the single-instance rule, the main window and
 // its message loop.
+#include "integration/resource_text.h"
 #include "integration/settings.h"
 #include "platform/handheld.h"
 #include "resource.h"
 #include "shell/application.h"
-#include "shell/resource_text.h"
 
 namespace {
 constexpr int kTitleCapacity = 40;
@@ -34,7 +34,7 @@ int Application::runApplication(HINSTANCE programInstance) {
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) routeMessage(message, accelerators);
 
-  for (auto& tooltip : tooltips) tooltip.reset();
+  for (auto& tooltip : tooltips_) tooltip.reset();
   saveSettings(*this);
   return message.message == WM_QUIT ? static_cast<int>(message.wParam) : 0;
 }

@@ -2,14 +2,16 @@
 // its field, and adding a word pair to the user dictionary.
 #include <windows.h>
 
-#include <cstring>
 #include <memory>
 #include <new>
+#include <string>
+#include <vector>
 
+#include "integration/resource_text.h"
 #include "resource.h"
 #include "shell/application.h"
-#include "shell/resource_text.h"
 #include "shell/word_text.h"
+#include "translator_client.h"
 
 namespace {
 
@@ -23,19 +25,12 @@ struct Direction {
 constexpr Direction kForward{IDE_FROM_WORD, IDC_TO_LIST, IDE_TO_WORD, IDC_FROM_LIST};
 constexpr Direction kReverse{IDE_TO_WORD, IDC_FROM_LIST, IDE_FROM_WORD, IDC_TO_LIST};
 
-// Adds the first `count` zero-terminated strings packed into `area` to
-// `list`, in order.  A string without its terminator inside the area ends
-// the walk.
-void addPackedStrings(HWND list, const char* area, int count) {
-  const char* const end = area + kWordCapacity;
-  const char* text = area;
+// Adds the engine's 8-bit `texts` to `list`, in order.
+void addStrings(HWND list, const std::vector<std::string>& texts) {
   wchar_t wide[kFieldCapacity];
-  for (int i = 0; i < count && text < end; ++i) {
-    const char* terminator = static_cast<const char*>(std::memchr(text, '\0', end - text));
-    if (terminator == nullptr) return;
-    toWide(wide, kFieldCapacity, text);
+  for (const std::string& text : texts) {
+    toWide(wide, kFieldCapacity, text.c_str());
     SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide));
-    text = terminator + 1;
   }
 }
 
@@ -79,11 +74,12 @@ void Application::showStatus(int32_t result, int status) {
   }
 }
 
-void Application::readFailureText(wchar_t* text, const wchar_t* file, TD_HANDLE translator) {
+void Application::readFailureText(wchar_t* text, const wchar_t* file, const wchar_t* engineReason) {
   int length = loadText(instance, IDS_DICTIONARY_UNREADABLE, text, kFieldCapacity);
   if (length > 0 && length < kFieldCapacity - 1) text[length++] = L' ';
-  wchar_t reason[kFieldCapacity] = L"";
-  if (translator != nullptr) TD_TransGetFile(translator, reason, kFieldCapacity, TD_FILE_REASON);
+  // The status line takes no more of the reason than a field holds.
+  wchar_t reason[kFieldCapacity];
+  copyText(reason, kFieldCapacity, engineReason);
   // The engine's reason starts with the whole path of the file it is about;
   // the status line has room for that file's name and what is wrong with it.
   const wchar_t* shown = file;
@@ -97,12 +93,12 @@ void Application::readFailureText(wchar_t* text, const wchar_t* file, TD_HANDLE 
 }
 
 void Application::translateWord(bool reverse) {
-  const TD_HANDLE translator = reverse ? reverseTranslator : forwardTranslator;
-  if (forwardTranslator == nullptr && openFailure[0] != L'\0') {
-    SetDlgItemTextW(mainWindow, IDT_STATUS, openFailure);
+  const TD_HANDLE translator = reverse ? reverse_.get() : forward_.get();
+  if (!forward_.isOpen() && openFailure_[0] != L'\0') {
+    SetDlgItemTextW(mainWindow, IDT_STATUS, openFailure_);
     return;
   }
-  if (forwardTranslator == nullptr || translator == nullptr) {
+  if (!forward_.isOpen() || translator == nullptr) {
     showStatusText(IDS_DICTIONARY_NOT_OPEN);
     return;
   }
@@ -122,22 +118,16 @@ void Application::translateWord(bool reverse) {
     return;
   }
 
-  char translations[kWordCapacity] = {};
-  char suggestions[kWordCapacity] = {};
-  TRANSLATE request{};
-  request.word = word;
-  request.transSize = kWordCapacity;
-  request.suggestSize = kWordCapacity;
-  request.transList = translations;
-  request.suggestList = suggestions;
-  const int32_t result = TD_Translate(translator, &request);
+  const vocaro::Translation translation = vocaro::translateWord(translator, word, kWordCapacity, kWordCapacity);
+  const int32_t result = translation.result;
+  const int status = translation.status;
 
-  if (result == TD_OK && (isFound(request.status) || request.status == TD_SUGGESTED)) {
-    if (request.status == TD_SUGGESTED) {
+  if (result == TD_OK && (isFound(status) || status == TD_SUGGESTED)) {
+    if (status == TD_SUGGESTED) {
       // The first suggestion takes the place of the word that was not found.
       HWND suggestionList = GetDlgItem(mainWindow, direction.suggestionList);
       SendMessageW(suggestionList, LB_RESETCONTENT, 0, 0);
-      addPackedStrings(suggestionList, suggestions, request.suggestCount);
+      addStrings(suggestionList, translation.suggestions);
       if (SendMessageW(suggestionList, LB_GETCOUNT, 0, 0) > 0) {
         SendMessageW(suggestionList, LB_SETCURSEL, 0, 0);
         const LRESULT suggestionLength = SendMessageW(suggestionList, LB_GETTEXTLEN, 0, 0);
@@ -148,7 +138,7 @@ void Application::translateWord(bool reverse) {
         }
       }
     }
-    addPackedStrings(resultList, translations, request.transCount);
+    addStrings(resultList, translation.translations);
   }
 
   // The selection change, handled like a tap, copies the first translation
@@ -159,12 +149,12 @@ void Application::translateWord(bool reverse) {
                  reinterpret_cast<LPARAM>(resultList));
   }
   const DictionarySet* set = reverse ? findSet(currentTo, currentFrom) : findSet(currentFrom, currentTo);
-  if (isReadFailure(result, request.status) && set != nullptr) {
+  if (isReadFailure(result, status) && set != nullptr) {
     wchar_t text[kFieldCapacity];
-    readFailureText(text, set->listFile, translator);
+    readFailureText(text, set->listFile, vocaro::failureReason(translator).c_str());
     SetDlgItemTextW(mainWindow, IDT_STATUS, text);
   } else {
-    showStatus(result, request.status);
+    showStatus(result, status);
   }
 }
 
@@ -186,7 +176,7 @@ void Application::takeListSelection(int listId, bool doubleTap) {
 }
 
 void Application::addWordPair() {
-  if (forwardTranslator == nullptr) {
+  if (!forward_.isOpen()) {
     messageBoxById(mainWindow, IDS_ADD_NEEDS_LANGUAGE, MB_ICONEXCLAMATION);
     return;
   }
@@ -210,6 +200,6 @@ void Application::addWordPair() {
   }
   // Only a Yes adds: a box that could not be shown asked nothing.
   if (messageBoxById(mainWindow, IDS_CONFIRM_ADD, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
-  const bool added = TD_TransAddUdr(forwardTranslator, word, translation) == 1;
+  const bool added = TD_TransAddUdr(forward_.get(), word, translation) == 1;
   messageBoxById(mainWindow, added ? IDS_WORD_ADDED : IDS_ADD_FAILED, MB_ICONEXCLAMATION);
 }

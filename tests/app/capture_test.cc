@@ -91,7 +91,7 @@ TEST_F(CaptureTest, RichEditInFrontGivesItsFirstWordAndIsRememberedForReplace) {
   TargetWindow target(L"RichEdit20W", L"  Haus und Hof");
   ASSERT_EQ(GetForegroundWindow(), target.top);
   application->replaceTarget = window;
-  EXPECT_TRUE(captureSelection(*application));
+  EXPECT_TRUE(captureSelection(application->mainWindow, *application));
   EXPECT_EQ(clipboardText(), L"  Haus und Hof") << "the control copied its selection";
   EXPECT_EQ(itemText(window, IDE_FROM_WORD), L"Haus");
   EXPECT_STREQ(application->trailingText, L" und Hof");
@@ -103,7 +103,7 @@ TEST_F(CaptureTest, RichEditInFrontGivesItsFirstWordAndIsRememberedForReplace) {
 TEST_F(CaptureTest, EditInFrontGivesItsFirstWordButIsNotRemembered) {
   TargetWindow target(L"Edit", L"house, garden");
   SendDlgItemMessageW(window, IDC_FROM_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"old"));
-  EXPECT_TRUE(captureSelection(*application));
+  EXPECT_TRUE(captureSelection(application->mainWindow, *application));
   EXPECT_EQ(itemText(window, IDE_FROM_WORD), L"house");
   EXPECT_STREQ(application->trailingText, L", garden");
   EXPECT_EQ(SendDlgItemMessageW(window, IDC_FROM_LIST, LB_GETCOUNT, 0, 0), 0);
@@ -116,7 +116,7 @@ TEST_F(CaptureTest, AControlWithoutSelectionGivesTheClipboardAsItWas) {
   TargetWindow target(L"CapEdit", L"Haus");
   SendMessageW(target.control, EM_SETSEL, 0, 0);
   ASSERT_TRUE(setClipboardText(L"Garten"));
-  EXPECT_TRUE(captureSelection(*application));
+  EXPECT_TRUE(captureSelection(application->mainWindow, *application));
   EXPECT_EQ(itemText(window, IDE_FROM_WORD), L"Garten");
   EXPECT_EQ(application->replaceTarget, target.control);
 }
@@ -141,7 +141,7 @@ TEST_F(CaptureTest, OnlyTheEditControlClassesOfTheTableAreAccepted) {
     ASSERT_EQ(GetFocus(), target.control);
     SetDlgItemTextW(window, IDE_FROM_WORD, L"old");
     application->replaceTarget = window;
-    EXPECT_EQ(captureSelection(*application), entry.accepted);
+    EXPECT_EQ(captureSelection(application->mainWindow, *application), entry.accepted);
     EXPECT_EQ(itemText(window, IDE_FROM_WORD), entry.accepted ? L"word" : L"old");
     EXPECT_EQ(application->replaceTarget, entry.remembered ? target.control : nullptr);
   }
@@ -154,7 +154,7 @@ TEST_F(CaptureTest, AHiddenOrDisabledControlGivesNothing) {
     const LONG style = GetWindowLongW(target.control, GWL_STYLE);
     SetWindowLongW(target.control, GWL_STYLE, state == WS_VISIBLE ? style & ~WS_VISIBLE : style | WS_DISABLED);
     ASSERT_EQ(GetFocus(), target.control);
-    EXPECT_FALSE(captureSelection(*application));
+    EXPECT_FALSE(captureSelection(application->mainWindow, *application));
     EXPECT_EQ(clipboardText(), L"before") << "no WM_COPY";
     EXPECT_EQ(itemText(window, IDE_FROM_WORD), L"");
     EXPECT_EQ(application->replaceTarget, nullptr);
@@ -166,7 +166,7 @@ TEST_F(CaptureTest, NothingOnTheClipboardAfterTheCopyGivesNothing) {
   TargetWindow target(L"CapEdit", L"Haus");
   SendMessageW(target.control, EM_SETSEL, 0, 0);
   ASSERT_TRUE(emptyClipboard());
-  EXPECT_FALSE(captureSelection(*application));
+  EXPECT_FALSE(captureSelection(application->mainWindow, *application));
   EXPECT_EQ(application->replaceTarget, nullptr);
 }
 
@@ -175,7 +175,7 @@ TEST_F(CaptureTest, WithNothingFocusedTheActiveWindowAnswers) {
   SetFocus(nullptr);
   ASSERT_EQ(GetActiveWindow(), target.top);
   EXPECT_EQ(findFrontFocus(window), target.top);
-  EXPECT_FALSE(captureSelection(*application)) << "the window itself is no edit control";
+  EXPECT_FALSE(captureSelection(application->mainWindow, *application)) << "the window itself is no edit control";
 }
 
 TEST_F(CaptureTest, TheDesktopInFrontIsNotAsked) {
@@ -226,7 +226,7 @@ TEST_F(CaptureTest, TheApplicationBehindTheNotificationAreaIsBroughtBackAndAsked
   ASSERT_EQ(GetForegroundWindow(), taskbar);
   ASSERT_NE(GetFocus(), target.control);
 
-  EXPECT_TRUE(captureSelection(*application));
+  EXPECT_TRUE(captureSelection(application->mainWindow, *application));
   EXPECT_EQ(GetForegroundWindow(), target.top);
   EXPECT_EQ(itemText(window, IDE_FROM_WORD), L"Haus");
   EXPECT_EQ(application->replaceTarget, target.control);
@@ -269,7 +269,7 @@ TEST_F(CaptureTest, AnUnansweredQueryEndsAfterOneSecondWithTheProcedurePutBack) 
   ASSERT_EQ(GetForegroundWindow(), front.top);
   const DWORD start = GetTickCount();
   application->replaceTarget = window;
-  EXPECT_FALSE(captureSelection(*application));
+  EXPECT_FALSE(captureSelection(application->mainWindow, *application));
   const DWORD waited = GetTickCount() - start;
   EXPECT_GE(waited, 900u);
   EXPECT_LT(waited, 3000u);
@@ -344,7 +344,7 @@ TEST_F(CaptureTest, OwnMainWindowInFrontAnswersThroughTheHookToo) {
   const LONG_PTR procedure = GetWindowLongPtrW(window, GWLP_WNDPROC);
   EXPECT_EQ(findFrontFocus(window), toField);
   EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), procedure);
-  EXPECT_TRUE(captureSelection(*application));
+  EXPECT_TRUE(captureSelection(application->mainWindow, *application));
   EXPECT_EQ(itemText(window, IDE_FROM_WORD), L"maison");
 }
 

@@ -35,7 +35,7 @@ class ClipboardTest : public WindowTest {
   // Paste of `clipboard`: the From word and the kept rest.
   std::pair<std::wstring, std::wstring> pasted(const std::wstring& clipboard) {
     EXPECT_TRUE(setClipboardText(clipboard));
-    EXPECT_TRUE(pasteFirstWord(*application, fromField));
+    EXPECT_TRUE(pasteFirstWord(application->mainWindow, fromField, *application));
     return {windowText(fromField), application->trailingText};
   }
 
@@ -45,7 +45,7 @@ class ClipboardTest : public WindowTest {
 TEST_F(ClipboardTest, CopyPutsTheToWordOnTheClipboard) {
   SetDlgItemTextW(window, IDE_TO_WORD, L"\x00E9tats-unis");
   ASSERT_TRUE(setClipboardText(L"old"));
-  EXPECT_TRUE(copyTranslation(*application));
+  EXPECT_TRUE(copyTranslation(application->mainWindow));
   EXPECT_EQ(clipboardText(), L"\x00E9tats-unis");
 
   SetDlgItemTextW(window, IDE_TO_WORD, L"house");
@@ -56,7 +56,7 @@ TEST_F(ClipboardTest, CopyPutsTheToWordOnTheClipboard) {
 TEST_F(ClipboardTest, CopyAllPutsEveryTranslationEachFollowedByASpace) {
   addTranslations({L"a", L"b", L"c"});
   ASSERT_TRUE(setClipboardText(L"old"));
-  EXPECT_TRUE(copyAllTranslations(*application));
+  EXPECT_TRUE(copyAllTranslations(application->mainWindow));
   EXPECT_EQ(clipboardText(), L"a b c ");
 
   SendDlgItemMessageW(window, IDC_TO_LIST, LB_RESETCONTENT, 0, 0);
@@ -68,20 +68,20 @@ TEST_F(ClipboardTest, CopyAllPutsEveryTranslationEachFollowedByASpace) {
 TEST_F(ClipboardTest, CopyAllOfLongItemsFitsTheBlock) {
   const std::wstring item(300, L'x');
   addTranslations({item.c_str(), L"y", item.c_str()});
-  EXPECT_TRUE(copyAllTranslations(*application));
+  EXPECT_TRUE(copyAllTranslations(application->mainWindow));
   EXPECT_EQ(clipboardText(), item + L" y " + item + L" ");
 }
 
 TEST_F(ClipboardTest, CopyAllStopsAtAnEmptyItem) {
   addTranslations({L"a", L"", L"c"});
-  EXPECT_TRUE(copyAllTranslations(*application));
+  EXPECT_TRUE(copyAllTranslations(application->mainWindow));
   EXPECT_EQ(clipboardText(), L"a ");
 }
 
 TEST_F(ClipboardTest, NothingToCopySucceedsAndLeavesTheClipboardAlone) {
   ASSERT_TRUE(setClipboardText(L"kept"));
-  EXPECT_TRUE(copyTranslation(*application));
-  EXPECT_TRUE(copyAllTranslations(*application));
+  EXPECT_TRUE(copyTranslation(application->mainWindow));
+  EXPECT_TRUE(copyAllTranslations(application->mainWindow));
   command(IDM_COPY);  // no message box: the command returns at once
   command(IDM_COPY_ALL);
   EXPECT_EQ(clipboardText(), L"kept");
@@ -92,8 +92,8 @@ TEST_F(ClipboardTest, CopyFailsWhileAnotherProgramHoldsTheClipboard) {
   addTranslations({L"house"});
   ClipboardHeldElsewhere holder;
   ASSERT_TRUE(holder.held());
-  EXPECT_FALSE(copyTranslation(*application));
-  EXPECT_FALSE(copyAllTranslations(*application));
+  EXPECT_FALSE(copyTranslation(application->mainWindow));
+  EXPECT_FALSE(copyAllTranslations(application->mainWindow));
 }
 
 // Finds the message box that `owner` shows, reads it, taps the notification
@@ -189,7 +189,7 @@ TEST_F(ClipboardTest, PasteWithoutClipboardTextFailsWithAnEmptyField) {
   SetWindowTextW(fromField, L"old");
   application->trailingText[0] = L'x';
   ASSERT_TRUE(emptyClipboard());
-  EXPECT_FALSE(pasteFirstWord(*application, fromField));
+  EXPECT_FALSE(pasteFirstWord(application->mainWindow, fromField, *application));
   EXPECT_EQ(windowText(fromField), L"");
   EXPECT_STREQ(application->trailingText, L"x") << "the rest is only rewritten from clipboard text";
 
@@ -197,7 +197,7 @@ TEST_F(ClipboardTest, PasteWithoutClipboardTextFailsWithAnEmptyField) {
   ASSERT_TRUE(setClipboardText(L"Haus"));
   ClipboardHeldElsewhere holder;
   ASSERT_TRUE(holder.held());
-  EXPECT_FALSE(pasteFirstWord(*application, fromField));
+  EXPECT_FALSE(pasteFirstWord(application->mainWindow, fromField, *application));
   EXPECT_EQ(windowText(fromField), L"");
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/command_bar.h"
+#include "platform/handheld_command_bar.h"
 #include "window_fixture.h"
 
 namespace {

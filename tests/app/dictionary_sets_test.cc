@@ -74,14 +74,14 @@ TEST_F(DictionarySetsTest, MissingFolderOrNoListFileListsNothing) {
   EXPECT_TRUE(items(IDC_FROM_LANGUAGE).empty());
   EXPECT_TRUE(items(IDC_TO_LANGUAGE).empty());
   EXPECT_EQ(application->setCount, 0);
-  EXPECT_EQ(application->forwardTranslator, nullptr);
-  EXPECT_EQ(application->reverseTranslator, nullptr);
+  EXPECT_EQ(application->forwardTranslator(), nullptr);
+  EXPECT_EQ(application->reverseTranslator(), nullptr);
   application.reset();
 
   writeDataFile(folder.path(), L"english.tdd", "English", {"house"});
   open();
   EXPECT_TRUE(items(IDC_FROM_LANGUAGE).empty()) << "data files alone make no set";
-  EXPECT_EQ(application->forwardTranslator, nullptr);
+  EXPECT_EQ(application->forwardTranslator(), nullptr);
 }
 
 TEST_F(DictionarySetsTest, OneDirectionOpensOnlyTheForwardTranslator) {
@@ -91,8 +91,8 @@ TEST_F(DictionarySetsTest, OneDirectionOpensOnlyTheForwardTranslator) {
   EXPECT_EQ(items(IDC_TO_LANGUAGE), Texts{L"German"});
   EXPECT_EQ(selected(IDC_FROM_LANGUAGE), L"English");
   EXPECT_EQ(selected(IDC_TO_LANGUAGE), L"German");
-  EXPECT_NE(application->forwardTranslator, nullptr);
-  EXPECT_EQ(application->reverseTranslator, nullptr);
+  EXPECT_NE(application->forwardTranslator(), nullptr);
+  EXPECT_EQ(application->reverseTranslator(), nullptr);
   application->onToLanguageChanged();
   EXPECT_FALSE(reverseButtonEnabled());
 
@@ -111,13 +111,13 @@ TEST_F(DictionarySetsTest, BothDirectionsOpenBothTranslatorsAndEnableReverse) {
   EXPECT_EQ(items(IDC_FROM_LANGUAGE), (Texts{L"English", L"German"}));
   EXPECT_EQ(selected(IDC_FROM_LANGUAGE), L"English");
   EXPECT_EQ(items(IDC_TO_LANGUAGE), Texts{L"German"});
-  EXPECT_NE(application->forwardTranslator, nullptr);
-  EXPECT_NE(application->reverseTranslator, nullptr);
+  EXPECT_NE(application->forwardTranslator(), nullptr);
+  EXPECT_NE(application->reverseTranslator(), nullptr);
 
   LANGSTRUCT language{};
-  ASSERT_EQ(TD_TransGetLanguage(application->forwardTranslator, &language, 0), TD_OK);
+  ASSERT_EQ(TD_TransGetLanguage(application->forwardTranslator(), &language, 0), TD_OK);
   EXPECT_STREQ(language.languageName, "English");
-  ASSERT_EQ(TD_TransGetLanguage(application->reverseTranslator, &language, 0), TD_OK);
+  ASSERT_EQ(TD_TransGetLanguage(application->reverseTranslator(), &language, 0), TD_OK);
   EXPECT_STREQ(language.languageName, "German");
 
   application->onToLanguageChanged();
@@ -135,9 +135,9 @@ TEST_F(DictionarySetsTest, RememberedPairIsSelectedAgain) {
   EXPECT_EQ(items(IDC_TO_LANGUAGE), (Texts{L"English", L"French"}));
   EXPECT_EQ(selected(IDC_TO_LANGUAGE), L"French");
   LANGSTRUCT language{};
-  ASSERT_EQ(TD_TransGetLanguage(application->forwardTranslator, &language, 1), TD_OK);
+  ASSERT_EQ(TD_TransGetLanguage(application->forwardTranslator(), &language, 1), TD_OK);
   EXPECT_STREQ(language.languageName, "French");
-  EXPECT_EQ(application->reverseTranslator, nullptr) << "no French -> German set";
+  EXPECT_EQ(application->reverseTranslator(), nullptr) << "no French -> German set";
 }
 
 TEST_F(DictionarySetsTest, ForgottenLanguagesFallBackToTheFirstInSortedOrder) {
@@ -150,7 +150,7 @@ TEST_F(DictionarySetsTest, ForgottenLanguagesFallBackToTheFirstInSortedOrder) {
   EXPECT_EQ(items(IDC_FROM_LANGUAGE), (Texts{L"Danish", L"Swedish"}));
   EXPECT_EQ(selected(IDC_FROM_LANGUAGE), L"Danish");
   EXPECT_EQ(selected(IDC_TO_LANGUAGE), L"English");
-  EXPECT_NE(application->forwardTranslator, nullptr);
+  EXPECT_NE(application->forwardTranslator(), nullptr);
 }
 
 TEST_F(DictionarySetsTest, NewFromLanguageKeepsTheToLanguageWhenItIsOffered) {
@@ -167,7 +167,7 @@ TEST_F(DictionarySetsTest, NewFromLanguageKeepsTheToLanguageWhenItIsOffered) {
   EXPECT_EQ(selected(IDC_TO_LANGUAGE), L"German");
   EXPECT_STREQ(application->currentFrom, L"French");
   EXPECT_STREQ(application->currentTo, L"German");
-  EXPECT_NE(application->forwardTranslator, nullptr);
+  EXPECT_NE(application->forwardTranslator(), nullptr);
 
   choose(IDC_TO_LANGUAGE, L"Spanish");
   choose(IDC_FROM_LANGUAGE, L"English");
@@ -181,7 +181,7 @@ TEST_F(DictionarySetsTest, TwoListFilesForOnePairShowTheToLanguageTwice) {
   open();
   EXPECT_EQ(items(IDC_TO_LANGUAGE), (Texts{L"German", L"German"}));
   EXPECT_EQ(application->setCount, 2);
-  EXPECT_NE(application->forwardTranslator, nullptr);
+  EXPECT_NE(application->forwardTranslator(), nullptr);
 }
 
 TEST_F(DictionarySetsTest, RejectedListFileIsNotListedAndUnreadableLanguageIsEmpty) {
@@ -194,15 +194,15 @@ TEST_F(DictionarySetsTest, RejectedListFileIsNotListedAndUnreadableLanguageIsEmp
   EXPECT_EQ(items(IDC_TO_LANGUAGE), (Texts{L"", L"German"}));
 
   chooseItem(IDC_TO_LANGUAGE, 0);  // the set without a To language name
-  EXPECT_EQ(application->forwardTranslator, nullptr) << "its secondary data file does not open";
-  EXPECT_EQ(application->reverseTranslator, nullptr);
+  EXPECT_EQ(application->forwardTranslator(), nullptr) << "its secondary data file does not open";
+  EXPECT_EQ(application->reverseTranslator(), nullptr);
   EXPECT_EQ(itemText(window, IDT_STATUS), L"The dictionary could not be read: missing.tdd: no such file");
 
   // With a pair that opens, the status line names the list file left out.
   application.reset();
   ASSERT_TRUE(DeleteFileW((folder.path() + L"\\en_xx.tdl").c_str()));
   open();
-  EXPECT_NE(application->forwardTranslator, nullptr);
+  EXPECT_NE(application->forwardTranslator(), nullptr);
   EXPECT_EQ(itemText(window, IDT_STATUS), L"The dictionary could not be read: broken.tdl");
 }
 
@@ -218,7 +218,7 @@ TEST_F(DictionarySetsTest, MoreThanTwentyListFilesFillTheTableAndNoMore) {
   open();
   EXPECT_EQ(application->setCount, kMaxDictionarySets);
   EXPECT_EQ(items(IDC_TO_LANGUAGE).size(), static_cast<size_t>(kMaxDictionarySets));
-  EXPECT_NE(application->forwardTranslator, nullptr);
+  EXPECT_NE(application->forwardTranslator(), nullptr);
   for (int i = 0; i < kMaxDictionarySets; ++i) {
     EXPECT_STREQ(application->sets[i].fromLanguage, L"English") << i;
   }
@@ -241,21 +241,21 @@ TEST_F(DictionarySetsTest, PathsLongerThanAPathBufferAreRefused) {
   EXPECT_EQ(application->setCount, 1);
   EXPECT_STREQ(application->sets[0].listFile, L"x.tdl");
   EXPECT_EQ(items(IDC_TO_LANGUAGE), Texts{L"German"});
-  EXPECT_NE(application->forwardTranslator, nullptr);
+  EXPECT_NE(application->forwardTranslator(), nullptr);
 }
 
 TEST_F(DictionarySetsTest, TranslatorsCloseWhenTheWindowClosesAndWithTheApplication) {
   writeDirection(folder.path(), L"en_de.tdl", "English", "German");
   writeDirection(folder.path(), L"de_en.tdl", "German", "English");
   open();
-  ASSERT_NE(application->forwardTranslator, nullptr);
+  ASSERT_NE(application->forwardTranslator(), nullptr);
   application->closeTranslators();
-  EXPECT_EQ(application->forwardTranslator, nullptr);
-  EXPECT_EQ(application->reverseTranslator, nullptr);
+  EXPECT_EQ(application->forwardTranslator(), nullptr);
+  EXPECT_EQ(application->reverseTranslator(), nullptr);
 
   application->listDictionarySets(window);
-  EXPECT_NE(application->forwardTranslator, nullptr) << "a new listing opens the pair again";
-  EXPECT_NE(application->reverseTranslator, nullptr);
+  EXPECT_NE(application->forwardTranslator(), nullptr) << "a new listing opens the pair again";
+  EXPECT_NE(application->reverseTranslator(), nullptr);
 }
 
 }  // namespace

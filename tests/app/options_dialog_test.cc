@@ -129,7 +129,7 @@ TEST_F(OptionsDialogTest, WithBothFeaturesEveryBoxOfTheOptionBitsIsCheckedAndOff
 
 TEST_F(OptionsDialogTest, WithoutADictionaryTheFeaturesAreNotOfferedAndOKClearsTheirBits) {
   open(folder.path());
-  ASSERT_EQ(application->forwardTranslator, nullptr);
+  ASSERT_EQ(application->forwardTranslator(), nullptr);
   withOptions([&](HWND dialog) {
     for (int id : {IDX_SMART_SEARCH, IDX_SPELL_CHECKER}) {
       EXPECT_FALSE(enabled(dialog, id)) << id;
@@ -144,7 +144,7 @@ TEST_F(OptionsDialogTest, WithoutADictionaryTheFeaturesAreNotOfferedAndOKClearsT
 TEST_F(OptionsDialogTest, ADictionaryWithoutFormsAndSpellingsOffersNeitherFeature) {
   writeDirection(folder.path(), L"it_nl.tdl", "Italian", "Dutch");
   open(folder.path());
-  ASSERT_NE(application->forwardTranslator, nullptr);
+  ASSERT_NE(application->forwardTranslator(), nullptr);
   withOptions([&](HWND dialog) {
     EXPECT_FALSE(enabled(dialog, IDX_SMART_SEARCH));
     EXPECT_FALSE(enabled(dialog, IDX_SPELL_CHECKER));

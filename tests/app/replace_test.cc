@@ -9,7 +9,7 @@
 #include "app_test_support.h"
 #include "clipboard_support.h"
 #include "integration/replace.h"
-#include "platform/command_bar.h"
+#include "platform/handheld_command_bar.h"
 #include "resource.h"
 #include "window_fixture.h"
 
@@ -49,7 +49,7 @@ class ReplaceTest : public WindowTest {
     ASSERT_TRUE(setClipboardText(selection));
   }
   bool replace() {
-    const bool replaced = replaceInTarget(*application);
+    const bool replaced = replaceInTarget(application->mainWindow, *application);
     pumpMessages();  // the target pastes
     return replaced;
   }

@@ -211,7 +211,7 @@ TEST_F(TranslateTest, TranslateBackListsTheReverseTranslationsOnTheFromSide) {
 TEST_F(TranslateTest, TranslateBackWithoutASetForTheOppositeDirectionKeepsTheFromSide) {
   copySampleDictionaries(folder.path(), {L"en_de.tdl", L"ende_en.tdd", L"ende_de.tdd"});
   open(folder.path(), L"English", L"German");
-  ASSERT_EQ(application->reverseTranslator, nullptr);
+  ASSERT_EQ(application->reverseTranslator(), nullptr);
   translate(L"houses");
   ASSERT_EQ(driver->items(IDC_FROM_LIST), (Words{L"house"}));
   ASSERT_EQ(driver->text(IDE_TO_WORD), L"Haus");

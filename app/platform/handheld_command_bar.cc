@@ -1,4 +1,4 @@
-#include "platform/command_bar.h"
+#include "platform/handheld_command_bar.h"
 
 #include <commctrl.h>
 

@@ -11,8 +11,8 @@
 // and released alone, opens the first; Alt with a menu's mnemonic letter
 // opens that menu, before the dialog manager can take the letter for a
 // control of the owner.
-#ifndef LEXPAD_PLATFORM_COMMAND_BAR_H
-#define LEXPAD_PLATFORM_COMMAND_BAR_H
+#ifndef LEXPAD_PLATFORM_HANDHELD_COMMAND_BAR_H
+#define LEXPAD_PLATFORM_HANDHELD_COMMAND_BAR_H
 
 #include <windows.h>
 
@@ -49,4 +49,4 @@ int CommandBar_Height(HWND commandBar);
 // The menu inserted at `button`, or null when the bar has none.
 HMENU CommandBar_GetMenu(HWND commandBar, WORD button);
 
-#endif  // LEXPAD_PLATFORM_COMMAND_BAR_H
+#endif  // LEXPAD_PLATFORM_HANDHELD_COMMAND_BAR_H

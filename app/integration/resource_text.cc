@@ -1,4 +1,4 @@
-#include "shell/resource_text.h"
+#include "integration/resource_text.h"
 
 int loadText(HINSTANCE instance, UINT id, wchar_t* text, int capacity) {
   if (capacity < 1) return 0;
