@@ -334,71 +334,53 @@ TEST_F(Search, FullFileOf65535EntriesReachesIndex65534) {
 
 // Random word lists, laid out by the writer's block planner: every word is
 // found exactly and folded, every entry decodes, and other words are not
-// found.
+// found.  Codes 1..32 are single letters (some high bytes and capitals),
+// the others syllables of two or three letters; words are pieces of either,
+// or an earlier word lengthened or with one letter in the other case.
 class RandomWordLists {
  public:
   explicit RandomWordLists(uint32_t seed) : random_(seed) {
     const std::string letters = "abcdefghijklmnopqrstAEIOU\xC0\xC9\xE0\xE9\xFF\x80-";
-    for (size_t i = 0; i < letters.size(); ++i) codes_[i + 1] = letters.substr(i, 1);
-    letters_ = letters;
-    // The other codes hold syllables of two or three lower-case letters.
-    std::set<std::string> syllables;
-    std::uniform_int_distribution<int> letter('a', 't');
-    while (syllables.size() < 80) {
+    size_t code = 1;
+    for (char c : letters) pieces_.push_back(codes_[code++] = std::string(1, c));
+    while (code < 256) {
       std::string s(2 + random_() % 2, 'a');
-      for (char& c : s) c = static_cast<char>(letter(random_));
-      syllables.insert(s);
-    }
-    size_t code = letters.size() + 1;
-    for (const std::string& s : syllables) {
-      codes_[code++] = s;
-      syllables_.push_back(s);
+      for (char& c : s) c = static_cast<char>('a' + random_() % 20);
+      if (std::find(pieces_.begin(), pieces_.end(), s) == pieces_.end()) pieces_.push_back(codes_[code++] = s);
     }
   }
 
   const CodeTable& codes() const { return codes_; }
 
-  // A word of one to ten pieces; or an earlier word with more pieces, or
-  // with one letter in the other case.
-  std::string word(const std::vector<std::string>& earlier) {
-    for (;;) {
-      std::string w;
-      const int kind = static_cast<int>(random_() % 10);
-      if (kind < 2 && !earlier.empty()) {
-        w = earlier[random_() % earlier.size()] + piece();
-      } else if (kind < 3 && !earlier.empty()) {
-        w = earlier[random_() % earlier.size()];
-        const size_t at = random_() % w.size();
-        const uint8_t c = static_cast<uint8_t>(w[at]);
-        if ((c >= 'a' && c <= 'z') || c >= 0xE0) w[at] = static_cast<char>(c - 0x20);
-      } else {
-        for (int n = 1 + static_cast<int>(random_() % 10); n > 0; --n) w += piece();
-      }
-      // At most 14 codes, so that the text after any key takes at most 15.
-      std::string codeBytes;
-      if (encodeText(codes_, w, &codeBytes) && codeBytes.size() <= 14) return w;
-    }
-  }
-
   std::vector<std::string> list(size_t count) {
     std::vector<std::string> words;
     while (words.size() < count) {
-      words.push_back(word(words));
-      if (words.size() == count) words = lexcore_test::sortedWords(words);
+      std::string w;
+      const int kind = static_cast<int>(random_() % 10);
+      if (kind < 3 && !words.empty()) w = words[random_() % words.size()];
+      if (kind < 2 || w.empty()) {
+        for (int n = kind < 2 ? 1 : 1 + static_cast<int>(random_() % 10); n > 0; --n) w += piece();
+      } else {
+        const size_t at = random_() % w.size();
+        const uint8_t c = static_cast<uint8_t>(w[at]);
+        if ((c >= 'a' && c <= 'z') || c >= 0xE0) w[at] = static_cast<char>(c - 0x20);
+      }
+      // At most 14 codes, so that the text after any key takes at most 15.
+      std::string codeBytes;
+      if (encodeText(codes_, w, &codeBytes) && codeBytes.size() <= 14) words.push_back(w);
     }
-    return words;
+    return lexcore_test::sortedWords(words);
   }
 
  private:
-  std::string piece() {
-    if (random_() % 10 < 7) return syllables_[random_() % syllables_.size()];
-    return letters_.substr(random_() % letters_.size(), 1);
+  const std::string& piece() {
+    const size_t letters = 32;  // the single letters come first
+    return random_() % 10 < 7 ? pieces_[letters + random_() % (pieces_.size() - letters)] : pieces_[random_() % letters];
   }
 
   std::mt19937 random_;
   CodeTable codes_;
-  std::string letters_;
-  std::vector<std::string> syllables_;
+  std::vector<std::string> pieces_;
 };
 
 TEST_F(Search, RandomWordListsRoundTrip) {

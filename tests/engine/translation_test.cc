@@ -503,7 +503,7 @@ TEST_F(Translate, IndexesAbove32767WorkThroughTheListFile) {
   for (int i = 0; i < 40000; ++i) list.translations.push_back({static_cast<uint16_t>((i + 20000) % 40000)});
   list.translations[39999].push_back(32768);
   folder_.write("big_big.tdl", lexcore::writeListFile(list));
-  TranslatorSession session(folder_, "big_big.tdl", "big.tdd", "big.tdd");
+  TranslatorSession session(folder_, "big_big.tdl");
   EXPECT_EQ((Strings{"w19999", "w32768"}), session.translate("w39999").translations);
   EXPECT_EQ(Strings{"w12768"}, session.translate("w32768").translations);
   EXPECT_EQ(Strings{"w32767"}, session.translate("w12767").translations);

@@ -397,7 +397,7 @@ TEST_F(UserDictionaryThroughTranslators, FirstUseCreatesAnEmptyFile) {
 
 TEST_F(UserDictionaryThroughTranslators, BothDirectionsShareOneFile) {
   TranslatorSession forward(folder_);
-  TranslatorSession reverse(folder_, "bb_aa.tdl", SampleDictionary::kSecondaryName, SampleDictionary::kPrimaryName);
+  TranslatorSession reverse(folder_, "bb_aa.tdl");
   ASSERT_EQ(1, TD_TransAddUdr(forward.handle(), "tree", "Baum"));
   EXPECT_EQ(Strings{"tree"}, reverse.translate("Baum", TD_OPT_USER_DICTIONARY).translations);
   ASSERT_EQ(1, TD_TransAddUdr(reverse.handle(), "Garten", "garden"));

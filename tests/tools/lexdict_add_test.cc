@@ -24,7 +24,7 @@ TEST_F(LexdictAdd, AnAddedPairIsTranslatedFromTheUserDictionary) {
   ProgramRun run = runLexdict({"add", enDe(), "flat", "Wohnung"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out, "Added \"flat\" = \"Wohnung\"\n");
-  EXPECT_EQ(readFile(userFile()), "flat:Wohnung\r\n");
+  EXPECT_EQ(folder_.read("en_de.udr"), "flat:Wohnung\r\n");
 
   run = runLexdict({"translate", "--json", "--options", "2", enDe(), "flat"});
   EXPECT_EQ(run.out,
@@ -41,12 +41,12 @@ TEST_F(LexdictAdd, JsonGivesTheEnginesAnswer) {
   const ProgramRun again = runLexdict({"add", enDe(), "--json", "flat", "Wohnung"});
   EXPECT_EQ(again.exitCode, 0);
   EXPECT_EQ(again.out, "{\"result\": 1}\n");
-  EXPECT_EQ(readFile(userFile()), "flat:Wohnung\r\n");
+  EXPECT_EQ(folder_.read("en_de.udr"), "flat:Wohnung\r\n");
 }
 
 TEST_F(LexdictAdd, TextIsStoredInTheDictionariesCharacterSetWithoutSurroundingBlanks) {
   EXPECT_EQ(runLexdict({"add", enDe(), "  café\t", " Café "}).exitCode, 0);
-  EXPECT_EQ(readFile(userFile()), "caf\xe9:Caf\xe9\r\n");
+  EXPECT_EQ(folder_.read("en_de.udr"), "caf\xe9:Caf\xe9\r\n");
   const ProgramRun run = runLexdict({"translate", "--json", "--options", "2", enDe(), "café"});
   EXPECT_NE(run.out.find("\"translations\": [\"Café\"]"), std::string::npos) << run.out;
 }
@@ -65,10 +65,10 @@ TEST_F(LexdictAdd, PairsTheFileCannotHoldAreRefused) {
     EXPECT_EQ(run.out, "{\"result\": null}\n") << c.problem;
     EXPECT_NE(run.err.find(c.problem), std::string::npos) << run.err;
   }
-  EXPECT_FALSE(fileExists(userFile()));
+  EXPECT_FALSE(folder_.exists("en_de.udr"));
   // A colon inside the translation is fine: the word ends at the first one.
   EXPECT_EQ(runLexdict({"add", enDe(), "time", "12:00"}).exitCode, 0);
-  EXPECT_EQ(readFile(userFile()), "time:12:00\r\n");
+  EXPECT_EQ(folder_.read("en_de.udr"), "time:12:00\r\n");
 }
 
 TEST_F(LexdictAdd, AListFileThatCannotBeOpenedIsReported) {
@@ -91,7 +91,7 @@ TEST_F(LexdictAdd, ItTakesExactlyThreeArguments) {
   EXPECT_EQ(runLexdict({"add", enDe(), "flat"}).exitCode, 2);
   EXPECT_EQ(runLexdict({"add", enDe(), "flat", "Wohnung", "extra"}).exitCode, 2);
   EXPECT_EQ(runLexdict({"add", "--options", "2", enDe(), "flat", "Wohnung"}).exitCode, 2);
-  EXPECT_FALSE(fileExists(userFile()));
+  EXPECT_FALSE(folder_.exists("en_de.udr"));
 }
 
 }  // namespace

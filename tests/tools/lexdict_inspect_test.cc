@@ -62,15 +62,15 @@ TEST_F(LexdictInspect, FilesTheReaderRefusesAreExplained) {
     EXPECT_EQ(run.out, "") << name;
     return run.err;
   };
-  writeFile(folder_.path("cut.tdd"), readFile(folder_.path("en.tdd")).substr(0, 210));
-  writeFile(folder_.path("text.tdd"), "just some text\n");
-  writeFile(folder_.path("tiny.tdd"), "TR");
-  writeFile(folder_.path("cut.tdl"), readFile(folder_.path("en_de.tdl")).substr(0, 60));
+  folder_.write("cut.tdd", folder_.read("en.tdd").substr(0, 210));
+  folder_.write("text.tdd", "just some text\n");
+  folder_.write("tiny.tdd", "TR");
+  folder_.write("cut.tdl", folder_.read("en_de.tdl").substr(0, 60));
   // Cut by one byte: the last translation index, and the ending table record.
-  const std::string list = readFile(folder_.path("en_de.tdl"));
-  writeFile(folder_.path("index.tdl"), list.substr(0, list.size() - 1));
-  const std::string data = readFile(folder_.path("en.tdd"));
-  writeFile(folder_.path("record.tdd"), data.substr(0, data.size() - 1));
+  const std::string list = folder_.read("en_de.tdl");
+  folder_.write("index.tdl", list.substr(0, list.size() - 1));
+  const std::string data = folder_.read("en.tdd");
+  folder_.write("record.tdd", data.substr(0, data.size() - 1));
   const auto bytes = [](size_t n) { return std::to_string(n); };  // small files: no thousands
   size_t codeText = 0;
   for (const std::string& code : dataFileLayout(englishData()).codes) codeText += code.size();
@@ -119,7 +119,7 @@ TEST_F(LexdictInspect, ListStopsAtADamagedBlock) {
   sizes[1] = static_cast<uint16_t>(sizes[1] + sizes[0]);
   sizes[0] = 0;
   layout.blockSizeFields = sizes;
-  writeFile(folder_.path("bad.tdd"), lexcore::writeDataFile(layout));
+  folder_.write("bad.tdd", lexcore::writeDataFile(layout));
 
   const ProgramRun run = runLexdict({"list", folder_.path("bad.tdd")});
   EXPECT_EQ(run.exitCode, 1);

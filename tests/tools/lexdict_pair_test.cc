@@ -40,9 +40,8 @@ TEST_F(LexdictPair, LanguageNamesMatchRegardlessOfCase) {
 TEST_F(LexdictPair, NonAsciiLanguageNamesFoldTheirCase) {
   TestDataFile french = englishData();
   french.languageName = "Fran\xe7" "ais";
-  writeFile(folder_.path("fr.tdd"), dataFileBytes(french));
-  writeFile(folder_.path("fr_de.tdl"),
-            listFileBytes("fr.tdd", "de.tdd", french, germanData(), englishGermanPairs()));
+  folder_.write("fr.tdd", dataFileBytes(french));
+  folder_.write("fr_de.tdl", listFileBytes("fr.tdd", "de.tdd", french, germanData(), englishGermanPairs()));
   const ProgramRun run = translate({"--from", "FRANÇAIS", "--to", "german", "cat"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(run.out.find("\"translations\": [\"Katze\"]"), std::string::npos);
@@ -50,17 +49,16 @@ TEST_F(LexdictPair, NonAsciiLanguageNamesFoldTheirCase) {
 
 TEST_F(LexdictPair, TheFirstSetByFileNameServesAPair) {
   // aa.tdl, found before en_de.tdl, links house to Heim alone.
-  writeFile(folder_.path("aa.tdl"),
-            listFileBytes("en.tdd", "de.tdd", englishData(), germanData(), {{"house", "Heim"}}));
+  folder_.write("aa.tdl", listFileBytes("en.tdd", "de.tdd", englishData(), germanData(), {{"house", "Heim"}}));
   const ProgramRun run = translate({"--from", "English", "--to", "German", "house"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(run.out.find("\"translations\": [\"Heim\"]"), std::string::npos) << run.out;
 }
 
 TEST_F(LexdictPair, ListFilesThatCannotBeReadAreNotSets) {
-  writeFile(folder_.path("00_broken.tdl"), "not a list file");
+  folder_.write("00_broken.tdl", "not a list file");
   std::filesystem::create_directory(folder_.path("01_folder.tdl"));
-  writeFile(folder_.path("en_de.txt"), "TDL");
+  folder_.write("en_de.txt", "TDL");
   const ProgramRun run = translate({"--from", "English", "--to", "German", "dog"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(run.out.find("\"translations\": [\"Hund\"]"), std::string::npos);
@@ -69,7 +67,7 @@ TEST_F(LexdictPair, ListFilesThatCannotBeReadAreNotSets) {
 TEST_F(LexdictPair, AFolderMayHoldMoreThanTwentySets) {
   TestDataFile french = englishData();
   french.languageName = "French";
-  writeFile(folder_.path("fr.tdd"), dataFileBytes(french));
+  folder_.write("fr.tdd", dataFileBytes(french));
   const std::string list = listFileBytes("fr.tdd", "de.tdd", french, germanData(), englishGermanPairs());
   for (int i = 10; i < 31; ++i) writeFile(folder_.path("a" + std::to_string(i) + ".tdl"), list);
   // en_de.tdl is the 23rd set by name.
@@ -116,7 +114,7 @@ TEST_F(LexdictPair, AMissingFolderIsReported) {
 }
 
 TEST_F(LexdictPair, AnUnopenableSetReportsItsFile) {
-  writeFile(folder_.path("de.tdd"), readFile(folder_.path("de.tdd")).substr(0, 90));
+  folder_.write("de.tdd", folder_.read("de.tdd").substr(0, 90));
   // de.tdd still names its language in its header, so the set is listed.
   const ProgramRun run = translate({"--from", "English", "--to", "German", "dog"});
   EXPECT_EQ(run.exitCode, 1);
@@ -140,7 +138,7 @@ TEST_F(LexdictPair, TheDefaultFolderIsBesideTheProgram) {
   RunOptions options;
   options.program = bin + "/lexdict";
   options.workingDirectory = folder_.root();  // holds other dictionaries; they must not be used
-  writeFile(folder_.path("aa.tdl"), listFileBytes("en.tdd", "de.tdd", englishData(), germanData(), {}));
+  folder_.write("aa.tdl", listFileBytes("en.tdd", "de.tdd", englishData(), germanData(), {}));
   const ProgramRun run = runLexdict({"translate", "--json", "--from", "English", "--to", "German", "dog"}, options);
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(run.out.find("\"translations\": [\"Hund\"]"), std::string::npos) << run.out;

@@ -301,12 +301,12 @@ TEST_F(LexdictOpenFailure, MissingListFile) {
 }
 
 TEST_F(LexdictOpenFailure, ListFileThatIsNone) {
-  writeFile(folder_.path("text.tdl"), std::string(200, 'x'));
+  folder_.write("text.tdl", std::string(200, 'x'));
   ProgramRun run = translate({"--json", folder_.path("text.tdl")}, "house\ndog\n");
   expectEveryWordFailed(run, "-2");
   EXPECT_NE(run.err.find(folder_.path("text.tdl") + ": is not a dictionary list file"), std::string::npos) << run.err;
 
-  writeFile(folder_.path("short.tdl"), readFile(enDe()).substr(0, 100));
+  folder_.write("short.tdl", readFile(enDe()).substr(0, 100));
   run = translate({"--json", folder_.path("short.tdl"), "house", "dog"});
   expectEveryWordFailed(run, "-1");
   EXPECT_NE(run.err.find("shorter than the 128-byte header"), std::string::npos) << run.err;
@@ -321,7 +321,7 @@ TEST_F(LexdictOpenFailure, MissingPrimaryDataFile) {
 }
 
 TEST_F(LexdictOpenFailure, DamagedSecondaryDataFile) {
-  writeFile(folder_.path("de.tdd"), readFile(folder_.path("de.tdd")).substr(0, 150));
+  folder_.write("de.tdd", folder_.read("de.tdd").substr(0, 150));
   const ProgramRun run = translate({"--json", enDe(), "house", "dog"});
   expectEveryWordFailed(run, "-2");
   EXPECT_NE(run.err.find(folder_.path("de.tdd") + ": the code length table ends at byte 204 but the file has 150 bytes"),

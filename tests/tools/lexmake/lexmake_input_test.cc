@@ -137,9 +137,9 @@ TEST(LexmakeInput, FirstFieldMayBeLanguageB) {
 }
 
 TEST(LexmakeInput, ProgramNamesTheBadLineAndWritesNothing) {
-  lexmake_test::ScratchFolder folder("input");
+  lexmake_test::TempFolder folder;
   const std::string pairs = folder.write("bad.tsv", "house\tHaus\nhouse Haus\n");
-  const std::string output = folder.file("out");
+  const std::string output = folder.path("out");
   const lexmake_test::RunResult run = lexmake_test::runLexmake(lexmake_test::pairArguments(pairs, output));
   EXPECT_EQ(run.status, kExitFailed);
   EXPECT_NE(run.err.find("bad.tsv:2: expected word<TAB>translation"), std::string::npos) << run.err;
