@@ -278,42 +278,6 @@ TEST_F(Search, EntriesLongerThan127BytesAreNeverMatchedNorDecoded) {
   EXPECT_EQ(key, decoded(*file, 5));
 }
 
-// Global entry indexes above 32767 work in every operation.
-TEST_F(Search, IndexesAbove32767WorkInEveryOperation) {
-  std::vector<std::string> words;
-  char buffer[16];
-  for (int i = 0; i < 40000; ++i) {
-    std::snprintf(buffer, sizeof buffer, "w%05d", i);
-    words.push_back(buffer);
-  }
-  // Case twins above 32767, some in one block, some across blocks.
-  for (int i : {32767, 32768, 35000, 39999}) {
-    std::snprintf(buffer, sizeof buffer, "w%05d", i);
-    words.push_back(std::string(buffer) + "q");
-    words.push_back(std::string(buffer) + "Q");
-  }
-  words = lexcore_test::sortedWords(words);
-  const std::vector<BlockPlan> plan = planBlocks(words, 16);
-  const auto file = load(lexcore_test::wordListLayout(words, 16));
-  ASSERT_EQ(words.size(), file->entryCount());
-
-  std::vector<size_t> probes = {0, 1, 32766, 32767, 32768, 32769, 32770, 39998, words.size() - 2, words.size() - 1};
-  for (size_t i = 0; i < words.size(); i += 997) probes.push_back(i);
-  for (size_t i : probes) {
-    const std::string& word = words[i];
-    EXPECT_EQ(static_cast<int32_t>(i), file->findExact(word.c_str())) << word;
-    EXPECT_EQ(word, decoded(*file, static_cast<int32_t>(i)));
-    EXPECT_EQ(foldedMatches(words, plan, word), iterateFolded(*file, upper(word))) << word;
-  }
-  for (int i : {32767, 32768, 35000, 39999}) {
-    std::snprintf(buffer, sizeof buffer, "W%05dq", i);
-    const std::vector<int32_t> expected = foldedMatches(words, plan, buffer);
-    ASSERT_FALSE(expected.empty());
-    EXPECT_GT(expected.front(), 32767);
-    EXPECT_EQ(expected, iterateFolded(*file, buffer)) << buffer;
-  }
-}
-
 TEST_F(Search, FullFileOf65535EntriesReachesIndex65534) {
   std::vector<std::string> words;
   char buffer[16];

@@ -142,46 +142,34 @@ TEST_F(UserDictionaryTest, OppositeNameKeepsEverythingAfterTheFirstUnderscore) {
   EXPECT_TRUE(dictionary.reversed());
 }
 
-TEST_F(UserDictionaryTest, ReadingTrimsBlanksAndAcceptsEveryLineEnd) {
-  const UserDictionary dictionary =
-      withFile("\r\n\n  one : eins \r\n\ttwo\t:\tzwei\t\nthree:drei\rfour:vier\x01\r\n  \x1F five:f\xFCnf");
-  EXPECT_EQ(5, dictionary.pairCount());
-  EXPECT_EQ(Strings{"eins"}, lookUp(dictionary, "one"));
-  EXPECT_EQ(Strings{"zwei"}, lookUp(dictionary, "two"));
-  EXPECT_EQ(Strings{"drei"}, lookUp(dictionary, "three"));
-  EXPECT_EQ(Strings{"vier"}, lookUp(dictionary, "four"));
-  EXPECT_EQ(Strings{"f\xFCnf"}, lookUp(dictionary, "five")) << "the last line has no line end";
-}
-
-TEST_F(UserDictionaryTest, ReadingSkipsLinesWithoutAPair) {
-  const UserDictionary dictionary =
-      withFile("no colon here\r\nempty:\r\n:no word\r\n  :  \r\nkept:yes\r\nlast line without colon");
-  EXPECT_EQ(1, dictionary.pairCount());
-  EXPECT_EQ(Strings{"yes"}, lookUp(dictionary, "kept"));
-  EXPECT_TRUE(lookUp(dictionary, "empty").empty());
-  EXPECT_TRUE(lookUp(dictionary, "no colon here").empty());
-}
-
-TEST_F(UserDictionaryTest, WordEndsAtTheFirstColon) {
-  const UserDictionary dictionary = withFile("a:b:c\r\nratio: 1:2\r\n");
-  EXPECT_EQ(Strings{"b:c"}, lookUp(dictionary, "a"));
-  EXPECT_EQ(Strings{"1:2"}, lookUp(dictionary, "ratio"));
-}
-
-TEST_F(UserDictionaryTest, DuplicateLinesAreReadOnce) {
-  const UserDictionary dictionary = withFile("a:b\r\nA:B\r\na:c\r\n");
-  EXPECT_EQ(2, dictionary.pairCount());
-  EXPECT_EQ((Strings{"b", "c"}), lookUp(dictionary, "a"));
-}
-
-TEST_F(UserDictionaryTest, SearchFoldsCaseAndReportsItsOutcome) {
-  const UserDictionary dictionary = withFile("apple:Apfel\r\nApple:Computer\r\npear:Birne\r\n\xC9t\xE9:summer\r\n");
-  int result = -1;
-  EXPECT_EQ((Strings{"Apfel", "Computer"}), lookUp(dictionary, "APPLE", &result));
-  EXPECT_EQ(0, result);
-  EXPECT_EQ(Strings{"summer"}, lookUp(dictionary, "\xE9T\xC9"));
-  EXPECT_TRUE(lookUp(dictionary, "apples", &result).empty());
-  EXPECT_EQ(1, result);
+// Reading: blanks around a word and a translation go, every line end
+// counts (the last line may have none), lines without a word, a colon or a
+// translation are skipped, the word ends at the first colon, a pair is read
+// once whatever its case, and the search folds case.
+TEST_F(UserDictionaryTest, ReadsOnePairALineAndSearchesIgnoringCase) {
+  const struct {
+    std::string file;
+    int pairs;
+    std::vector<std::pair<std::string, Strings>> lookups;
+  } cases[] = {
+      {"\r\n\n  one : eins \r\n\ttwo\t:\tzwei\t\nthree:drei\rfour:vier\x01\r\n  \x1F five:f\xFCnf", 5,
+       {{"one", {"eins"}}, {"two", {"zwei"}}, {"three", {"drei"}}, {"four", {"vier"}}, {"five", {"f\xFCnf"}}}},
+      {"no colon here\r\nempty:\r\n:no word\r\n  :  \r\nkept:yes\r\nlast line without colon", 1,
+       {{"kept", {"yes"}}, {"empty", {}}, {"no colon here", {}}}},
+      {"a:b:c\r\nratio: 1:2\r\n", 2, {{"a", {"b:c"}}, {"ratio", {"1:2"}}}},
+      {"a:b\r\nA:B\r\na:c\r\n", 2, {{"a", {"b", "c"}}}},
+      {"apple:Apfel\r\nApple:Computer\r\npear:Birne\r\n\xC9t\xE9:summer\r\n", 4,
+       {{"APPLE", {"Apfel", "Computer"}}, {"\xE9T\xC9", {"summer"}}, {"apples", {}}}},
+  };
+  for (const auto& c : cases) {
+    const UserDictionary dictionary = withFile(c.file);
+    EXPECT_EQ(c.pairs, dictionary.pairCount()) << c.file;
+    for (const auto& lookup : c.lookups) {
+      int result = -1;
+      EXPECT_EQ(lookup.second, lookUp(dictionary, lookup.first, &result)) << lookup.first;
+      EXPECT_EQ(lookup.second.empty() ? 1 : 0, result) << lookup.first;
+    }
+  }
 }
 
 TEST_F(UserDictionaryTest, FullTranslationListEndsTheSearchKeepingWhatFitted) {

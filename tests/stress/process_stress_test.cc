@@ -11,8 +11,6 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <set>
 #include <sstream>
@@ -23,16 +21,12 @@
 #include <gtest/gtest.h>
 
 #include "child_process.h"
+#include "temp_folder.h"
 
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 // The folder of this test program, which holds lexdict and the sample
 // dictionaries (bin/ of the build).
@@ -55,25 +49,16 @@ fs::path lexdictPath() {
 }
 
 // A copy of the sample dictionaries in a fresh folder.
-class DictionaryCopy {
+class DictionaryCopy : public vocaro_test::TempFolder {
  public:
   DictionaryCopy() {
-    std::random_device random;
-    root_ = fs::temp_directory_path() / ("vocaro-stress-" + std::to_string(random()));
-    fs::create_directories(root_);
     for (const auto& entry : fs::directory_iterator(programFolder() / "dictionaries")) {
       const std::string extension = entry.path().extension().string();
-      if (extension == ".tdl" || extension == ".tdd") fs::copy_file(entry.path(), root_ / entry.path().filename());
+      if (extension == ".tdl" || extension == ".tdd") {
+        fs::copy_file(entry.path(), fs::u8path(path(entry.path().filename().u8string())));
+      }
     }
   }
-  ~DictionaryCopy() {
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
-  }
-  std::string path(const std::string& name) const { return (root_ / name).string(); }
-
- private:
-  fs::path root_;
 };
 
 // A lexdict process whose standard input comes from `inputFile` (or
@@ -106,7 +91,7 @@ TEST(ProcessStress, ConcurrentTranslationsAllSucceed) {
   const char* words[] = {"house", "cats", "good morning", "dog", "water", "qqqq", "houses", "street"};
   std::string input;
   for (int i = 0; i < 400; ++i) input += std::string(words[i % 8]) + "\n";
-  std::ofstream(dictionaries.path("words.txt"), std::ios::binary) << input;
+  dictionaries.write("words.txt", input);
 
   constexpr int kProcesses = 8;
   std::vector<std::unique_ptr<Lexdict>> processes;
@@ -118,8 +103,8 @@ TEST(ProcessStress, ConcurrentTranslationsAllSucceed) {
   int lines = 0;
   int failures = 0;
   for (int p = 0; p < kProcesses; ++p) {
-    EXPECT_EQ(processes[p]->wait(), 0) << "process " << p << ": " << readFile(dictionaries.path("err" + std::to_string(p)));
-    std::istringstream out(readFile(dictionaries.path("out" + std::to_string(p))));
+    EXPECT_EQ(processes[p]->wait(), 0) << "process " << p << ": " << dictionaries.read("err" + std::to_string(p));
+    std::istringstream out(dictionaries.read("out" + std::to_string(p)));
     for (std::string line; std::getline(out, line); ++lines) {
       if (line.find("\"result\": 0,") == std::string::npos || line.find("\"status\": 4") != std::string::npos)
         ++failures;
@@ -146,7 +131,7 @@ TEST(ProcessStress, ConcurrentAddsKeepEveryPair) {
   }
   EXPECT_EQ(failed, 0);
   std::set<std::string> pairs;
-  ASSERT_TRUE(readPairs(readFile(dictionaries.path("en_de.udr")), &pairs));
+  ASSERT_TRUE(readPairs(dictionaries.read("en_de.udr"), &pairs));
   int missing = 0;
   for (int p = 0; p < kProcesses; ++p) {
     for (int i = 0; i < kAddsEach; ++i) {
@@ -173,7 +158,7 @@ TEST(ProcessStress, KilledAddsNeverLoseAcknowledgedPairs) {
       seed += pair + "\r\n";
       acknowledged.insert(pair);
     }
-    std::ofstream(dictionaries.path("en_de.udr"), std::ios::binary) << seed;
+    dictionaries.write("en_de.udr", seed);
   }
   std::mt19937 rng(12345);
   double addMicroseconds = 0;  // the mean time of an add that was not killed
@@ -197,7 +182,7 @@ TEST(ProcessStress, KilledAddsNeverLoseAcknowledgedPairs) {
       ++measured;
     }
     std::set<std::string> pairs;
-    ASSERT_TRUE(readPairs(readFile(dictionaries.path("en_de.udr")), &pairs)) << "half-written file after add " << i;
+    ASSERT_TRUE(readPairs(dictionaries.read("en_de.udr"), &pairs)) << "half-written file after add " << i;
     for (const std::string& p : acknowledged) {
       if (!pairs.count(p)) lost.insert(p);
     }
