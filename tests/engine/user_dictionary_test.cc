@@ -82,64 +82,51 @@ class UserDictionaryTest : public ::testing::Test {
   TempFolder folder_;
 };
 
-TEST_F(UserDictionaryTest, WithoutAnyFileTheSameDirectionFileIsCreatedEmpty) {
-  const UserDictionary dictionary = open();
-  EXPECT_EQ(folder_.widePath("aa_bb.udr"), dictionary.filePath());
-  EXPECT_FALSE(dictionary.reversed());
-  EXPECT_EQ(0, dictionary.pairCount());
-  EXPECT_TRUE(folder_.exists("aa_bb.udr"));
-  EXPECT_EQ("", folder_.read("aa_bb.udr"));
-}
-
-TEST_F(UserDictionaryTest, OppositeDirectionFileIsReadReversed) {
+// The file is the list file's name with ".udr"; without it, the opposite
+// direction's file (the parts before and after the first "_" swapped),
+// read reversed; without either, the same direction's file is created empty.
+// Only the list file's own name is split at "_" and "."; folders with those
+// characters play no part, and a name without "_" has no opposite.
+TEST_F(UserDictionaryTest, ChoosesItsFileByTheListFileName) {
+  std::filesystem::create_directory(folder_.path("my_dicts.v2"));
+  const struct {
+    std::vector<std::pair<std::string, std::string>> files;
+    std::string list;
+    std::string file;
+    bool reversed;
+    std::string lookUp;
+    Strings expected;
+  } cases[] = {
+      {{}, "aa_bb.tdl", "aa_bb.udr", false, "x", {}},
+      {{{"bb_aa.udr", "x:y\r\n"}}, "aa_bb.tdl", "bb_aa.udr", true, "y", {"x"}},
+      {{{"bb_aa.udr", "x:y\r\n"}, {"aa_bb.udr", "y:z\r\n"}}, "aa_bb.tdl", "aa_bb.udr", false, "y", {"z"}},
+      {{{"my_dicts.v2/de_en.udr", "Haus:house\r\n"}}, "my_dicts.v2/en_de.tdl", "my_dicts.v2/de_en.udr", true, "house",
+       {"Haus"}},
+      {{}, "my_dicts.v2/plain", "my_dicts.v2/plain.udr", false, "x", {}},
+      {{{"_plain.udr", "word:decoy\r\n"}, {"plain_.udr", "word:decoy\r\n"}, {"tdl_plain.udr", "word:decoy\r\n"},
+        {".udr", "word:decoy\r\n"}, {"_.udr", "word:decoy\r\n"}, {"plain.tdl_plain.udr", "word:decoy\r\n"}},
+       "plain.tdl", "plain.udr", false, "word", {}},
+      {{{"bb_cc_aa.udr", "x:y\r\n"}}, "aa_bb_cc.tdl", "bb_cc_aa.udr", true, "y", {"x"}},
+  };
+  for (const auto& c : cases) {
+    for (const auto& file : c.files) folder_.write(file.first, file.second);
+    const UserDictionary dictionary = open(c.list);
+    EXPECT_EQ(folder_.widePath(c.file), dictionary.filePath()) << c.list;
+    EXPECT_EQ(c.reversed, dictionary.reversed()) << c.list;
+    EXPECT_EQ(c.expected, lookUp(dictionary, c.lookUp)) << c.list;
+    EXPECT_TRUE(folder_.exists(c.file)) << c.list;
+    if (c.files.empty()) {
+      EXPECT_EQ("", folder_.read(c.file)) << c.list;
+    }
+    for (const auto& file : c.files) std::filesystem::remove(folder_.path(file.first));
+    std::filesystem::remove(folder_.path(c.file));
+  }
+  // An add to an opposite-direction file writes it reversed.
   folder_.write("bb_aa.udr", "x:y\r\n");
   UserDictionary dictionary = open();
-  EXPECT_EQ(folder_.widePath("bb_aa.udr"), dictionary.filePath());
-  EXPECT_TRUE(dictionary.reversed());
-  EXPECT_EQ(Strings{"x"}, lookUp(dictionary, "y"));
-  EXPECT_TRUE(lookUp(dictionary, "x").empty());
   ASSERT_EQ(1, dictionary.add("house", "Haus"));
   EXPECT_EQ("Haus:house\r\nx:y\r\n", folder_.read("bb_aa.udr"));
   EXPECT_FALSE(folder_.exists("aa_bb.udr"));
-}
-
-TEST_F(UserDictionaryTest, SameDirectionFileWinsOverTheOpposite) {
-  folder_.write("bb_aa.udr", "x:y\r\n");
-  folder_.write("aa_bb.udr", "y:z\r\n");
-  const UserDictionary dictionary = open();
-  EXPECT_FALSE(dictionary.reversed());
-  EXPECT_EQ(Strings{"z"}, lookUp(dictionary, "y"));
-}
-
-// Only the list file's own name is split at "_" and "."; folders with those
-// characters in their names play no part, and a name without "_" has no
-// opposite direction.
-TEST_F(UserDictionaryTest, FileNamesComeFromTheListFileNameAlone) {
-  std::filesystem::create_directory(folder_.path("my_dicts.v2"));
-  folder_.write("my_dicts.v2/de_en.udr", "Haus:house\r\n");
-  UserDictionary nested = open("my_dicts.v2/en_de.tdl");
-  EXPECT_EQ(folder_.widePath("my_dicts.v2/de_en.udr"), nested.filePath());
-  EXPECT_TRUE(nested.reversed());
-
-  EXPECT_EQ(folder_.widePath("my_dicts.v2/plain.udr"), open("my_dicts.v2/plain").filePath());
-}
-
-TEST_F(UserDictionaryTest, ListNameWithoutUnderscoreHasNoOppositeFile) {
-  for (const char* decoy : {"_plain.udr", "plain_.udr", "tdl_plain.udr", ".udr", "_.udr", "plain.tdl_plain.udr"}) {
-    folder_.write(decoy, "word:decoy\r\n");
-  }
-  UserDictionary dictionary = open("plain.tdl");
-  EXPECT_EQ(folder_.widePath("plain.udr"), dictionary.filePath());
-  EXPECT_FALSE(dictionary.reversed());
-  EXPECT_TRUE(lookUp(dictionary, "word").empty());
-  EXPECT_TRUE(folder_.exists("plain.udr"));
-}
-
-TEST_F(UserDictionaryTest, OppositeNameKeepsEverythingAfterTheFirstUnderscore) {
-  folder_.write("bb_cc_aa.udr", "x:y\r\n");
-  const UserDictionary dictionary = open("aa_bb_cc.tdl");
-  EXPECT_EQ(folder_.widePath("bb_cc_aa.udr"), dictionary.filePath());
-  EXPECT_TRUE(dictionary.reversed());
 }
 
 // Reading: blanks around a word and a translation go, every line end

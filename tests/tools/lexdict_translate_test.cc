@@ -47,55 +47,52 @@ class LexdictTranslate : public ::testing::Test {
   vocaro_test::TempFolder folder_;
 };
 
-TEST_F(LexdictTranslate, FoundWordShowsTranslationsAndStatusForPeople) {
-  const ProgramRun run = translate({enDe(), "house"});
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.out,
-            "house\n"
-            "  translation: Haus\n"
-            "  translation: Heim\n"
-            "  translation: Gebäude\n"
-            "  status: Word found\n");
-  EXPECT_EQ(run.err, "");
+std::string json(const std::string& word, int status, const std::string& translations = "",
+                 const std::string& suggestions = "") {
+  return "{\"word\": \"" + word + "\", \"result\": 0, \"status\": " + std::to_string(status) + ", \"translations\": [" +
+         translations + "], \"suggestions\": [" + suggestions + "]}\n";
 }
 
-TEST_F(LexdictTranslate, StatusTextsAreTheApplicationsOwn) {
-  EXPECT_EQ(translate({enDe(), "--options", "0", "horse"}).out, "horse\n  status: Word not found\n");
-  EXPECT_EQ(translate({enDe(), "--options", "4", "cats"}).out,
-            "cats\n  translation: Katze\n  suggestion: cat\n  status: Word not found. Possible spellings returned.\n");
-  // A headword without translations counts as not found.
-  EXPECT_EQ(translate({enDe(), "--options", "0", "open"}).out, "open\n  status: Word not found\n");
-}
-
-TEST_F(LexdictTranslate, JsonPrintsOneExactObjectPerWord) {
-  const ProgramRun run = translate({"--json", enDe(), "house", "horse", "street"});
-  EXPECT_EQ(run.exitCode, 0) << "a word that is not found is no failure";
-  EXPECT_EQ(lines(run.out), (std::vector<std::string>{
-                                "{\"word\": \"house\", \"result\": 0, \"status\": 0, \"translations\": [\"Haus\", "
-                                "\"Heim\", \"Gebäude\"], \"suggestions\": []}",
-                                "{\"word\": \"horse\", \"result\": 0, \"status\": 1, \"translations\": [], "
-                                "\"suggestions\": []}",
-                                "{\"word\": \"street\", \"result\": 0, \"status\": 0, \"translations\": "
-                                "[\"Straße\"], \"suggestions\": []}"}));
-}
-
-TEST_F(LexdictTranslate, JsonEscapesQuotesBackslashesAndControlCharacters) {
-  const ProgramRun run = translate({"--json", "--options", "0", enDe(), "a\"b\\c\td"});
-  EXPECT_EQ(run.out,
-            "{\"word\": \"a\\\"b\\\\c\\td\", \"result\": 0, \"status\": 1, \"translations\": [], "
-            "\"suggestions\": []}\n");
-}
-
-TEST_F(LexdictTranslate, WordsInUtf8MeetTheDictionariesCharacterSet) {
-  const ProgramRun run = translate({"--json", deEn(), "Straße", "groß", "Gebäude"});
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(lines(run.out), (std::vector<std::string>{
-                                "{\"word\": \"Straße\", \"result\": 0, \"status\": 0, \"translations\": "
-                                "[\"street\"], \"suggestions\": []}",
-                                "{\"word\": \"groß\", \"result\": 0, \"status\": 0, \"translations\": [\"big\"], "
-                                "\"suggestions\": []}",
-                                "{\"word\": \"Gebäude\", \"result\": 0, \"status\": 0, \"translations\": "
-                                "[\"house\"], \"suggestions\": []}"}));
+// Whole outputs, for people (the application's own status texts) and as
+// JSON (one exact object a word), with the options and area sizes.
+TEST_F(LexdictTranslate, PrintsEachWordsOutcome) {
+  const std::string enDe = this->enDe();
+  const std::string deEn = this->deEn();
+  const std::string house = "\"Haus\", \"Heim\", \"Gebäude\"";
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{enDe, "house"},
+       "house\n  translation: Haus\n  translation: Heim\n  translation: Gebäude\n  status: Word found\n"},
+      {{enDe, "--options", "0", "horse"}, "horse\n  status: Word not found\n"},
+      {{enDe, "--options", "4", "cats"},
+       "cats\n  translation: Katze\n  suggestion: cat\n  status: Word not found. Possible spellings returned.\n"},
+      // A headword without translations counts as not found.
+      {{enDe, "--options", "0", "open"}, "open\n  status: Word not found\n"},
+      {{"--json", enDe, "house", "horse", "street"},
+       json("house", 0, house) + json("horse", 1) + json("street", 0, "\"Straße\"")},
+      {{"--json", "--options", "0", enDe, "a\"b\\c\td"}, json("a\\\"b\\\\c\\td", 1)},
+      // Words in UTF-8 meet the dictionaries' character set.
+      {{"--json", deEn, "Straße", "groß", "Gebäude"},
+       json("Straße", 0, "\"street\"") + json("groß", 0, "\"big\"") + json("Gebäude", 0, "\"house\"")},
+      // Haus, Heim and Gebäude take 5 + 5 + 8 bytes with their terminators.
+      {{"--json", "--trans-size", "18", enDe, "house"}, json("house", 0, house)},
+      {{"--json", "--trans-size=17", enDe, "house"}, json("house", 2, "\"Haus\", \"Heim\"")},
+      // For people a full list still means the word was found.
+      {{"--trans-size", "5", enDe, "house"},
+       "house\n  translation: Haus\n  note: more translations than fit in 5 bytes (see --trans-size)\n"
+       "  status: Word found\n"},
+      // "cat" needs 4 bytes of suggestion area; with 3 it cannot be offered.
+      {{"--json", "--options", "4", "--suggest-size", "4", enDe, "cats"}, json("cats", 5, "\"Katze\"", "\"cat\"")},
+      {{"--json", "--options", "4", "--suggest-size", "3", enDe, "cats"}, json("cats", 1)},
+      // Words that look like options follow the double dash.
+      {{"--json", "--options", "0", enDe, "--", "-s", "--json"}, json("-s", 1) + json("--json", 1)},
+  };
+  for (const auto& c : cases) {
+    const ProgramRun run = translate(c.first);
+    EXPECT_EQ(run.exitCode, 0) << c.second;
+    EXPECT_EQ(run.out, c.second);
+    EXPECT_EQ(run.err, "") << c.second;
+  }
+  EXPECT_EQ(translate({enDe, "-s"}).exitCode, 2);
 }
 
 TEST_F(LexdictTranslate, StandardInputLinesLoseOnlyTheirLineEnds) {
@@ -130,33 +127,6 @@ TEST_F(LexdictTranslate, OptionBitsReachTheEngine) {
   // The default is all four options.
   EXPECT_EQ(status({enDe(), "HOUSE"}), "0");
   EXPECT_EQ(status({deEn(), "Strasse"}), "5");
-}
-
-TEST_F(LexdictTranslate, TranslationAreaSizeLimitsTheTranslations) {
-  // Haus, Heim and Gebäude take 5 + 5 + 8 bytes with their terminators.
-  EXPECT_EQ(translate({"--json", "--trans-size", "18", enDe(), "house"}).out,
-            "{\"word\": \"house\", \"result\": 0, \"status\": 0, \"translations\": [\"Haus\", \"Heim\", "
-            "\"Gebäude\"], \"suggestions\": []}\n");
-  EXPECT_EQ(translate({"--json", "--trans-size=17", enDe(), "house"}).out,
-            "{\"word\": \"house\", \"result\": 0, \"status\": 2, \"translations\": [\"Haus\", \"Heim\"], "
-            "\"suggestions\": []}\n");
-  // For people a full list still means the word was found.
-  const ProgramRun run = translate({"--trans-size", "5", enDe(), "house"});
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.out,
-            "house\n"
-            "  translation: Haus\n"
-            "  note: more translations than fit in 5 bytes (see --trans-size)\n"
-            "  status: Word found\n");
-}
-
-TEST_F(LexdictTranslate, SuggestionAreaSizeReachesTheEngine) {
-  // "cat" needs 4 bytes of suggestion area; with 3 it cannot be offered.
-  EXPECT_EQ(translate({"--json", "--options", "4", "--suggest-size", "4", enDe(), "cats"}).out,
-            "{\"word\": \"cats\", \"result\": 0, \"status\": 5, \"translations\": [\"Katze\"], \"suggestions\": "
-            "[\"cat\"]}\n");
-  EXPECT_EQ(translate({"--json", "--options", "4", "--suggest-size", "3", enDe(), "cats"}).out,
-            "{\"word\": \"cats\", \"result\": 0, \"status\": 1, \"translations\": [], \"suggestions\": []}\n");
 }
 
 TEST_F(LexdictTranslate, OutOfRangeNumbersAreUsageErrors) {
@@ -240,16 +210,6 @@ TEST_F(LexdictTranslate, MalformedInputIsReportedAndEchoedSafely) {
   EXPECT_NE(out[2].find("\"word\": \"nul\\u0000byte\", \"result\": null"), std::string::npos) << out[2];
   EXPECT_NE(run.err.find("is not valid UTF-8"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("holds a zero byte"), std::string::npos) << run.err;
-}
-
-TEST_F(LexdictTranslate, WordsThatLookLikeOptionsFollowTheDoubleDash) {
-  const ProgramRun run = translate({"--json", "--options", "0", enDe(), "--", "-s", "--json"});
-  EXPECT_EQ(run.exitCode, 0);
-  const std::vector<std::string> out = lines(run.out);
-  ASSERT_EQ(out.size(), 2u);
-  EXPECT_NE(out[0].find("{\"word\": \"-s\", \"result\": 0, \"status\": 1"), std::string::npos);
-  EXPECT_NE(out[1].find("{\"word\": \"--json\", \"result\": 0, \"status\": 1"), std::string::npos);
-  EXPECT_EQ(translate({enDe(), "-s"}).exitCode, 2);
 }
 
 TEST_F(LexdictTranslate, BareListFileNameIsOpenedFromTheWorkingDirectory) {
