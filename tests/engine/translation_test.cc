@@ -65,17 +65,6 @@ TEST_F(Translate, UnknownWordsAreNotFound) {
   EXPECT_EQ(TD_NOT_FOUND, request.status);
 }
 
-// A headword with no translations counts as not found, so the passes run.
-TEST_F(Translate, HeadwordWithoutTranslationsCountsAsNotFound) {
-  dictionary_.add("dogs", {}).add("dog", {"Hund"}).setEndings({{"", "s"}});
-  const auto session = open();
-  EXPECT_EQ(TD_NOT_FOUND, session->translate("dogs").status);
-  const Translation t = session->translate("dogs", kSmart);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"dog"}, t.suggestions);
-  EXPECT_EQ(Strings{"Hund"}, t.translations);
-}
-
 TEST_F(Translate, CaseFoldingCollectsEveryFoldedMatchOnce) {
   dictionary_.add("Bill", {"Rechnung"}).add("bill", {"Schnabel"}).add("a", {"ein"}).setPerBlock(1);
   const auto session = open();
@@ -135,48 +124,87 @@ TEST_F(Translate, UserDictionaryIsAskedFirstAndOnlyWithItsOption) {
   EXPECT_EQ(Strings{"Katzen"}, session->translate("CATS", kUser).translations) << "user words fold";
 }
 
-class EndingPass : public Translate {};
+// One dictionary and what some words give with some options.
+struct Query {
+  std::string word;
+  int32_t options;
+  int16_t status;
+  Strings suggestions;
+  Strings translations;
+};
 
-TEST_F(EndingPass, EmptyBaseStripsTheEnding) {
-  dictionary_.add("cat", {"Katze"}).add("s", {"es"}).setEndings({{"", "s"}});
-  const auto session = open();
-  const Translation t = session->translate("cats", kSmart);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"cat"}, t.suggestions);
-  EXPECT_EQ(Strings{"Katze"}, t.translations);
-  EXPECT_EQ(TD_NOT_FOUND, session->translate("cats").status) << "without smart search";
-  // A word no longer than the ending makes no candidate ("" is no headword,
-  // but the word "ss" would give "s").
-  EXPECT_EQ(TD_NOT_FOUND, session->translate("t", kSmart).status);
-  EXPECT_EQ(Strings{"s"}, session->translate("ss", kSmart).suggestions);
-}
+struct PassCase {
+  const char* what;
+  std::vector<std::pair<std::string, Strings>> entries;
+  lexcore::StringGroups endings;
+  lexcore::StringGroups variants;
+  std::vector<Query> queries;
+};
 
-TEST_F(EndingPass, BaseReplacesTheEnding) {
-  dictionary_.add("city", {"Stadt"}).setEndings({{"y", "ies"}});
-  const auto session = open();
-  EXPECT_EQ(Strings{"city"}, session->translate("cities", kSmart).suggestions);
-}
-
-TEST_F(EndingPass, EveryGroupCanSuggestButOnlyTheFirstFoundGivesTranslations) {
-  dictionary_.add("base", {"Basis"}).add("basis", {"Grundlage"}).setEndings({{"", "s"}, {"is", "es"}});
-  const auto session = open();
-  const Translation t = session->translate("bases", kSmart);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ((Strings{"base", "basis"}), t.suggestions);
-  EXPECT_EQ(Strings{"Basis"}, t.translations);
-}
-
-TEST_F(EndingPass, FirstFoundEndingEndsItsGroup) {
-  dictionary_.add("cat", {"Katze"}).add("ca", {"circa"}).add("ci", {"CI"}).setEndings({{"", "s", "ts"}});
-  const auto session = open();
-  EXPECT_EQ(Strings{"cat"}, session->translate("cats", kSmart).suggestions) << "\"ca\" is not tried";
-  EXPECT_EQ(Strings{"ci"}, session->translate("cits", kSmart).suggestions) << "\"ts\" is an ending";
+// The ending pass (smart search), the variant pass (spell checker) and the
+// phrase fallback: which candidates they try, which they suggest and whose
+// translations they give.
+TEST(Passes, SuggestCandidatesAndTheirTranslations) {
+  const PassCase cases[] = {
+      {"a headword without translations counts as not found, so the passes run", {{"dogs", {}}, {"dog", {"Hund"}}},
+       {{"", "s"}}, {},
+       {{"dogs", 0, TD_NOT_FOUND, {}, {}}, {"dogs", kSmart, TD_SUGGESTED, {"dog"}, {"Hund"}}}},
+      {"an empty base strips the ending; a word no longer than the ending makes no candidate",
+       {{"cat", {"Katze"}}, {"s", {"es"}}}, {{"", "s"}}, {},
+       {{"cats", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}}, {"cats", 0, TD_NOT_FOUND, {}, {}},
+        {"t", kSmart, TD_NOT_FOUND, {}, {}}, {"ss", kSmart, TD_SUGGESTED, {"s"}, {"es"}}}},
+      {"a base replaces the ending", {{"city", {"Stadt"}}}, {{"y", "ies"}}, {},
+       {{"cities", kSmart, TD_SUGGESTED, {"city"}, {"Stadt"}}}},
+      {"every group can suggest, only the first found gives translations",
+       {{"base", {"Basis"}}, {"basis", {"Grundlage"}}}, {{"", "s"}, {"is", "es"}}, {},
+       {{"bases", kSmart, TD_SUGGESTED, {"base", "basis"}, {"Basis"}}}},
+      {"the first found ending ends its group", {{"cat", {"Katze"}}, {"ca", {"circa"}}, {"ci", {"CI"}}},
+       {{"", "s", "ts"}}, {},
+       {{"cats", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}}, {"cits", kSmart, TD_SUGGESTED, {"ci"}, {"CI"}}}},
+      {"a candidate already suggested is not tried again", {{"cat", {"Katze"}}}, {{"", "s"}, {"", "s"}}, {},
+       {{"cats", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}}}},
+      {"endings compare bytes; the candidate as built is the suggestion", {{"cat", {"Katze"}}}, {{"", "s"}}, {},
+       {{"CATS", kSmart | kFolded, TD_NOT_FOUND, {}, {}}, {"CATs", kSmart | kFolded, TD_SUGGESTED, {"CAT"}, {"Katze"}}}},
+      {"a variant replaces each string by the others of its group", {{"cat", {"Katze"}}, {"cake", {"Kuchen"}}}, {},
+       {{"c", "k"}},
+       {{"kat", kSpelling, TD_SUGGESTED, {"cat"}, {"Katze"}}, {"kake", kSpelling, TD_SUGGESTED, {"cake"}, {"Kuchen"}},
+        {"kat", 0, TD_NOT_FOUND, {}, {}}}},
+      {"a found variant does not end the loop", {{"bet", {"Wette"}}, {"bot", {"Roboter"}}}, {}, {{"a", "e", "o"}},
+       {{"bat", kSpelling, TD_SUGGESTED, {"bet", "bot"}, {"Wette"}}}},
+      {"an empty variant inserts and deletes everywhere", {{"what", {"was"}}}, {}, {{"", "h"}},
+       {{"wat", kSpelling, TD_SUGGESTED, {"what"}, {"was"}}, {"whhat", kSpelling, TD_SUGGESTED, {"what"}, {"was"}},
+        {"whath", kSpelling, TD_SUGGESTED, {"what"}, {"was"}}}},
+      {"a phrase falls back to its found first word; a phrase headword is found",
+       {{"apple", {"Apfel"}}, {"ice cream", {"Eis"}}}, {}, {},
+       {{"apple pie", 0, TD_SUGGESTED, {"apple"}, {"Apfel"}}, {"ice cream", 0, TD_FOUND, {}, {"Eis"}},
+        {"pear tree grove", 0, TD_SUGGESTED, {"pear"}, {}}, {" apple", 0, TD_NOT_FOUND, {}, {}}}},
+      {"the first word survives the candidates of its own passes", {{"apple", {"Apfel"}}}, {{"", "s", "es"}},
+       {{"a", "e"}}, {{"cats pyjamas", kSmart | kSpelling, TD_SUGGESTED, {"cats"}, {}}}},
+      {"a first word found through its passes gives that form", {{"apple", {"Apfel"}}}, {{"", "s"}}, {},
+       {{"apples and pears", kSmart, TD_SUGGESTED, {"apple"}, {"Apfel"}}}},
+  };
+  for (const PassCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFolder folder;
+    SampleDictionary dictionary;
+    for (const auto& entry : c.entries) dictionary.add(entry.first, entry.second);
+    if (!c.endings.empty()) dictionary.setEndings(c.endings);
+    if (!c.variants.empty()) dictionary.setVariants(c.variants);
+    dictionary.write(folder);
+    const TranslatorSession session(folder);
+    for (const Query& q : c.queries) {
+      const Translation t = session.translate(q.word, q.options);
+      EXPECT_EQ(q.status, t.status) << q.word;
+      EXPECT_EQ(q.suggestions, t.suggestions) << q.word;
+      EXPECT_EQ(q.translations, t.translations) << q.word;
+    }
+  }
 }
 
 // A candidate counts as found when its lookup appended a translation, even
 // when a later one did not fit (status 2) or a later folded match had none
 // (status 1): its translations never stand without it as a suggestion.
-TEST_F(EndingPass, CandidateThatAppendedATranslationCountsAsFound) {
+TEST_F(Translate, CandidateThatAppendedATranslationCountsAsFound) {
   dictionary_.add("cat", {"Katze", "Kater"}).add("Dog", {"Hund"}).add("dog", {}).setPerBlock(1);
   dictionary_.setEndings({{"", "s"}});
   const auto session = open();
@@ -190,51 +218,7 @@ TEST_F(EndingPass, CandidateThatAppendedATranslationCountsAsFound) {
   EXPECT_EQ(Strings{"Hund"}, t.translations);
 }
 
-TEST_F(EndingPass, CandidateAlreadySuggestedIsNotTriedAgain) {
-  dictionary_.add("cat", {"Katze"}).setEndings({{"", "s"}, {"", "s"}});
-  const auto session = open();
-  const Translation t = session->translate("cats", kSmart);
-  EXPECT_EQ(Strings{"cat"}, t.suggestions);
-  EXPECT_EQ(Strings{"Katze"}, t.translations);
-}
-
-TEST_F(EndingPass, EndingsCompareBytesSoCaseMatters) {
-  dictionary_.add("cat", {"Katze"}).setEndings({{"", "s"}});
-  const auto session = open();
-  EXPECT_EQ(TD_NOT_FOUND, session->translate("CATS", kSmart | kFolded).status);
-  const Translation t = session->translate("CATs", kSmart | kFolded);
-  EXPECT_EQ(Strings{"CAT"}, t.suggestions) << "the candidate as built is the suggestion";
-  EXPECT_EQ(Strings{"Katze"}, t.translations);
-}
-
 class VariantPass : public Translate {};
-
-TEST_F(VariantPass, ReplacesEachStringByTheOthersOfItsGroup) {
-  dictionary_.add("cat", {"Katze"}).add("cake", {"Kuchen"}).setVariants({{"c", "k"}});
-  const auto session = open();
-  Translation t = session->translate("kat", kSpelling);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"cat"}, t.suggestions);
-  EXPECT_EQ(Strings{"Katze"}, t.translations);
-  EXPECT_EQ(Strings{"cake"}, session->translate("kake", kSpelling).suggestions);
-  EXPECT_EQ(TD_NOT_FOUND, session->translate("kat").status) << "without the spell checker";
-}
-
-TEST_F(VariantPass, FoundCandidateDoesNotEndTheLoop) {
-  dictionary_.add("bet", {"Wette"}).add("bot", {"Roboter"}).setVariants({{"a", "e", "o"}});
-  const auto session = open();
-  const Translation t = session->translate("bat", kSpelling);
-  EXPECT_EQ((Strings{"bet", "bot"}), t.suggestions);
-  EXPECT_EQ(Strings{"Wette"}, t.translations);
-}
-
-TEST_F(VariantPass, EmptyStringInsertsAndDeletesEverywhere) {
-  dictionary_.add("what", {"was"}).setVariants({{"", "h"}});
-  const auto session = open();
-  EXPECT_EQ(Strings{"what"}, session->translate("wat", kSpelling).suggestions);
-  EXPECT_EQ(Strings{"what"}, session->translate("whhat", kSpelling).suggestions);
-  EXPECT_EQ(Strings{"what"}, session->translate("whath", kSpelling).suggestions);
-}
 
 // The spell checker's step budget: a step before each string of a group,
 // each position in the word and each replacement; the pass stops once 2001
@@ -276,56 +260,6 @@ TEST_F(VariantPass, SpentBudgetKeepsWhatWasFound) {
   EXPECT_EQ(TD_SUGGESTED, t.status);
   EXPECT_EQ(Strings{"ybbbbbbbbb"}, t.suggestions);
   EXPECT_EQ(Strings{"found"}, t.translations);
-}
-
-class PhraseFallback : public Translate {};
-
-TEST_F(PhraseFallback, PhraseFallsBackToItsFoundFirstWord) {
-  dictionary_.add("apple", {"Apfel"}).add("ice cream", {"Eis"});
-  const auto session = open();
-  Translation t = session->translate("apple pie");
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"apple"}, t.suggestions);
-  EXPECT_EQ(Strings{"Apfel"}, t.translations);
-  t = session->translate("ice cream");
-  EXPECT_EQ(TD_FOUND, t.status) << "a phrase that is a headword";
-  EXPECT_EQ(Strings{"Eis"}, t.translations);
-}
-
-TEST_F(PhraseFallback, PhraseOfWhichNothingIsFoundSuggestsItsFirstWord) {
-  dictionary_.add("apple", {"Apfel"});
-  const auto session = open();
-  const Translation t = session->translate("pear tree grove");
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"pear"}, t.suggestions);
-  EXPECT_TRUE(t.translations.empty());
-}
-
-TEST_F(PhraseFallback, PhraseBeginningWithASpaceHasNoFallback) {
-  dictionary_.add("apple", {"Apfel"});
-  const auto session = open();
-  const Translation t = session->translate(" apple");
-  EXPECT_EQ(TD_NOT_FOUND, t.status);
-  EXPECT_TRUE(t.suggestions.empty());
-}
-
-// The first word's own passes build candidates that are not found; the
-// suggestion is still the first word itself.
-TEST_F(PhraseFallback, FirstWordSurvivesTheCandidatesOfItsOwnPasses) {
-  dictionary_.add("apple", {"Apfel"}).setEndings({{"", "s", "es"}}).setVariants({{"a", "e"}});
-  const auto session = open();
-  const Translation t = session->translate("cats pyjamas", kSmart | kSpelling);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"cats"}, t.suggestions);
-}
-
-TEST_F(PhraseFallback, FirstWordFoundThroughItsPassesGivesThatForm) {
-  dictionary_.add("apple", {"Apfel"}).setEndings({{"", "s"}});
-  const auto session = open();
-  const Translation t = session->translate("apples and pears", kSmart);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"apple"}, t.suggestions);
-  EXPECT_EQ(Strings{"Apfel"}, t.translations);
 }
 
 // Candidates and first words longer than a dictionary entry can be (127
