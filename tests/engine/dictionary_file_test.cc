@@ -214,34 +214,6 @@ TEST_F(DictionaryFileLoading, RefusesBlocksThatRunPastTheEndOfTheFile) {
   expectRefused(writeDataFile(layout), "first block far past the end");
 }
 
-TEST_F(DictionaryFileLoading, OddBlockCountIgnoresTheLastHighNibbleOfTheKeyLengths) {
-  DataFileLayout layout = wordListLayout(kWords, 3);
-  ASSERT_EQ(1u, layout.blocks.size() % 2);
-  std::string bytes = writeDataFile(layout);
-  size_t codeText = 0;
-  for (const std::string& c : layout.codes) codeText += c.size();
-  const size_t lastKeyLengthByte = 76 + 128 + codeText + layout.blocks.size() / 2;
-  bytes[lastKeyLengthByte] = static_cast<char>(bytes[lastKeyLengthByte] | 0xF0);
-  const auto file = load(bytes);
-  ASSERT_TRUE(file->isOpen());
-  expectAllWordsFound(*file, kWords);
-}
-
-// A block of three entries whose code strings have 1, 2 and 3 bytes starts
-// with the nibble table 0x21 0x03, whose end offsets are 1, 3 and 6.
-TEST_F(DictionaryFileLoading, ReadsANibbleLengthTableLowNibbleFirst) {
-  DataFileLayout layout;
-  layout.codes = byteCodeTable();
-  layout.blocks = {DataBlock{"", {"a", "bc", "def"}}};
-  const std::string bytes = writeDataFile(layout);
-  const size_t blockStart = bytes.size() - 2 - 6;
-  ASSERT_EQ('\x21', bytes[blockStart]);
-  ASSERT_EQ('\x03', bytes[blockStart + 1]);
-  const auto file = load(bytes);
-  ASSERT_TRUE(file->isOpen());
-  expectAllWordsFound(*file, {"a", "bc", "def"});
-}
-
 // Ending (200) and variant (201) records: groups are stored complemented
 // behind a length byte; a length of 0 leaves the cursor where it is (that
 // group and all later ones are empty), 1 is one empty group; groups beyond
