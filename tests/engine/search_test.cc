@@ -125,30 +125,27 @@ TEST_F(Search, BisectionScansForwardToTheLastKeyThatIsAPrefix) {
   }
 }
 
-// A first block with an empty key is a prefix of every word: the search
-// takes the last block whose key is a prefix.
-TEST_F(Search, EmptyFirstKeyMatchesEveryWordAndLaterKeysWin) {
-  const auto file = load(blocks({DataBlock{"", {"a", "ab"}}, DataBlock{"b", {"", "c"}}, DataBlock{"c", {"", "a"}}}));
-  EXPECT_EQ(0, file->findExact("a"));
-  EXPECT_EQ(1, file->findExact("ab"));
-  EXPECT_EQ(2, file->findExact("b"));
-  EXPECT_EQ(3, file->findExact("bc"));
-  EXPECT_EQ(5, file->findExact("ca"));
-  EXPECT_EQ(kNoEntry, file->findExact("d"));
-  EXPECT_EQ(kNoEntry, file->findExact(""));
+// Block keys that are prefixes of one another: a first block with an empty
+// key is a prefix of every word and later keys win; in a hostile layout with
+// an empty key after the first block, the backward scan takes it as a
+// prefix instead of reading a byte the key does not have.
+TEST_F(Search, EmptyKeysArePrefixesOfEveryWord) {
+  const struct {
+    std::vector<DataBlock> blocks;
+    std::vector<std::pair<const char*, int32_t>> exact;
+  } cases[] = {
+      {{DataBlock{"", {"a", "ab"}}, DataBlock{"b", {"", "c"}}, DataBlock{"c", {"", "a"}}},
+       {{"a", 0}, {"ab", 1}, {"b", 2}, {"bc", 3}, {"ca", 5}, {"d", kNoEntry}, {"", kNoEntry}}},
+      {{DataBlock{"a", {"", "b"}}, DataBlock{"", {"fc"}}, DataBlock{"fa", {""}}, DataBlock{"fb", {""}},
+        DataBlock{"g", {""}}},
+       {{"fc", 2}, {"fd", kNoEntry}, {"fa", 3}, {"g", 5}}},
+  };
+  for (const auto& c : cases) {
+    const auto file = load(blocks(c.blocks));
+    for (const auto& e : c.exact) EXPECT_EQ(e.second, file->findExact(e.first)) << e.first;
+  }
+  const auto file = load(blocks(cases[0].blocks));
   EXPECT_EQ(3, file->findNextFolded("BC", kNoEntry));
-}
-
-// A hostile layout with an empty key after the first block: the backward
-// scan takes it as a prefix of the word instead of reading a byte the key
-// does not have.
-TEST_F(Search, BackwardScanTakesAnEmptyKeyAsAPrefix) {
-  const auto file = load(blocks({DataBlock{"a", {"", "b"}}, DataBlock{"", {"fc"}}, DataBlock{"fa", {""}},
-                                 DataBlock{"fb", {""}}, DataBlock{"g", {""}}}));
-  EXPECT_EQ(2, file->findExact("fc"));
-  EXPECT_EQ(kNoEntry, file->findExact("fd"));
-  EXPECT_EQ(3, file->findExact("fa"));
-  EXPECT_EQ(5, file->findExact("g"));
 }
 
 TEST_F(Search, WordsOutsideAllKeysAreNotFoundWithoutReadingTheFile) {
