@@ -39,16 +39,6 @@ class Translate : public ::testing::Test {
   SampleDictionary dictionary_;
 };
 
-TEST_F(Translate, FoundWordGivesItsTranslationsInListOrder) {
-  dictionary_.add("house", {"Haus", "Heim", "Geb\xE4ude"}).add("mouse", {"Maus"});
-  const auto session = open();
-  const Translation t = session->translate("house");
-  EXPECT_EQ(TD_OK, t.result);
-  EXPECT_EQ(TD_FOUND, t.status);
-  EXPECT_EQ((Strings{"Haus", "Heim", "Geb\xE4ude"}), t.translations);
-  EXPECT_TRUE(t.suggestions.empty());
-}
-
 TEST_F(Translate, UnknownWordsAreNotFound) {
   dictionary_.add("house", {"Haus"});
   const auto session = open();
@@ -63,49 +53,6 @@ TEST_F(Translate, UnknownWordsAreNotFound) {
   TRANSLATE request = {nullptr, 64, 64, 0, trans, suggest, 0, 0, 0, 0, 0};
   EXPECT_EQ(TD_OK, TD_Translate(session->handle(), &request));
   EXPECT_EQ(TD_NOT_FOUND, request.status);
-}
-
-TEST_F(Translate, CaseFoldingCollectsEveryFoldedMatchOnce) {
-  dictionary_.add("Bill", {"Rechnung"}).add("bill", {"Schnabel"}).add("a", {"ein"}).setPerBlock(1);
-  const auto session = open();
-  EXPECT_EQ(TD_NOT_FOUND, session->translate("BILL").status);
-  const Translation t = session->translate("BILL", kFolded);
-  EXPECT_EQ(TD_FOUND, t.status);
-  EXPECT_EQ((Strings{"Rechnung", "Schnabel"}), t.translations);
-  // "a" is entry 0 of the file: its match is not mistaken for a fresh start.
-  EXPECT_EQ(Strings{"ein"}, session->translate("A", kFolded).translations);
-}
-
-TEST_F(Translate, FoldedMatchWithoutTranslationsEndsTheMatches) {
-  dictionary_.add("Bill", {"Rechnung"}).add("bill", {}).add("BOX", {}).add("box", {"Kiste"}).setPerBlock(1);
-  const auto session = open();
-  const Translation first = session->translate("bill", kFolded);
-  EXPECT_EQ(TD_FOUND, first.status);
-  EXPECT_EQ(Strings{"Rechnung"}, first.translations);
-  EXPECT_EQ(TD_NOT_FOUND, session->translate("box", kFolded).status);
-}
-
-TEST_F(Translate, TranslationsThatDoNotFitAreDroppedWithStatus2) {
-  dictionary_.add("go", {"gehen", "fahren", "laufen"});
-  const auto session = open();
-  const int16_t exact = 6 + 7 + 7;
-  Translation t = session->translate("go", 0, exact);
-  EXPECT_EQ(TD_FOUND, t.status);
-  EXPECT_EQ((Strings{"gehen", "fahren", "laufen"}), t.translations);
-  t = session->translate("go", 0, exact - 1);
-  EXPECT_EQ(TD_LIST_FULL, t.status);
-  EXPECT_EQ((Strings{"gehen", "fahren"}), t.translations);
-  t = session->translate("go", 0, 0);
-  EXPECT_EQ(TD_LIST_FULL, t.status);
-  EXPECT_TRUE(t.translations.empty());
-}
-
-TEST_F(Translate, LaterFoldedMatchThatFitsAfterAnOverflowIsFound) {
-  dictionary_.add("Go", {"a-very-long-translation"}).add("go", {"gehen"}).setPerBlock(1);
-  const auto session = open();
-  const Translation t = session->translate("GO", kFolded, 10);
-  EXPECT_EQ(TD_FOUND, t.status);
-  EXPECT_EQ(Strings{"gehen"}, t.translations);
 }
 
 TEST_F(Translate, UserDictionaryIsAskedFirstAndOnlyWithItsOption) {
@@ -131,6 +78,7 @@ struct Query {
   int16_t status;
   Strings suggestions;
   Strings translations;
+  int16_t transSize = 256;
 };
 
 struct PassCase {
@@ -139,13 +87,30 @@ struct PassCase {
   lexcore::StringGroups endings;
   lexcore::StringGroups variants;
   std::vector<Query> queries;
+  size_t perBlock = 4;
 };
 
-// The ending pass (smart search), the variant pass (spell checker) and the
-// phrase fallback: which candidates they try, which they suggest and whose
-// translations they give.
-TEST(Passes, SuggestCandidatesAndTheirTranslations) {
+// The lookup (translations in list order; every folded match once, entry 0
+// included, until one without translations; what does not fit the area
+// dropped with status 2), then the ending pass (smart search), the variant
+// pass (spell checker) and the phrase fallback: which candidates they try,
+// which they suggest and whose translations they give.
+TEST(Lookups, FindWordsAndSuggestCandidates) {
   const PassCase cases[] = {
+      {"found words give their translations in list order", {{"house", {"Haus", "Heim", "Geb\xE4ude"}},
+       {"mouse", {"Maus"}}}, {}, {}, {{"house", 0, TD_FOUND, {}, {"Haus", "Heim", "Geb\xE4ude"}}}},
+      {"case folding collects every folded match once", {{"Bill", {"Rechnung"}}, {"bill", {"Schnabel"}},
+       {"a", {"ein"}}}, {}, {},
+       {{"BILL", 0, TD_NOT_FOUND, {}, {}}, {"BILL", kFolded, TD_FOUND, {}, {"Rechnung", "Schnabel"}},
+        {"A", kFolded, TD_FOUND, {}, {"ein"}}}, 1},
+      {"a folded match without translations ends the matches", {{"Bill", {"Rechnung"}}, {"bill", {}}, {"BOX", {}},
+       {"box", {"Kiste"}}}, {}, {},
+       {{"bill", kFolded, TD_FOUND, {}, {"Rechnung"}}, {"box", kFolded, TD_NOT_FOUND, {}, {}}}, 1},
+      {"translations that do not fit are dropped with status 2", {{"go", {"gehen", "fahren", "laufen"}}}, {}, {},
+       {{"go", 0, TD_FOUND, {}, {"gehen", "fahren", "laufen"}, 6 + 7 + 7},
+        {"go", 0, TD_LIST_FULL, {}, {"gehen", "fahren"}, 6 + 7 + 7 - 1}, {"go", 0, TD_LIST_FULL, {}, {}, 0}}},
+      {"a later folded match that fits after an overflow is found", {{"Go", {"a-very-long-translation"}},
+       {"go", {"gehen"}}}, {}, {}, {{"GO", kFolded, TD_FOUND, {}, {"gehen"}, 10}}, 1},
       {"a headword without translations counts as not found, so the passes run", {{"dogs", {}}, {"dog", {"Hund"}}},
        {{"", "s"}}, {},
        {{"dogs", 0, TD_NOT_FOUND, {}, {}}, {"dogs", kSmart, TD_SUGGESTED, {"dog"}, {"Hund"}}}},
@@ -190,10 +155,10 @@ TEST(Passes, SuggestCandidatesAndTheirTranslations) {
     for (const auto& entry : c.entries) dictionary.add(entry.first, entry.second);
     if (!c.endings.empty()) dictionary.setEndings(c.endings);
     if (!c.variants.empty()) dictionary.setVariants(c.variants);
-    dictionary.write(folder);
+    dictionary.setPerBlock(c.perBlock).write(folder);
     const TranslatorSession session(folder);
     for (const Query& q : c.queries) {
-      const Translation t = session.translate(q.word, q.options);
+      const Translation t = session.translate(q.word, q.options, q.transSize);
       EXPECT_EQ(q.status, t.status) << q.word;
       EXPECT_EQ(q.suggestions, t.suggestions) << q.word;
       EXPECT_EQ(q.translations, t.translations) << q.word;
