@@ -71,6 +71,29 @@ TEST_F(Translate, UserDictionaryIsAskedFirstAndOnlyWithItsOption) {
   EXPECT_EQ(Strings{"Katzen"}, session->translate("CATS", kUser).translations) << "user words fold";
 }
 
+// The spell checker's step budget: a step before each string of a group,
+// each position in the word and each replacement; the pass stops once 2001
+// steps are taken.  A group of three one-letter strings that a ten-letter
+// word does not hold takes 3 x (1 + 10) = 33 steps, and a string longer
+// than the word one step.  Sixty such groups and 17 long strings take 1997
+// steps; the group {"x", "y"} then reaches the replacement of "x" by "y"
+// at step 2001, or at step 2002 behind one more long string.
+lexcore::StringGroups budgetGroups(int longStrings) {
+  lexcore::StringGroups groups(60, {"q", "r", "t"});
+  groups.push_back(Strings(static_cast<size_t>(longStrings), std::string(11, 'q')));
+  groups.push_back({"x", "y"});
+  return groups;
+}
+
+// {"x", "y"} finds "y..." first; 100 groups that never apply then spend the
+// budget before {"b", "z"} could find "xz...".
+lexcore::StringGroups spentBudgetGroups() {
+  lexcore::StringGroups groups = {{"x", "y"}};
+  groups.insert(groups.end(), 100, {"q", "r", "t"});
+  groups.push_back({"b", "z"});
+  return groups;
+}
+
 // One dictionary and what some words give with some options.
 struct Query {
   std::string word;
@@ -79,6 +102,7 @@ struct Query {
   Strings suggestions;
   Strings translations;
   int16_t transSize = 256;
+  int16_t suggestSize = 256;
 };
 
 struct PassCase {
@@ -147,6 +171,35 @@ TEST(Lookups, FindWordsAndSuggestCandidates) {
        {{"a", "e"}}, {{"cats pyjamas", kSmart | kSpelling, TD_SUGGESTED, {"cats"}, {}}}},
       {"a first word found through its passes gives that form", {{"apple", {"Apfel"}}}, {{"", "s"}}, {},
        {{"apples and pears", kSmart, TD_SUGGESTED, {"apple"}, {"Apfel"}}}},
+      {"a candidate counts as found when it appended a translation, even when a later one did not fit or a later "
+       "folded match had none: its translations never stand without it as a suggestion",
+       {{"cat", {"Katze", "Kater"}}, {"Dog", {"Hund"}}, {"dog", {}}}, {{"", "s"}}, {},
+       {{"cats", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}, 7}, {"dogs", kSmart | kFolded, TD_SUGGESTED, {"dog"}, {"Hund"}}},
+       1},
+      {"the candidate at step 2001 is tried", {{"ybbbbbbbbb", {"found"}}}, {}, budgetGroups(17),
+       {{"xbbbbbbbbb", kSpelling, TD_SUGGESTED, {"ybbbbbbbbb"}, {"found"}}}},
+      {"the candidate at step 2002 is not", {{"ybbbbbbbbb", {"found"}}}, {}, budgetGroups(18),
+       {{"xbbbbbbbbb", kSpelling, TD_NOT_FOUND, {}, {}}}},
+      {"a spent budget keeps what was found", {{"ybbbbbbbbb", {"found"}}, {"xzbbbbbbbb", {"too late"}}}, {},
+       spentBudgetGroups(), {{"xbbbbbbbbb", kSpelling, TD_SUGGESTED, {"ybbbbbbbbb"}, {"found"}}}},
+      // A candidate is tried only when it would fit the room left in the
+      // suggestion area, so every translation belongs to a listed suggestion.
+      {"a candidate that would not fit is not tried", {{"cat", {"Katze"}}}, {{"", "s"}}, {},
+       {{"cats", kSmart, TD_NOT_FOUND, {}, {}, 256, 3}, {"cats", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}, 256, 4}}},
+      {"later candidates stop when the area is full", {{"bet", {"Wette"}}, {"bot", {"Roboter"}}}, {}, {{"a", "e", "o"}},
+       {{"bat", kSpelling, TD_SUGGESTED, {"bet"}, {"Wette"}, 256, 7}}},
+      // The first word of a phrase is a suggestion too.  When it cannot be
+      // listed, what its own run suggested still stands (with the
+      // translations it found); with nothing suggested, the phrase is not
+      // found.
+      {"the phrase fallback keeps what its first word found", {{"apple", {"Apfel"}}, {"cat", {"Katze"}}}, {{"", "s"}},
+       {},
+       {{"apple pie", kSmart, TD_NOT_FOUND, {}, {}, 256, 5},
+        {"apple pie", kSmart, TD_SUGGESTED, {"apple"}, {"Apfel"}, 256, 6},
+        {"pear pie", kSmart, TD_NOT_FOUND, {}, {}, 256, 0},
+        {"cats dogs", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}, 256, 4},
+        {"cats dogs", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}, 256, 5},
+        {"cats dogs", kSmart, TD_NOT_FOUND, {}, {}, 256, 3}}},
   };
   for (const PassCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -158,73 +211,12 @@ TEST(Lookups, FindWordsAndSuggestCandidates) {
     dictionary.setPerBlock(c.perBlock).write(folder);
     const TranslatorSession session(folder);
     for (const Query& q : c.queries) {
-      const Translation t = session.translate(q.word, q.options, q.transSize);
+      const Translation t = session.translate(q.word, q.options, q.transSize, q.suggestSize);
       EXPECT_EQ(q.status, t.status) << q.word;
       EXPECT_EQ(q.suggestions, t.suggestions) << q.word;
       EXPECT_EQ(q.translations, t.translations) << q.word;
     }
   }
-}
-
-// A candidate counts as found when its lookup appended a translation, even
-// when a later one did not fit (status 2) or a later folded match had none
-// (status 1): its translations never stand without it as a suggestion.
-TEST_F(Translate, CandidateThatAppendedATranslationCountsAsFound) {
-  dictionary_.add("cat", {"Katze", "Kater"}).add("Dog", {"Hund"}).add("dog", {}).setPerBlock(1);
-  dictionary_.setEndings({{"", "s"}});
-  const auto session = open();
-  Translation t = session->translate("cats", kSmart, 7);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"cat"}, t.suggestions);
-  EXPECT_EQ(Strings{"Katze"}, t.translations);
-  t = session->translate("dogs", kSmart | kFolded);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"dog"}, t.suggestions);
-  EXPECT_EQ(Strings{"Hund"}, t.translations);
-}
-
-class VariantPass : public Translate {};
-
-// The spell checker's step budget: a step before each string of a group,
-// each position in the word and each replacement; the pass stops once 2001
-// steps are taken.  A group of three one-letter strings that a ten-letter
-// word does not hold takes 3 x (1 + 10) = 33 steps, and a string longer
-// than the word one step.  Sixty such groups and 17 long strings take 1997
-// steps; the group {"x", "y"} then reaches the replacement of "x" by "y"
-// at step 2001, or at step 2002 behind one more long string.
-lexcore::StringGroups budgetGroups(int longStrings) {
-  lexcore::StringGroups groups(60, {"q", "r", "t"});
-  groups.push_back(Strings(static_cast<size_t>(longStrings), std::string(11, 'q')));
-  groups.push_back({"x", "y"});
-  return groups;
-}
-
-TEST_F(VariantPass, CandidateAtStep2001IsTried) {
-  dictionary_.add("ybbbbbbbbb", {"found"}).setVariants(budgetGroups(17));
-  const auto session = open();
-  const Translation t = session->translate("xbbbbbbbbb", kSpelling);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"ybbbbbbbbb"}, t.suggestions);
-}
-
-TEST_F(VariantPass, CandidateAtStep2002IsNotTried) {
-  dictionary_.add("ybbbbbbbbb", {"found"}).setVariants(budgetGroups(18));
-  const auto session = open();
-  const Translation t = session->translate("xbbbbbbbbb", kSpelling);
-  EXPECT_EQ(TD_NOT_FOUND, t.status);
-  EXPECT_TRUE(t.suggestions.empty());
-}
-
-TEST_F(VariantPass, SpentBudgetKeepsWhatWasFound) {
-  lexcore::StringGroups groups = {{"x", "y"}};
-  for (int i = 0; i < 100; ++i) groups.push_back({"q", "r", "t"});
-  groups.push_back({"b", "z"});
-  dictionary_.add("ybbbbbbbbb", {"found"}).add("xzbbbbbbbb", {"too late"}).setVariants(groups);
-  const auto session = open();
-  const Translation t = session->translate("xbbbbbbbbb", kSpelling);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"ybbbbbbbbb"}, t.suggestions);
-  EXPECT_EQ(Strings{"found"}, t.translations);
 }
 
 // Candidates and first words longer than a dictionary entry can be (127
@@ -242,58 +234,6 @@ TEST_F(Translate, CandidatesAndFirstWordsOver127BytesAreSkipped) {
   const Translation t = session->translate(longest + "a phrase");
   EXPECT_EQ(TD_NOT_FOUND, t.status);
   EXPECT_TRUE(t.suggestions.empty());
-}
-
-class SuggestionArea : public Translate {};
-
-// A candidate is tried only when it would fit the room left in the
-// suggestion area, so every translation belongs to a listed suggestion.
-TEST_F(SuggestionArea, CandidateThatWouldNotFitIsNotTried) {
-  dictionary_.add("cat", {"Katze"}).setEndings({{"", "s"}});
-  const auto session = open();
-  Translation t = session->translate("cats", kSmart, 256, 3);
-  EXPECT_EQ(TD_NOT_FOUND, t.status);
-  EXPECT_TRUE(t.translations.empty());
-  t = session->translate("cats", kSmart, 256, 4);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"cat"}, t.suggestions);
-  EXPECT_EQ(Strings{"Katze"}, t.translations);
-}
-
-TEST_F(SuggestionArea, LaterCandidatesStopWhenTheAreaIsFull) {
-  dictionary_.add("bet", {"Wette"}).add("bot", {"Roboter"}).setVariants({{"a", "e", "o"}});
-  const auto session = open();
-  const Translation t = session->translate("bat", kSpelling, 256, 7);
-  EXPECT_EQ(Strings{"bet"}, t.suggestions);
-}
-
-// The first word of a phrase is a suggestion too.  When the first word
-// itself cannot be listed, what its own run suggested still stands (with
-// the translations it found); with nothing suggested, the phrase is not
-// found.
-TEST_F(SuggestionArea, PhraseFallbackKeepsWhatItsFirstWordFound) {
-  dictionary_.add("apple", {"Apfel"}).add("cat", {"Katze"}).setEndings({{"", "s"}});
-  const auto session = open();
-  const struct {
-    const char* phrase;
-    int16_t suggestSize;
-    int16_t status;
-    Strings suggestions;
-    Strings translations;
-  } cases[] = {
-      {"apple pie", 5, TD_NOT_FOUND, {}, {}},
-      {"apple pie", 6, TD_SUGGESTED, {"apple"}, {"Apfel"}},
-      {"pear pie", 0, TD_NOT_FOUND, {}, {}},
-      {"cats dogs", 4, TD_SUGGESTED, {"cat"}, {"Katze"}},
-      {"cats dogs", 5, TD_SUGGESTED, {"cat"}, {"Katze"}},
-      {"cats dogs", 3, TD_NOT_FOUND, {}, {}},
-  };
-  for (const auto& c : cases) {
-    const Translation t = session->translate(c.phrase, kSmart, 256, c.suggestSize);
-    EXPECT_EQ(c.status, t.status) << c.phrase << " " << c.suggestSize;
-    EXPECT_EQ(c.suggestions, t.suggestions) << c.phrase << " " << c.suggestSize;
-    EXPECT_EQ(c.translations, t.translations) << c.phrase << " " << c.suggestSize;
-  }
 }
 
 class OddListFiles : public Translate {};
