@@ -237,60 +237,52 @@ TEST_F(LexdictTranslate, BareListFileNameIsOpenedFromTheWorkingDirectory) {
 }
 
 // When the dictionary cannot be opened, every word still gets its line,
-// with the result of the open call that failed.
-class LexdictOpenFailure : public LexdictTranslate {
- protected:
-  void expectEveryWordFailed(const ProgramRun& run, const std::string& result) {
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(lines(run.out), (std::vector<std::string>{
-                                  "{\"word\": \"house\", \"result\": " + result +
-                                      ", \"status\": 4, \"translations\": [], \"suggestions\": []}",
-                                  "{\"word\": \"dog\", \"result\": " + result +
-                                      ", \"status\": 4, \"translations\": [], \"suggestions\": []}"}));
+// with the result of the open call that failed, and the message names the
+// file and what is wrong with it.
+TEST_F(LexdictTranslate, DictionariesThatCannotBeOpenedFailEveryWord) {
+  folder_.write("text.tdl", std::string(200, 'x'));
+  folder_.write("short.tdl", folder_.read("en_de.tdl").substr(0, 100));
+  const std::string damagedSecondary = folder_.read("de.tdd").substr(0, 150);
+  const struct {
+    std::string list;
+    std::string input;  // the words come from standard input when given
+    const char* result;
+    std::string message;  // the whole of standard error when it starts with "lexdict: "
+    std::string removed = "";  // a data file removed, or damaged with `damaged`
+    std::string damaged = "";
+  } cases[] = {
+      {folder_.path("xx_yy.tdl"), "", "-1", "lexdict: " + folder_.path("xx_yy.tdl") + ": no such file\n"},
+      {folder_.path("text.tdl"), "house\ndog\n", "-2", folder_.path("text.tdl") + ": is not a dictionary list file"},
+      {folder_.path("short.tdl"), "", "-1", "shorter than the 128-byte header"},
+      {enDe(), "", "-2",
+       "lexdict: " + folder_.path("en.tdd") + ": no such file (the primary data file named by " + enDe() + ")\n",
+       "en.tdd"},
+      {enDe(), "", "-2",
+       folder_.path("de.tdd") + ": the code length table ends at byte 204 but the file has 150 bytes (the "
+       "secondary data file named by",
+       "de.tdd", damagedSecondary},
+  };
+  const std::string failed = ", \"status\": 4, \"translations\": [], \"suggestions\": []}\n";
+  for (const auto& c : cases) {
+    const std::string original = c.removed.empty() ? "" : folder_.read(c.removed);
+    if (!c.removed.empty() && c.damaged.empty()) std::filesystem::remove(folder_.path(c.removed));
+    if (!c.damaged.empty()) folder_.write(c.removed, c.damaged);
+    const ProgramRun run = c.input.empty() ? translate({"--json", c.list, "house", "dog"})
+                                           : translate({"--json", c.list}, c.input);
+    EXPECT_EQ(run.exitCode, 1) << c.message;
+    EXPECT_EQ(run.out, "{\"word\": \"house\", \"result\": " + std::string(c.result) + failed +
+                           "{\"word\": \"dog\", \"result\": " + c.result + failed);
+    if (c.message.rfind("lexdict: ", 0) == 0) {
+      EXPECT_EQ(run.err, c.message);
+    } else {
+      EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
     // A bare code would stand after a blank; the temporary folder's random
     // name may hold "-2" itself.
-    EXPECT_EQ(run.err.find(" " + result), std::string::npos) << "no bare result code: " << run.err;
+    EXPECT_EQ(run.err.find(" " + std::string(c.result)), std::string::npos) << "no bare result code: " << run.err;
+    if (!c.removed.empty()) folder_.write(c.removed, original);
   }
-};
-
-TEST_F(LexdictOpenFailure, MissingListFile) {
-  const std::string missing = folder_.path("xx_yy.tdl");
-  const ProgramRun run = translate({"--json", missing, "house", "dog"});
-  expectEveryWordFailed(run, "-1");
-  EXPECT_EQ(run.err, "lexdict: " + missing + ": no such file\n");
-}
-
-TEST_F(LexdictOpenFailure, ListFileThatIsNone) {
-  folder_.write("text.tdl", std::string(200, 'x'));
-  ProgramRun run = translate({"--json", folder_.path("text.tdl")}, "house\ndog\n");
-  expectEveryWordFailed(run, "-2");
-  EXPECT_NE(run.err.find(folder_.path("text.tdl") + ": is not a dictionary list file"), std::string::npos) << run.err;
-
-  folder_.write("short.tdl", readFile(enDe()).substr(0, 100));
-  run = translate({"--json", folder_.path("short.tdl"), "house", "dog"});
-  expectEveryWordFailed(run, "-1");
-  EXPECT_NE(run.err.find("shorter than the 128-byte header"), std::string::npos) << run.err;
-}
-
-TEST_F(LexdictOpenFailure, MissingPrimaryDataFile) {
-  std::filesystem::remove(folder_.path("en.tdd"));
-  const ProgramRun run = translate({"--json", enDe(), "house", "dog"});
-  expectEveryWordFailed(run, "-2");
-  EXPECT_EQ(run.err, "lexdict: " + folder_.path("en.tdd") + ": no such file (the primary data file named by " +
-                         enDe() + ")\n");
-}
-
-TEST_F(LexdictOpenFailure, DamagedSecondaryDataFile) {
-  folder_.write("de.tdd", folder_.read("de.tdd").substr(0, 150));
-  const ProgramRun run = translate({"--json", enDe(), "house", "dog"});
-  expectEveryWordFailed(run, "-2");
-  EXPECT_NE(run.err.find(folder_.path("de.tdd") + ": the code length table ends at byte 204 but the file has 150 bytes"),
-            std::string::npos)
-      << run.err;
-  EXPECT_NE(run.err.find("the secondary data file named by"), std::string::npos) << run.err;
-}
-
-TEST_F(LexdictOpenFailure, PeopleSeeTheApplicationsText) {
+  // People see the application's own text.
   std::filesystem::remove(folder_.path("de.tdd"));
   const ProgramRun run = translate({enDe(), "house"});
   EXPECT_EQ(run.exitCode, 1);
