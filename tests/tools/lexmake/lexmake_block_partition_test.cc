@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
-#include <set>
 
 #include "datafile/format.h"
 #include "datafile/block_partition.h"
@@ -31,34 +29,6 @@ void expectSearchable(const Strings& words, const std::vector<BlockPlan>& plan) 
     start += plan[k].count;
   }
   EXPECT_EQ(start, words.size());
-}
-
-// Suffix code counts with one code per byte.
-std::vector<SuffixCodes> byteCodes(const Strings& words) {
-  std::vector<SuffixCodes> codes(words.size());
-  for (size_t t = 0; t < words.size(); ++t) {
-    for (size_t key = 0; key < 16; ++key)
-      codes[t].codes[key] = static_cast<uint8_t>(std::min<size_t>(words[t].size() > key ? words[t].size() - key : 0, 16));
-  }
-  return codes;
-}
-
-TEST(LexmakeBlockPartition, KeepsRandomListsSearchable) {
-  std::mt19937 random(3);
-  for (int round = 0; round < 40; ++round) {
-    std::set<std::string> distinct;
-    while (distinct.size() < 9) {
-      std::string w;
-      for (size_t i = 0, n = 1 + random() % 7; i < n; ++i) w.push_back(static_cast<char>('a' + random() % 3));
-      distinct.insert(w);
-    }
-    const Strings words(distinct.begin(), distinct.end());
-    const std::vector<SuffixCodes> codes = byteCodes(words);
-    const std::vector<BlockPlan> plan = lexcore::partitionBlocks(words, codes, 4);
-    expectSearchable(words, plan);
-    for (const BlockPlan& block : plan) EXPECT_LE(block.count, 4u);
-    EXPECT_EQ(plan[0].key, words[0].substr(0, 15));  // the fewest words start with it
-  }
 }
 
 TEST(LexmakeBlockPartition, FillsBlocksOfSequentialWords) {

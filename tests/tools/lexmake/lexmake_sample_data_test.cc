@@ -79,44 +79,21 @@ TEST_F(LexmakeSampleData, EndingsAndSpellingsOfEachLanguage) {
   constexpr int32_t kSmart = TD_OPT_SMART_SEARCH;
   constexpr int32_t kSpell = TD_OPT_SPELLING;
   Translator en(folder_->root(), "en_de.tdl");
-  expectSuggestions(en, kSmart, {{"houses", "house", {"Haus"}}, {"boxes", "box", {"Kiste", "Schachtel"}},
-                                 {"cities", "city", {"Stadt"}}, {"walked", "walk", {"laufen", "spazieren gehen"}},
-                                 {"running", "run", {"laufen", "rennen"}}, {"making", "make", {"machen"}},
-                                 {"knives", "knife", {"Messer"}}, {"bigger", "big", {"groß"}},
-                                 {"women", "woman", {"Frau"}}});
-  expectSuggestions(en, kSpell, {{"foto", "photo", {"Foto"}}, {"color", "colour", {"Farbe"}},
-                                 {"neighbor", "neighbour", {"Nachbar", "Nachbarin"}}, {"theater", "theatre", {"Theater"}},
-                                 {"freind", "friend", {"Freund", "Freundin"}}, {"recieve", "receive", {"bekommen", "erhalten"}},
-                                 {"musik", "music", {"Musik"}}, {"adress", "address", {"Adresse"}},
-                                 {"tomorow", "tomorrow", {"morgen"}}, {"wellcome", "welcome", {"willkommen"}},
-                                 {"gray", "grey", {"grau"}}});
+  expectSuggestions(en, kSmart, {{"boxes", "box", {"Kiste", "Schachtel"}}, {"running", "run", {"laufen", "rennen"}},
+                                 {"knives", "knife", {"Messer"}}, {"women", "woman", {"Frau"}}});
+  expectSuggestions(en, kSpell, {{"foto", "photo", {"Foto"}}, {"neighbor", "neighbour", {"Nachbar", "Nachbarin"}},
+                                 {"freind", "friend", {"Freund", "Freundin"}}, {"tomorow", "tomorrow", {"morgen"}}});
   Translator de(folder_->root(), "de_en.tdl");
-  expectSuggestions(de, kSmart, {{"Katzen", "Katze", {"cat"}}, {"Hunde", "Hund", {"dog"}},
-                                 {"Frauen", "Frau", {"woman", "wife"}}, {"Kinder", "Kind", {"child"}},
-                                 {"Kindern", "Kind", {"child"}}, {"Autos", "Auto", {"car"}},
-                                 {"Lehrerinnen", "Lehrerin", {"teacher"}}, {"kleine", "klein", {"small", "little"}},
-                                 {"spielt", "spielen", {"play"}}, {"spielte", "spielen", {"play"}},
-                                 {"wohnst", "wohnen", {"live"}}, {"arbeitet", "arbeiten", {"work"}}});
-  expectSuggestions(de, kSpell, {{"Strasse", "Straße", {"street", "road"}}, {"Kaese", "Käse", {"cheese"}},
-                                 {"Loewe", "Löwe", {"lion"}}, {"Tuer", "Tür", {"door"}},
-                                 {"Aerztin", "Ärztin", {"doctor"}}, {"Delphin", "Delfin", {"dolphin"}},
-                                 {"fuenf", "fünf", {"five"}}, {"Fuss", "Fuß", {"foot"}}});
+  expectSuggestions(de, kSmart, {{"Kindern", "Kind", {"child"}}, {"Lehrerinnen", "Lehrerin", {"teacher"}},
+                                 {"spielte", "spielen", {"play"}}});
+  expectSuggestions(de, kSpell, {{"Strasse", "Straße", {"street", "road"}}, {"Aerztin", "Ärztin", {"doctor"}}});
   // An umlaut plural is out of the ending table's reach.
   EXPECT_EQ(de.translate("Häuser", kSmart).status, TD_NOT_FOUND);
   Translator fr(folder_->root(), "fr_en.tdl");
-  expectSuggestions(fr, kSmart, {{"chats", "chat", {"cat"}}, {"jeux", "jeu", {"game"}},
-                                 {"chevaux", "cheval", {"horse"}}, {"journaux", "journal", {"newspaper"}},
-                                 {"grande", "grand", {"big", "large", "tall"}}, {"petites", "petit", {"small", "little"}},
-                                 {"heureuse", "heureux", {"happy"}}, {"active", "actif", {"active"}},
-                                 {"boulangère", "boulanger", {"baker"}}, {"parlons", "parler", {"speak", "talk"}},
-                                 {"mangez", "manger", {"eat"}}, {"finissons", "finir", {"finish"}},
-                                 {"choisis", "choisir", {"choose"}}});
-  expectSuggestions(fr, kSpell, {{"ecole", "école", {"school"}}, {"fenetre", "fenêtre", {"window"}},
-                                 {"mere", "mère", {"mother"}}, {"frere", "frère", {"brother"}},
-                                 {"gateau", "gâteau", {"cake"}}, {"ile", "île", {"island"}},
-                                 {"hopital", "hôpital", {"hospital"}}, {"francais", "français", {"French"}},
-                                 {"garcon", "garçon", {"boy"}}, {"coeur", "cœur", {"heart"}},
-                                 {"soeur", "sœur", {"sister"}}, {"Noel", "Noël", {"Christmas"}}});
+  expectSuggestions(fr, kSmart, {{"chevaux", "cheval", {"horse"}}, {"heureuse", "heureux", {"happy"}},
+                                 {"boulangère", "boulanger", {"baker"}}, {"finissons", "finir", {"finish"}}});
+  expectSuggestions(fr, kSpell, {{"fenetre", "fenêtre", {"window"}}, {"garcon", "garçon", {"boy"}},
+                                 {"coeur", "cœur", {"heart"}}, {"Noel", "Noël", {"Christmas"}}});
 }
 
 TEST_F(LexmakeSampleData, PhrasesAndLetterCase) {
