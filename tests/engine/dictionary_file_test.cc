@@ -101,14 +101,6 @@ TEST_F(DictionaryFileLoading, LoadsHeaderAndIndexOfAValidFile) {
   EXPECT_EQ(TD_OK, openAsPrimary(writeDataFile(layout)));
 }
 
-TEST_F(DictionaryFileLoading, EntryCountIsTheSumOfTheCountTableWhateverTheHeaderSays) {
-  DataFileLayout layout = wordListLayout(kWords, 2);
-  layout.entryCountField = 999;
-  const auto file = load(writeDataFile(layout));
-  ASSERT_TRUE(file->isOpen());
-  EXPECT_EQ(kWords.size(), file->entryCount());
-}
-
 TEST_F(DictionaryFileLoading, LanguageNameWithoutTerminatorIsCutInsideItsField) {
   std::string bytes = writeDataFile(wordListLayout(kWords, 2));
   for (size_t i = 20; i < 70; ++i) bytes[i] = 'n';

@@ -86,23 +86,6 @@ class Search : public ::testing::Test {
   TempFolder folder_;
 };
 
-// With code 7 expanding to "ing" and code 200 to "st", the code string
-// 200, 7 under the key "te" is "testing"; the word "te" itself is the entry
-// whose code string is empty.
-TEST_F(Search, EntryTextIsTheKeyFollowedByItsCodeExpansions) {
-  CodeTable codes = byteCodeTable();
-  codes[7] = "ing";
-  codes[200] = "st";
-  const auto file = load(blocks({DataBlock{"te", {"", "\xC8\x07"}}}, codes));
-  EXPECT_EQ("te", decoded(*file, 0));
-  EXPECT_EQ("testing", decoded(*file, 1));
-  EXPECT_EQ(0, file->findExact("te"));
-  EXPECT_EQ(1, file->findExact("testing"));
-  EXPECT_EQ(kNoEntry, file->findExact("test"));
-  EXPECT_EQ(kNoEntry, file->findExact("t"));
-  EXPECT_EQ(1, file->findNextFolded("TESTING", kNoEntry));
-}
-
 // Ten blocks; keys 0 "aa", 4 "ab", 5 "abc", 9 "b", and no other key is a
 // prefix of "abcd": bisection meets block 4 first and the forward scan
 // settles on block 5.
@@ -148,98 +131,6 @@ TEST_F(Search, EmptyKeysArePrefixesOfEveryWord) {
   EXPECT_EQ(3, file->findNextFolded("BC", kNoEntry));
 }
 
-TEST_F(Search, WordsOutsideAllKeysAreNotFoundWithoutReadingTheFile) {
-  const auto file = load(blocks({DataBlock{"b", {"", "a"}}, DataBlock{"d", {"", "a"}}}));
-  // Without the file, any block read would fail and set the error code.
-  std::remove(folder_.path("d.tdd").c_str());
-  for (const char* word : {"a", "c", "e", "", "\xFF"}) EXPECT_EQ(kNoEntry, file->findExact(word)) << word;
-  EXPECT_EQ(0, file->errorCode());
-  EXPECT_EQ(kNoEntry, file->findExact("ba"));
-  EXPECT_EQ(TD_ERR_FILE, file->errorCode());
-}
-
-TEST_F(Search, FileThatCannotBeReopenedFailsEveryLookup) {
-  const auto file = load(blocks({DataBlock{"b", {"", "a"}}, DataBlock{"B", {"", "a"}}}));
-  std::remove(folder_.path("d.tdd").c_str());
-  EXPECT_EQ(kNoEntry, file->findExact("ba"));
-  EXPECT_EQ(kNoEntry, file->findNextFolded("ba", kNoEntry));
-  char text[kWordBufferSize] = "untouched";
-  EXPECT_FALSE(file->decodeEntry(0, text));
-  EXPECT_STREQ("untouched", text);
-  EXPECT_EQ(TD_ERR_FILE, file->errorCode());
-}
-
-// Each block yields at most its first folded-equal entry; resumed with that
-// match, the search continues with the next block.
-TEST_F(Search, FoldedSearchYieldsTheFirstMatchOfEachBlock) {
-  // Entries: 0 "BILL", 1 "Bill", 2 "bILL", 3 "bill", 4 "c".
-  const auto file = load(blocks({DataBlock{"B", {"ILL", "ill"}}, DataBlock{"b", {"ILL", "ill"}}, DataBlock{"c", {""}}}));
-  EXPECT_EQ((std::vector<int32_t>{0, 2}), iterateFolded(*file, "BILL"));
-  EXPECT_EQ((std::vector<int32_t>{0, 2}), iterateFolded(*file, "bill"));
-  EXPECT_EQ(2, file->findNextFolded("bill", 0));
-  EXPECT_EQ(2, file->findNextFolded("bill", 1)) << "resumed inside block 0";
-  EXPECT_EQ(kNoEntry, file->findNextFolded("bill", 2));
-  EXPECT_EQ(0, file->findExact("BILL"));
-  EXPECT_EQ(2, file->findExact("bILL"));
-  EXPECT_EQ(3, file->findExact("bill"));
-  EXPECT_EQ(kNoEntry, file->findExact("BiLL"));
-  EXPECT_EQ(kNoEntry, file->findNextFolded("bil", kNoEntry));
-  EXPECT_EQ(kNoEntry, file->findNextFolded("bills", kNoEntry));
-}
-
-// A match at entry 0 is told from a fresh start: the iteration yields it
-// once and ends.
-TEST_F(Search, FoldedMatchAtEntryZeroIsYieldedOnce) {
-  const auto file = load(blocks({DataBlock{"", {"a"}}, DataBlock{"b", {""}}}));
-  EXPECT_EQ((std::vector<int32_t>{0}), iterateFolded(*file, "A"));
-  EXPECT_EQ(kNoEntry, file->findNextFolded("A", 0));
-  EXPECT_EQ(kNoEntry, file->findNextFolded("A", -7)) << "a previous index below -1";
-  EXPECT_EQ(kNoEntry, file->findNextFolded("A", 2)) << "a previous index beyond the entries";
-}
-
-TEST_F(Search, FoldedKeysMatchIgnoringCase) {
-  const auto file = load(blocks({DataBlock{"\xC9T", {"\xC9", "\xE9"}}, DataBlock{"\xE9t", {"\xE9"}}}));
-  EXPECT_EQ((std::vector<int32_t>{0, 2}), iterateFolded(*file, "\xE9t\xC9"));
-  EXPECT_EQ(1, file->findExact("\xC9T\xE9"));
-}
-
-TEST_F(Search, DecodeEntryCoversEveryIndexAndRefusesTheRest) {
-  const auto file = load(blocks({DataBlock{"k", {"", "a"}}, DataBlock{"m", {"", "b", "c"}}}));
-  EXPECT_EQ("k", decoded(*file, 0)) << "an empty code string is the key alone";
-  EXPECT_EQ("ka", decoded(*file, 1));
-  EXPECT_EQ("m", decoded(*file, 2));
-  EXPECT_EQ("mc", decoded(*file, 4)) << "the last index is the last entry of the last block";
-  for (int32_t index : {5, 6, 65535, -1, -2, 0x7FFFFFFF}) {
-    char text[kWordBufferSize] = "untouched";
-    EXPECT_FALSE(file->decodeEntry(index, text)) << index;
-    EXPECT_STREQ("untouched", text) << index;
-  }
-}
-
-// A block whose stored size is too small for its entry table and code bytes
-// cannot be read: its words are not found, its entries not decoded, and the
-// other blocks stay usable.
-TEST_F(Search, BlocksAreReadWithinTheirStoredSize) {
-  DataFileLayout layout = blocks({DataBlock{"a", {"", "b"}}, DataBlock{"c", {"", "d", "e"}}});
-  // The file ends where the size fields say the blocks end, so that no
-  // bytes are left over to be read as a record.
-  const std::string full = writeDataFile(layout);
-  layout.blockSizeFields = std::vector<uint16_t>{2, 3};  // the last block needs 2 + 2 bytes
-  const auto file = load(writeDataFile(layout).substr(0, full.size() - 1));
-  EXPECT_EQ(1, file->findExact("ab"));
-  EXPECT_EQ(0, file->errorCode());
-  EXPECT_EQ(kNoEntry, file->findExact("cd"));
-  EXPECT_EQ(TD_ERR_FILE, file->errorCode());
-  EXPECT_EQ("<refused>", decoded(*file, 3));
-  EXPECT_EQ(kNoEntry, file->findNextFolded("CD", kNoEntry));
-  EXPECT_EQ("ab", decoded(*file, 1));
-
-  layout.blockSizeFields = std::vector<uint16_t>{2, 1};  // not even the entry table
-  const auto cut = load(writeDataFile(layout).substr(0, full.size() - 3));
-  EXPECT_EQ(kNoEntry, cut->findExact("c"));
-  EXPECT_EQ(TD_ERR_FILE, cut->errorCode());
-}
-
 // Entries longer than 127 bytes, in their text after the key or in their
 // whole text, never compare equal and are never decoded; their neighbours
 // stay reachable.  127 bytes are fine.
@@ -273,24 +164,6 @@ TEST_F(Search, EntriesLongerThan127BytesAreNeverMatchedNorDecoded) {
   EXPECT_EQ(6, file->findNextFolded(upper(word127).c_str(), kNoEntry));
   EXPECT_EQ(word127, decoded(*file, 6));
   EXPECT_EQ(key, decoded(*file, 5));
-}
-
-TEST_F(Search, FullFileOf65535EntriesReachesIndex65534) {
-  std::vector<std::string> words;
-  char buffer[16];
-  for (int i = 0; i < 65535; ++i) {
-    std::snprintf(buffer, sizeof buffer, "v%05d", i);
-    words.push_back(buffer);
-  }
-  const auto file = load(lexcore_test::wordListLayout(words, 64));
-  ASSERT_EQ(65535u, file->entryCount());
-  EXPECT_EQ(65534, file->findExact("v65534"));
-  EXPECT_EQ("v65534", decoded(*file, 65534));
-  EXPECT_EQ(65534, file->findNextFolded("V65534", kNoEntry));
-  EXPECT_EQ(kNoEntry, file->findNextFolded("V65534", 65534));
-  EXPECT_EQ(kNoEntry, file->findNextFolded("V65534", 65535));
-  EXPECT_EQ("<refused>", decoded(*file, 65535));
-  EXPECT_EQ(40000, file->findExact("v40000"));
 }
 
 // Random word lists, laid out by the writer's block planner: every word is

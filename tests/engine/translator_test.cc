@@ -60,13 +60,15 @@ TEST_F(Translator, OpenGivesAHandleForAValidListFile) {
 
 TEST_F(Translator, OpenRefusesOtherFilesWithANullHandle) {
   const std::string valid = folder_.read("aa_bb.tdl");
-  std::string badMagic = valid;
-  badMagic[3] = 'x';
   lexcore::ListFileLayout layout = dictionary_.listLayout();
   layout.headerSize = 129;
   folder_.write("short.tdl", valid.substr(0, 100));
   folder_.write("size129.tdl", lexcore::writeListFile(layout));
-  folder_.write("magic.tdl", badMagic);
+  for (char at : {'0', '1', '2', '3'}) {  // each byte of the magic
+    std::string badMagic = valid;
+    badMagic[at - '0'] = 'x';
+    folder_.write(std::string("magic") + at + ".tdl", badMagic);
+  }
   // Cut short: no count table at all, or the last translation index cut.
   folder_.write("header.tdl", valid.substr(0, 128));
   folder_.write("cut.tdl", valid.substr(0, valid.size() - 1));
@@ -74,7 +76,8 @@ TEST_F(Translator, OpenRefusesOtherFilesWithANullHandle) {
     const char* name;
     int32_t result;
   } cases[] = {{"missing.tdl", TD_ERR_READ}, {"short.tdl", TD_ERR_READ}, {"size129.tdl", TD_ERR_FILE},
-               {"magic.tdl", TD_ERR_FILE},   {"header.tdl", TD_ERR_FILE}, {"cut.tdl", TD_ERR_FILE}};
+               {"magic0.tdl", TD_ERR_FILE}, {"magic1.tdl", TD_ERR_FILE}, {"magic2.tdl", TD_ERR_FILE},
+               {"magic3.tdl", TD_ERR_FILE},   {"header.tdl", TD_ERR_FILE}, {"cut.tdl", TD_ERR_FILE}};
   for (const auto& c : cases) {
     TD_HANDLE handle = reinterpret_cast<TD_HANDLE>(&layout);  // any non-null value
     EXPECT_EQ(c.result, TD_TransOpen(&handle, path(c.name).c_str(), 0)) << c.name;
