@@ -236,47 +236,32 @@ TEST_F(Translate, CandidatesAndFirstWordsOver127BytesAreSkipped) {
   EXPECT_TRUE(t.suggestions.empty());
 }
 
-class OddListFiles : public Translate {};
-
-// An index that names no entry of the secondary file is skipped; no other
-// text takes its place.
-TEST_F(OddListFiles, TranslationIndexNamingNoEntryIsSkipped) {
-  dictionary_.add("apple", {"Apfel", "Obst"}).add("pear", {"Birne"});
+// Odd list files: an index that names no entry of the secondary file is
+// skipped (no other text takes its place); entries beyond the list's count
+// have no translations; a list of four headwords without translations ends
+// with its count table, which still serves the last, odd index.
+TEST_F(Translate, OddListFiles) {
+  dictionary_.add("apple", {"Apfel", "Obst"}).add("pear", {"Birne"}).add("plum", {"Pflaume"});
   dictionary_.write(folder_);
   lexcore::ListFileLayout list = dictionary_.listLayout();
-  list.translations[0] = {dictionary_.secondaryIndex("Apfel"), 60000, dictionary_.secondaryIndex("Obst"), 3};
+  list.translations[0] = {dictionary_.secondaryIndex("Apfel"), 60000, dictionary_.secondaryIndex("Obst"), 4};
   list.translations[1] = {65535};
-  folder_.write(SampleDictionary::kListName, lexcore::writeListFile(list));
-  TranslatorSession session(folder_);
-  Translation t = session.translate("apple");
-  EXPECT_EQ(TD_FOUND, t.status);
-  EXPECT_EQ((Strings{"Apfel", "Obst"}), t.translations);
-  t = session.translate("pear");
-  EXPECT_EQ(TD_NOT_FOUND, t.status);
-  EXPECT_TRUE(t.translations.empty());
-}
-
-// Four headwords without translations: the list file ends with its count
-// table, and the counts up to the last, odd index are all there.
-TEST_F(OddListFiles, CountTableEndingTheFileServesTheLastOddIndex) {
-  dictionary_.add("a", {}).add("b", {}).add("c", {}).add("d", {});
-  const auto session = open();
-  ASSERT_EQ(128u + 2u, folder_.read(SampleDictionary::kListName).size());
-  const Translation t = session->translate("d");
-  EXPECT_EQ(TD_OK, t.result);
-  EXPECT_EQ(TD_NOT_FOUND, t.status);
-}
-
-TEST_F(OddListFiles, EntriesBeyondTheListCountHaveNoTranslations) {
-  dictionary_.add("apple", {"Apfel"}).add("pear", {"Birne"});
-  dictionary_.write(folder_);
-  lexcore::ListFileLayout list = dictionary_.listLayout();
-  list.entryCountField = 1;
+  list.entryCountField = 2;
   list.translations.pop_back();
   folder_.write(SampleDictionary::kListName, lexcore::writeListFile(list));
   TranslatorSession session(folder_);
-  EXPECT_EQ(TD_FOUND, session.translate("apple").status);
+  const Translation apple = session.translate("apple");
+  EXPECT_EQ(TD_FOUND, apple.status);
+  EXPECT_EQ((Strings{"Apfel", "Obst"}), apple.translations);
   EXPECT_EQ(TD_NOT_FOUND, session.translate("pear").status);
+  EXPECT_EQ(TD_NOT_FOUND, session.translate("plum").status);
+
+  SampleDictionary empty;
+  empty.add("a", {}).add("b", {}).add("c", {}).add("d", {}).write(folder_);
+  ASSERT_EQ(128u + 2u, folder_.read(SampleDictionary::kListName).size());
+  const Translation d = TranslatorSession(folder_).translate("d");
+  EXPECT_EQ(TD_OK, d.result);
+  EXPECT_EQ(TD_NOT_FOUND, d.status);
 }
 
 // Once the translator is open, a file that can no longer be read (gone, cut
