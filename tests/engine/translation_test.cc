@@ -39,16 +39,6 @@ class Translate : public ::testing::Test {
   SampleDictionary dictionary_;
 };
 
-TEST_F(Translate, FoundWordGivesItsTranslationsInListOrder) {
-  dictionary_.add("house", {"Haus", "Heim", "Geb\xE4ude"}).add("mouse", {"Maus"});
-  const auto session = open();
-  const Translation t = session->translate("house");
-  EXPECT_EQ(TD_OK, t.result);
-  EXPECT_EQ(TD_FOUND, t.status);
-  EXPECT_EQ((Strings{"Haus", "Heim", "Geb\xE4ude"}), t.translations);
-  EXPECT_TRUE(t.suggestions.empty());
-}
-
 TEST_F(Translate, UnknownWordsAreNotFound) {
   dictionary_.add("house", {"Haus"});
   const auto session = open();
@@ -63,60 +53,6 @@ TEST_F(Translate, UnknownWordsAreNotFound) {
   TRANSLATE request = {nullptr, 64, 64, 0, trans, suggest, 0, 0, 0, 0, 0};
   EXPECT_EQ(TD_OK, TD_Translate(session->handle(), &request));
   EXPECT_EQ(TD_NOT_FOUND, request.status);
-}
-
-// A headword with no translations counts as not found, so the passes run.
-TEST_F(Translate, HeadwordWithoutTranslationsCountsAsNotFound) {
-  dictionary_.add("dogs", {}).add("dog", {"Hund"}).setEndings({{"", "s"}});
-  const auto session = open();
-  EXPECT_EQ(TD_NOT_FOUND, session->translate("dogs").status);
-  const Translation t = session->translate("dogs", kSmart);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"dog"}, t.suggestions);
-  EXPECT_EQ(Strings{"Hund"}, t.translations);
-}
-
-TEST_F(Translate, CaseFoldingCollectsEveryFoldedMatchOnce) {
-  dictionary_.add("Bill", {"Rechnung"}).add("bill", {"Schnabel"}).add("a", {"ein"}).setPerBlock(1);
-  const auto session = open();
-  EXPECT_EQ(TD_NOT_FOUND, session->translate("BILL").status);
-  const Translation t = session->translate("BILL", kFolded);
-  EXPECT_EQ(TD_FOUND, t.status);
-  EXPECT_EQ((Strings{"Rechnung", "Schnabel"}), t.translations);
-  // "a" is entry 0 of the file: its match is not mistaken for a fresh start.
-  EXPECT_EQ(Strings{"ein"}, session->translate("A", kFolded).translations);
-}
-
-TEST_F(Translate, FoldedMatchWithoutTranslationsEndsTheMatches) {
-  dictionary_.add("Bill", {"Rechnung"}).add("bill", {}).add("BOX", {}).add("box", {"Kiste"}).setPerBlock(1);
-  const auto session = open();
-  const Translation first = session->translate("bill", kFolded);
-  EXPECT_EQ(TD_FOUND, first.status);
-  EXPECT_EQ(Strings{"Rechnung"}, first.translations);
-  EXPECT_EQ(TD_NOT_FOUND, session->translate("box", kFolded).status);
-}
-
-TEST_F(Translate, TranslationsThatDoNotFitAreDroppedWithStatus2) {
-  dictionary_.add("go", {"gehen", "fahren", "laufen"});
-  const auto session = open();
-  const int16_t exact = 6 + 7 + 7;
-  Translation t = session->translate("go", 0, exact);
-  EXPECT_EQ(TD_FOUND, t.status);
-  EXPECT_EQ((Strings{"gehen", "fahren", "laufen"}), t.translations);
-  t = session->translate("go", 0, exact - 1);
-  EXPECT_EQ(TD_LIST_FULL, t.status);
-  EXPECT_EQ((Strings{"gehen", "fahren"}), t.translations);
-  t = session->translate("go", 0, 0);
-  EXPECT_EQ(TD_LIST_FULL, t.status);
-  EXPECT_TRUE(t.translations.empty());
-}
-
-TEST_F(Translate, LaterFoldedMatchThatFitsAfterAnOverflowIsFound) {
-  dictionary_.add("Go", {"a-very-long-translation"}).add("go", {"gehen"}).setPerBlock(1);
-  const auto session = open();
-  const Translation t = session->translate("GO", kFolded, 10);
-  EXPECT_EQ(TD_FOUND, t.status);
-  EXPECT_EQ(Strings{"gehen"}, t.translations);
 }
 
 TEST_F(Translate, UserDictionaryIsAskedFirstAndOnlyWithItsOption) {
@@ -135,107 +71,6 @@ TEST_F(Translate, UserDictionaryIsAskedFirstAndOnlyWithItsOption) {
   EXPECT_EQ(Strings{"Katzen"}, session->translate("CATS", kUser).translations) << "user words fold";
 }
 
-class EndingPass : public Translate {};
-
-TEST_F(EndingPass, EmptyBaseStripsTheEnding) {
-  dictionary_.add("cat", {"Katze"}).add("s", {"es"}).setEndings({{"", "s"}});
-  const auto session = open();
-  const Translation t = session->translate("cats", kSmart);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"cat"}, t.suggestions);
-  EXPECT_EQ(Strings{"Katze"}, t.translations);
-  EXPECT_EQ(TD_NOT_FOUND, session->translate("cats").status) << "without smart search";
-  // A word no longer than the ending makes no candidate ("" is no headword,
-  // but the word "ss" would give "s").
-  EXPECT_EQ(TD_NOT_FOUND, session->translate("t", kSmart).status);
-  EXPECT_EQ(Strings{"s"}, session->translate("ss", kSmart).suggestions);
-}
-
-TEST_F(EndingPass, BaseReplacesTheEnding) {
-  dictionary_.add("city", {"Stadt"}).setEndings({{"y", "ies"}});
-  const auto session = open();
-  EXPECT_EQ(Strings{"city"}, session->translate("cities", kSmart).suggestions);
-}
-
-TEST_F(EndingPass, EveryGroupCanSuggestButOnlyTheFirstFoundGivesTranslations) {
-  dictionary_.add("base", {"Basis"}).add("basis", {"Grundlage"}).setEndings({{"", "s"}, {"is", "es"}});
-  const auto session = open();
-  const Translation t = session->translate("bases", kSmart);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ((Strings{"base", "basis"}), t.suggestions);
-  EXPECT_EQ(Strings{"Basis"}, t.translations);
-}
-
-TEST_F(EndingPass, FirstFoundEndingEndsItsGroup) {
-  dictionary_.add("cat", {"Katze"}).add("ca", {"circa"}).add("ci", {"CI"}).setEndings({{"", "s", "ts"}});
-  const auto session = open();
-  EXPECT_EQ(Strings{"cat"}, session->translate("cats", kSmart).suggestions) << "\"ca\" is not tried";
-  EXPECT_EQ(Strings{"ci"}, session->translate("cits", kSmart).suggestions) << "\"ts\" is an ending";
-}
-
-// A candidate counts as found when its lookup appended a translation, even
-// when a later one did not fit (status 2) or a later folded match had none
-// (status 1): its translations never stand without it as a suggestion.
-TEST_F(EndingPass, CandidateThatAppendedATranslationCountsAsFound) {
-  dictionary_.add("cat", {"Katze", "Kater"}).add("Dog", {"Hund"}).add("dog", {}).setPerBlock(1);
-  dictionary_.setEndings({{"", "s"}});
-  const auto session = open();
-  Translation t = session->translate("cats", kSmart, 7);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"cat"}, t.suggestions);
-  EXPECT_EQ(Strings{"Katze"}, t.translations);
-  t = session->translate("dogs", kSmart | kFolded);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"dog"}, t.suggestions);
-  EXPECT_EQ(Strings{"Hund"}, t.translations);
-}
-
-TEST_F(EndingPass, CandidateAlreadySuggestedIsNotTriedAgain) {
-  dictionary_.add("cat", {"Katze"}).setEndings({{"", "s"}, {"", "s"}});
-  const auto session = open();
-  const Translation t = session->translate("cats", kSmart);
-  EXPECT_EQ(Strings{"cat"}, t.suggestions);
-  EXPECT_EQ(Strings{"Katze"}, t.translations);
-}
-
-TEST_F(EndingPass, EndingsCompareBytesSoCaseMatters) {
-  dictionary_.add("cat", {"Katze"}).setEndings({{"", "s"}});
-  const auto session = open();
-  EXPECT_EQ(TD_NOT_FOUND, session->translate("CATS", kSmart | kFolded).status);
-  const Translation t = session->translate("CATs", kSmart | kFolded);
-  EXPECT_EQ(Strings{"CAT"}, t.suggestions) << "the candidate as built is the suggestion";
-  EXPECT_EQ(Strings{"Katze"}, t.translations);
-}
-
-class VariantPass : public Translate {};
-
-TEST_F(VariantPass, ReplacesEachStringByTheOthersOfItsGroup) {
-  dictionary_.add("cat", {"Katze"}).add("cake", {"Kuchen"}).setVariants({{"c", "k"}});
-  const auto session = open();
-  Translation t = session->translate("kat", kSpelling);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"cat"}, t.suggestions);
-  EXPECT_EQ(Strings{"Katze"}, t.translations);
-  EXPECT_EQ(Strings{"cake"}, session->translate("kake", kSpelling).suggestions);
-  EXPECT_EQ(TD_NOT_FOUND, session->translate("kat").status) << "without the spell checker";
-}
-
-TEST_F(VariantPass, FoundCandidateDoesNotEndTheLoop) {
-  dictionary_.add("bet", {"Wette"}).add("bot", {"Roboter"}).setVariants({{"a", "e", "o"}});
-  const auto session = open();
-  const Translation t = session->translate("bat", kSpelling);
-  EXPECT_EQ((Strings{"bet", "bot"}), t.suggestions);
-  EXPECT_EQ(Strings{"Wette"}, t.translations);
-}
-
-TEST_F(VariantPass, EmptyStringInsertsAndDeletesEverywhere) {
-  dictionary_.add("what", {"was"}).setVariants({{"", "h"}});
-  const auto session = open();
-  EXPECT_EQ(Strings{"what"}, session->translate("wat", kSpelling).suggestions);
-  EXPECT_EQ(Strings{"what"}, session->translate("whhat", kSpelling).suggestions);
-  EXPECT_EQ(Strings{"what"}, session->translate("whath", kSpelling).suggestions);
-}
-
 // The spell checker's step budget: a step before each string of a group,
 // each position in the word and each replacement; the pass stops once 2001
 // steps are taken.  A group of three one-letter strings that a ten-letter
@@ -250,82 +85,138 @@ lexcore::StringGroups budgetGroups(int longStrings) {
   return groups;
 }
 
-TEST_F(VariantPass, CandidateAtStep2001IsTried) {
-  dictionary_.add("ybbbbbbbbb", {"found"}).setVariants(budgetGroups(17));
-  const auto session = open();
-  const Translation t = session->translate("xbbbbbbbbb", kSpelling);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"ybbbbbbbbb"}, t.suggestions);
-}
-
-TEST_F(VariantPass, CandidateAtStep2002IsNotTried) {
-  dictionary_.add("ybbbbbbbbb", {"found"}).setVariants(budgetGroups(18));
-  const auto session = open();
-  const Translation t = session->translate("xbbbbbbbbb", kSpelling);
-  EXPECT_EQ(TD_NOT_FOUND, t.status);
-  EXPECT_TRUE(t.suggestions.empty());
-}
-
-TEST_F(VariantPass, SpentBudgetKeepsWhatWasFound) {
+// {"x", "y"} finds "y..." first; 100 groups that never apply then spend the
+// budget before {"b", "z"} could find "xz...".
+lexcore::StringGroups spentBudgetGroups() {
   lexcore::StringGroups groups = {{"x", "y"}};
-  for (int i = 0; i < 100; ++i) groups.push_back({"q", "r", "t"});
+  groups.insert(groups.end(), 100, {"q", "r", "t"});
   groups.push_back({"b", "z"});
-  dictionary_.add("ybbbbbbbbb", {"found"}).add("xzbbbbbbbb", {"too late"}).setVariants(groups);
-  const auto session = open();
-  const Translation t = session->translate("xbbbbbbbbb", kSpelling);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"ybbbbbbbbb"}, t.suggestions);
-  EXPECT_EQ(Strings{"found"}, t.translations);
+  return groups;
 }
 
-class PhraseFallback : public Translate {};
+// One dictionary and what some words give with some options.
+struct Query {
+  std::string word;
+  int32_t options;
+  int16_t status;
+  Strings suggestions;
+  Strings translations;
+  int16_t transSize = 256;
+  int16_t suggestSize = 256;
+};
 
-TEST_F(PhraseFallback, PhraseFallsBackToItsFoundFirstWord) {
-  dictionary_.add("apple", {"Apfel"}).add("ice cream", {"Eis"});
-  const auto session = open();
-  Translation t = session->translate("apple pie");
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"apple"}, t.suggestions);
-  EXPECT_EQ(Strings{"Apfel"}, t.translations);
-  t = session->translate("ice cream");
-  EXPECT_EQ(TD_FOUND, t.status) << "a phrase that is a headword";
-  EXPECT_EQ(Strings{"Eis"}, t.translations);
-}
+struct PassCase {
+  const char* what;
+  std::vector<std::pair<std::string, Strings>> entries;
+  lexcore::StringGroups endings;
+  lexcore::StringGroups variants;
+  std::vector<Query> queries;
+  size_t perBlock = 4;
+};
 
-TEST_F(PhraseFallback, PhraseOfWhichNothingIsFoundSuggestsItsFirstWord) {
-  dictionary_.add("apple", {"Apfel"});
-  const auto session = open();
-  const Translation t = session->translate("pear tree grove");
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"pear"}, t.suggestions);
-  EXPECT_TRUE(t.translations.empty());
-}
-
-TEST_F(PhraseFallback, PhraseBeginningWithASpaceHasNoFallback) {
-  dictionary_.add("apple", {"Apfel"});
-  const auto session = open();
-  const Translation t = session->translate(" apple");
-  EXPECT_EQ(TD_NOT_FOUND, t.status);
-  EXPECT_TRUE(t.suggestions.empty());
-}
-
-// The first word's own passes build candidates that are not found; the
-// suggestion is still the first word itself.
-TEST_F(PhraseFallback, FirstWordSurvivesTheCandidatesOfItsOwnPasses) {
-  dictionary_.add("apple", {"Apfel"}).setEndings({{"", "s", "es"}}).setVariants({{"a", "e"}});
-  const auto session = open();
-  const Translation t = session->translate("cats pyjamas", kSmart | kSpelling);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"cats"}, t.suggestions);
-}
-
-TEST_F(PhraseFallback, FirstWordFoundThroughItsPassesGivesThatForm) {
-  dictionary_.add("apple", {"Apfel"}).setEndings({{"", "s"}});
-  const auto session = open();
-  const Translation t = session->translate("apples and pears", kSmart);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"apple"}, t.suggestions);
-  EXPECT_EQ(Strings{"Apfel"}, t.translations);
+// The lookup (translations in list order; every folded match once, entry 0
+// included, until one without translations; what does not fit the area
+// dropped with status 2), then the ending pass (smart search), the variant
+// pass (spell checker) and the phrase fallback: which candidates they try,
+// which they suggest and whose translations they give.
+TEST(Lookups, FindWordsAndSuggestCandidates) {
+  const PassCase cases[] = {
+      {"found words give their translations in list order", {{"house", {"Haus", "Heim", "Geb\xE4ude"}},
+       {"mouse", {"Maus"}}}, {}, {}, {{"house", 0, TD_FOUND, {}, {"Haus", "Heim", "Geb\xE4ude"}}}},
+      {"case folding collects every folded match once", {{"Bill", {"Rechnung"}}, {"bill", {"Schnabel"}},
+       {"a", {"ein"}}}, {}, {},
+       {{"BILL", 0, TD_NOT_FOUND, {}, {}}, {"BILL", kFolded, TD_FOUND, {}, {"Rechnung", "Schnabel"}},
+        {"A", kFolded, TD_FOUND, {}, {"ein"}}}, 1},
+      {"a folded match without translations ends the matches", {{"Bill", {"Rechnung"}}, {"bill", {}}, {"BOX", {}},
+       {"box", {"Kiste"}}}, {}, {},
+       {{"bill", kFolded, TD_FOUND, {}, {"Rechnung"}}, {"box", kFolded, TD_NOT_FOUND, {}, {}}}, 1},
+      {"translations that do not fit are dropped with status 2", {{"go", {"gehen", "fahren", "laufen"}}}, {}, {},
+       {{"go", 0, TD_FOUND, {}, {"gehen", "fahren", "laufen"}, 6 + 7 + 7},
+        {"go", 0, TD_LIST_FULL, {}, {"gehen", "fahren"}, 6 + 7 + 7 - 1}, {"go", 0, TD_LIST_FULL, {}, {}, 0}}},
+      {"a later folded match that fits after an overflow is found", {{"Go", {"a-very-long-translation"}},
+       {"go", {"gehen"}}}, {}, {}, {{"GO", kFolded, TD_FOUND, {}, {"gehen"}, 10}}, 1},
+      {"a headword without translations counts as not found, so the passes run", {{"dogs", {}}, {"dog", {"Hund"}}},
+       {{"", "s"}}, {},
+       {{"dogs", 0, TD_NOT_FOUND, {}, {}}, {"dogs", kSmart, TD_SUGGESTED, {"dog"}, {"Hund"}}}},
+      {"an empty base strips the ending; a word no longer than the ending makes no candidate",
+       {{"cat", {"Katze"}}, {"s", {"es"}}}, {{"", "s"}}, {},
+       {{"cats", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}}, {"cats", 0, TD_NOT_FOUND, {}, {}},
+        {"t", kSmart, TD_NOT_FOUND, {}, {}}, {"ss", kSmart, TD_SUGGESTED, {"s"}, {"es"}}}},
+      {"a base replaces the ending", {{"city", {"Stadt"}}}, {{"y", "ies"}}, {},
+       {{"cities", kSmart, TD_SUGGESTED, {"city"}, {"Stadt"}}}},
+      {"every group can suggest, only the first found gives translations",
+       {{"base", {"Basis"}}, {"basis", {"Grundlage"}}}, {{"", "s"}, {"is", "es"}}, {},
+       {{"bases", kSmart, TD_SUGGESTED, {"base", "basis"}, {"Basis"}}}},
+      {"the first found ending ends its group", {{"cat", {"Katze"}}, {"ca", {"circa"}}, {"ci", {"CI"}}},
+       {{"", "s", "ts"}}, {},
+       {{"cats", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}}, {"cits", kSmart, TD_SUGGESTED, {"ci"}, {"CI"}}}},
+      {"a candidate already suggested is not tried again", {{"cat", {"Katze"}}}, {{"", "s"}, {"", "s"}}, {},
+       {{"cats", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}}}},
+      {"endings compare bytes; the candidate as built is the suggestion", {{"cat", {"Katze"}}}, {{"", "s"}}, {},
+       {{"CATS", kSmart | kFolded, TD_NOT_FOUND, {}, {}}, {"CATs", kSmart | kFolded, TD_SUGGESTED, {"CAT"}, {"Katze"}}}},
+      {"a variant replaces each string by the others of its group", {{"cat", {"Katze"}}, {"cake", {"Kuchen"}}}, {},
+       {{"c", "k"}},
+       {{"kat", kSpelling, TD_SUGGESTED, {"cat"}, {"Katze"}}, {"kake", kSpelling, TD_SUGGESTED, {"cake"}, {"Kuchen"}},
+        {"kat", 0, TD_NOT_FOUND, {}, {}}}},
+      {"a found variant does not end the loop", {{"bet", {"Wette"}}, {"bot", {"Roboter"}}}, {}, {{"a", "e", "o"}},
+       {{"bat", kSpelling, TD_SUGGESTED, {"bet", "bot"}, {"Wette"}}}},
+      {"an empty variant inserts and deletes everywhere", {{"what", {"was"}}}, {}, {{"", "h"}},
+       {{"wat", kSpelling, TD_SUGGESTED, {"what"}, {"was"}}, {"whhat", kSpelling, TD_SUGGESTED, {"what"}, {"was"}},
+        {"whath", kSpelling, TD_SUGGESTED, {"what"}, {"was"}}}},
+      {"a phrase falls back to its found first word; a phrase headword is found",
+       {{"apple", {"Apfel"}}, {"ice cream", {"Eis"}}}, {}, {},
+       {{"apple pie", 0, TD_SUGGESTED, {"apple"}, {"Apfel"}}, {"ice cream", 0, TD_FOUND, {}, {"Eis"}},
+        {"pear tree grove", 0, TD_SUGGESTED, {"pear"}, {}}, {" apple", 0, TD_NOT_FOUND, {}, {}}}},
+      {"the first word survives the candidates of its own passes", {{"apple", {"Apfel"}}}, {{"", "s", "es"}},
+       {{"a", "e"}}, {{"cats pyjamas", kSmart | kSpelling, TD_SUGGESTED, {"cats"}, {}}}},
+      {"a first word found through its passes gives that form", {{"apple", {"Apfel"}}}, {{"", "s"}}, {},
+       {{"apples and pears", kSmart, TD_SUGGESTED, {"apple"}, {"Apfel"}}}},
+      {"a candidate counts as found when it appended a translation, even when a later one did not fit or a later "
+       "folded match had none: its translations never stand without it as a suggestion",
+       {{"cat", {"Katze", "Kater"}}, {"Dog", {"Hund"}}, {"dog", {}}}, {{"", "s"}}, {},
+       {{"cats", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}, 7}, {"dogs", kSmart | kFolded, TD_SUGGESTED, {"dog"}, {"Hund"}}},
+       1},
+      {"the candidate at step 2001 is tried", {{"ybbbbbbbbb", {"found"}}}, {}, budgetGroups(17),
+       {{"xbbbbbbbbb", kSpelling, TD_SUGGESTED, {"ybbbbbbbbb"}, {"found"}}}},
+      {"the candidate at step 2002 is not", {{"ybbbbbbbbb", {"found"}}}, {}, budgetGroups(18),
+       {{"xbbbbbbbbb", kSpelling, TD_NOT_FOUND, {}, {}}}},
+      {"a spent budget keeps what was found", {{"ybbbbbbbbb", {"found"}}, {"xzbbbbbbbb", {"too late"}}}, {},
+       spentBudgetGroups(), {{"xbbbbbbbbb", kSpelling, TD_SUGGESTED, {"ybbbbbbbbb"}, {"found"}}}},
+      // A candidate is tried only when it would fit the room left in the
+      // suggestion area, so every translation belongs to a listed suggestion.
+      {"a candidate that would not fit is not tried", {{"cat", {"Katze"}}}, {{"", "s"}}, {},
+       {{"cats", kSmart, TD_NOT_FOUND, {}, {}, 256, 3}, {"cats", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}, 256, 4}}},
+      {"later candidates stop when the area is full", {{"bet", {"Wette"}}, {"bot", {"Roboter"}}}, {}, {{"a", "e", "o"}},
+       {{"bat", kSpelling, TD_SUGGESTED, {"bet"}, {"Wette"}, 256, 7}}},
+      // The first word of a phrase is a suggestion too.  When it cannot be
+      // listed, what its own run suggested still stands (with the
+      // translations it found); with nothing suggested, the phrase is not
+      // found.
+      {"the phrase fallback keeps what its first word found", {{"apple", {"Apfel"}}, {"cat", {"Katze"}}}, {{"", "s"}},
+       {},
+       {{"apple pie", kSmart, TD_NOT_FOUND, {}, {}, 256, 5},
+        {"apple pie", kSmart, TD_SUGGESTED, {"apple"}, {"Apfel"}, 256, 6},
+        {"pear pie", kSmart, TD_NOT_FOUND, {}, {}, 256, 0},
+        {"cats dogs", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}, 256, 4},
+        {"cats dogs", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}, 256, 5},
+        {"cats dogs", kSmart, TD_NOT_FOUND, {}, {}, 256, 3}}},
+  };
+  for (const PassCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFolder folder;
+    SampleDictionary dictionary;
+    for (const auto& entry : c.entries) dictionary.add(entry.first, entry.second);
+    if (!c.endings.empty()) dictionary.setEndings(c.endings);
+    if (!c.variants.empty()) dictionary.setVariants(c.variants);
+    dictionary.setPerBlock(c.perBlock).write(folder);
+    const TranslatorSession session(folder);
+    for (const Query& q : c.queries) {
+      const Translation t = session.translate(q.word, q.options, q.transSize, q.suggestSize);
+      EXPECT_EQ(q.status, t.status) << q.word;
+      EXPECT_EQ(q.suggestions, t.suggestions) << q.word;
+      EXPECT_EQ(q.translations, t.translations) << q.word;
+    }
+  }
 }
 
 // Candidates and first words longer than a dictionary entry can be (127
@@ -345,99 +236,32 @@ TEST_F(Translate, CandidatesAndFirstWordsOver127BytesAreSkipped) {
   EXPECT_TRUE(t.suggestions.empty());
 }
 
-class SuggestionArea : public Translate {};
-
-// A candidate is tried only when it would fit the room left in the
-// suggestion area, so every translation belongs to a listed suggestion.
-TEST_F(SuggestionArea, CandidateThatWouldNotFitIsNotTried) {
-  dictionary_.add("cat", {"Katze"}).setEndings({{"", "s"}});
-  const auto session = open();
-  Translation t = session->translate("cats", kSmart, 256, 3);
-  EXPECT_EQ(TD_NOT_FOUND, t.status);
-  EXPECT_TRUE(t.translations.empty());
-  t = session->translate("cats", kSmart, 256, 4);
-  EXPECT_EQ(TD_SUGGESTED, t.status);
-  EXPECT_EQ(Strings{"cat"}, t.suggestions);
-  EXPECT_EQ(Strings{"Katze"}, t.translations);
-}
-
-TEST_F(SuggestionArea, LaterCandidatesStopWhenTheAreaIsFull) {
-  dictionary_.add("bet", {"Wette"}).add("bot", {"Roboter"}).setVariants({{"a", "e", "o"}});
-  const auto session = open();
-  const Translation t = session->translate("bat", kSpelling, 256, 7);
-  EXPECT_EQ(Strings{"bet"}, t.suggestions);
-}
-
-// The first word of a phrase is a suggestion too.  When the first word
-// itself cannot be listed, what its own run suggested still stands (with
-// the translations it found); with nothing suggested, the phrase is not
-// found.
-TEST_F(SuggestionArea, PhraseFallbackKeepsWhatItsFirstWordFound) {
-  dictionary_.add("apple", {"Apfel"}).add("cat", {"Katze"}).setEndings({{"", "s"}});
-  const auto session = open();
-  const struct {
-    const char* phrase;
-    int16_t suggestSize;
-    int16_t status;
-    Strings suggestions;
-    Strings translations;
-  } cases[] = {
-      {"apple pie", 5, TD_NOT_FOUND, {}, {}},
-      {"apple pie", 6, TD_SUGGESTED, {"apple"}, {"Apfel"}},
-      {"pear pie", 0, TD_NOT_FOUND, {}, {}},
-      {"cats dogs", 4, TD_SUGGESTED, {"cat"}, {"Katze"}},
-      {"cats dogs", 5, TD_SUGGESTED, {"cat"}, {"Katze"}},
-      {"cats dogs", 3, TD_NOT_FOUND, {}, {}},
-  };
-  for (const auto& c : cases) {
-    const Translation t = session->translate(c.phrase, kSmart, 256, c.suggestSize);
-    EXPECT_EQ(c.status, t.status) << c.phrase << " " << c.suggestSize;
-    EXPECT_EQ(c.suggestions, t.suggestions) << c.phrase << " " << c.suggestSize;
-    EXPECT_EQ(c.translations, t.translations) << c.phrase << " " << c.suggestSize;
-  }
-}
-
-class OddListFiles : public Translate {};
-
-// An index that names no entry of the secondary file is skipped; no other
-// text takes its place.
-TEST_F(OddListFiles, TranslationIndexNamingNoEntryIsSkipped) {
-  dictionary_.add("apple", {"Apfel", "Obst"}).add("pear", {"Birne"});
+// Odd list files: an index that names no entry of the secondary file is
+// skipped (no other text takes its place); entries beyond the list's count
+// have no translations; a list of four headwords without translations ends
+// with its count table, which still serves the last, odd index.
+TEST_F(Translate, OddListFiles) {
+  dictionary_.add("apple", {"Apfel", "Obst"}).add("pear", {"Birne"}).add("plum", {"Pflaume"});
   dictionary_.write(folder_);
   lexcore::ListFileLayout list = dictionary_.listLayout();
-  list.translations[0] = {dictionary_.secondaryIndex("Apfel"), 60000, dictionary_.secondaryIndex("Obst"), 3};
+  list.translations[0] = {dictionary_.secondaryIndex("Apfel"), 60000, dictionary_.secondaryIndex("Obst"), 4};
   list.translations[1] = {65535};
-  folder_.write(SampleDictionary::kListName, lexcore::writeListFile(list));
-  TranslatorSession session(folder_);
-  Translation t = session.translate("apple");
-  EXPECT_EQ(TD_FOUND, t.status);
-  EXPECT_EQ((Strings{"Apfel", "Obst"}), t.translations);
-  t = session.translate("pear");
-  EXPECT_EQ(TD_NOT_FOUND, t.status);
-  EXPECT_TRUE(t.translations.empty());
-}
-
-// Four headwords without translations: the list file ends with its count
-// table, and the counts up to the last, odd index are all there.
-TEST_F(OddListFiles, CountTableEndingTheFileServesTheLastOddIndex) {
-  dictionary_.add("a", {}).add("b", {}).add("c", {}).add("d", {});
-  const auto session = open();
-  ASSERT_EQ(128u + 2u, folder_.read(SampleDictionary::kListName).size());
-  const Translation t = session->translate("d");
-  EXPECT_EQ(TD_OK, t.result);
-  EXPECT_EQ(TD_NOT_FOUND, t.status);
-}
-
-TEST_F(OddListFiles, EntriesBeyondTheListCountHaveNoTranslations) {
-  dictionary_.add("apple", {"Apfel"}).add("pear", {"Birne"});
-  dictionary_.write(folder_);
-  lexcore::ListFileLayout list = dictionary_.listLayout();
-  list.entryCountField = 1;
+  list.entryCountField = 2;
   list.translations.pop_back();
   folder_.write(SampleDictionary::kListName, lexcore::writeListFile(list));
   TranslatorSession session(folder_);
-  EXPECT_EQ(TD_FOUND, session.translate("apple").status);
+  const Translation apple = session.translate("apple");
+  EXPECT_EQ(TD_FOUND, apple.status);
+  EXPECT_EQ((Strings{"Apfel", "Obst"}), apple.translations);
   EXPECT_EQ(TD_NOT_FOUND, session.translate("pear").status);
+  EXPECT_EQ(TD_NOT_FOUND, session.translate("plum").status);
+
+  SampleDictionary empty;
+  empty.add("a", {}).add("b", {}).add("c", {}).add("d", {}).write(folder_);
+  ASSERT_EQ(128u + 2u, folder_.read(SampleDictionary::kListName).size());
+  const Translation d = TranslatorSession(folder_).translate("d");
+  EXPECT_EQ(TD_OK, d.result);
+  EXPECT_EQ(TD_NOT_FOUND, d.status);
 }
 
 // Once the translator is open, a file that can no longer be read (gone, cut
@@ -503,7 +327,7 @@ TEST_F(Translate, IndexesAbove32767WorkThroughTheListFile) {
   for (int i = 0; i < 40000; ++i) list.translations.push_back({static_cast<uint16_t>((i + 20000) % 40000)});
   list.translations[39999].push_back(32768);
   folder_.write("big_big.tdl", lexcore::writeListFile(list));
-  TranslatorSession session(folder_, "big_big.tdl", "big.tdd", "big.tdd");
+  TranslatorSession session(folder_, "big_big.tdl");
   EXPECT_EQ((Strings{"w19999", "w32768"}), session.translate("w39999").translations);
   EXPECT_EQ(Strings{"w12768"}, session.translate("w32768").translations);
   EXPECT_EQ(Strings{"w32767"}, session.translate("w12767").translations);

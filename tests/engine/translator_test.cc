@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,7 +44,7 @@ class Translator : public ::testing::Test {
     dictionary_.write(folder_);
   }
 
-  std::u16string path(const std::string& name) const { return folder_.widePath(name); }
+  vocaro_test::WidePath path(const std::string& name) const { return folder_.widePath(name); }
 
   TempFolder folder_;
   SampleDictionary dictionary_;
@@ -59,13 +60,15 @@ TEST_F(Translator, OpenGivesAHandleForAValidListFile) {
 
 TEST_F(Translator, OpenRefusesOtherFilesWithANullHandle) {
   const std::string valid = folder_.read("aa_bb.tdl");
-  std::string badMagic = valid;
-  badMagic[3] = 'x';
   lexcore::ListFileLayout layout = dictionary_.listLayout();
   layout.headerSize = 129;
   folder_.write("short.tdl", valid.substr(0, 100));
   folder_.write("size129.tdl", lexcore::writeListFile(layout));
-  folder_.write("magic.tdl", badMagic);
+  for (char at : {'0', '1', '2', '3'}) {  // each byte of the magic
+    std::string badMagic = valid;
+    badMagic[at - '0'] = 'x';
+    folder_.write(std::string("magic") + at + ".tdl", badMagic);
+  }
   // Cut short: no count table at all, or the last translation index cut.
   folder_.write("header.tdl", valid.substr(0, 128));
   folder_.write("cut.tdl", valid.substr(0, valid.size() - 1));
@@ -73,7 +76,8 @@ TEST_F(Translator, OpenRefusesOtherFilesWithANullHandle) {
     const char* name;
     int32_t result;
   } cases[] = {{"missing.tdl", TD_ERR_READ}, {"short.tdl", TD_ERR_READ}, {"size129.tdl", TD_ERR_FILE},
-               {"magic.tdl", TD_ERR_FILE},   {"header.tdl", TD_ERR_FILE}, {"cut.tdl", TD_ERR_FILE}};
+               {"magic0.tdl", TD_ERR_FILE}, {"magic1.tdl", TD_ERR_FILE}, {"magic2.tdl", TD_ERR_FILE},
+               {"magic3.tdl", TD_ERR_FILE},   {"header.tdl", TD_ERR_FILE}, {"cut.tdl", TD_ERR_FILE}};
   for (const auto& c : cases) {
     TD_HANDLE handle = reinterpret_cast<TD_HANDLE>(&layout);  // any non-null value
     EXPECT_EQ(c.result, TD_TransOpen(&handle, path(c.name).c_str(), 0)) << c.name;
@@ -265,51 +269,46 @@ class OutputBuffers : public Translator {
   }
 };
 
-TEST_F(OutputBuffers, GetFileCutsToTheCapacityAndTerminates) {
+// The names and the language name cut to the capacity and terminated; no
+// capacity leaves the buffer alone.
+TEST_F(OutputBuffers, QueriesCutToTheCapacityAndTerminate) {
   TD_HANDLE handle = nullptr;
   ASSERT_EQ(TD_OK, TD_TransOpen(&handle, path("long.tdl").c_str(), 0));
+  std::vector<char16_t> second(80, kGuard);
   const auto getFile = [&](int16_t which) {
     return [=](char16_t* out, int16_t size) { EXPECT_EQ(TD_OK, TD_TransGetFile(handle, out, size, which)); };
   };
-  EXPECT_EQ(u"abcdefghijklmno.tdd", written(20, getFile(0)));
-  EXPECT_EQ(u"abcdefghijklmno.tdd", written(70, getFile(0)));
-  EXPECT_EQ(u"abcd", written(5, getFile(0)));
-  EXPECT_EQ(u"", written(1, getFile(0)));
-  EXPECT_EQ(u"<nothing>", written(0, getFile(0)));
-  EXPECT_EQ(u"<nothing>", written(-4, getFile(0)));
-  EXPECT_EQ(u"b.tdd", written(20, getFile(1)));
-  EXPECT_EQ(u"b.tdd", written(20, getFile(-9)));
-  EXPECT_EQ(TD_OK, TD_TransGetFile(handle, nullptr, 20, 0));
-  TD_TransClose(&handle);
-}
-
-TEST_F(OutputBuffers, GetTDDFilesCutsToTheCapacityAndTerminates) {
-  std::vector<char16_t> second(80, kGuard);
-  const auto primaryName = [&](char16_t* out, int16_t size) {
+  const auto tddFiles = [&](char16_t* out, int16_t size) {
     EXPECT_EQ(TD_OK, TD_TransGetTDDFiles(path("long.tdl").c_str(), out, second.data(), size));
   };
-  EXPECT_EQ(u"abcdefghijklmno.tdd", written(20, primaryName));
+  const auto language = [&](char16_t* out, int16_t size) {
+    EXPECT_EQ(TD_OK, TD_TransGetTDDLanguage(path("long.tdd").c_str(), out, size));
+  };
+  const std::u16string longName = u"abcdefghijklmno.tdd";
+  const struct {
+    std::function<void(char16_t*, int16_t)> query;
+    int16_t size;
+    std::u16string expected;
+  } cases[] = {
+      {getFile(0), 20, longName},     {getFile(0), 70, longName},      {getFile(0), 5, u"abcd"},
+      {getFile(0), 1, u""},           {getFile(0), 0, u"<nothing>"},   {getFile(0), -4, u"<nothing>"},
+      {getFile(1), 20, u"b.tdd"},     {getFile(-9), 20, u"b.tdd"},
+      {tddFiles, 10, u"abcdefghi"},   {tddFiles, 1, u""},              {tddFiles, 0, u"<nothing>"},
+      {language, 50, std::u16string(49, u'n')}, {language, 70, std::u16string(49, u'n')},
+      {language, 20, std::u16string(19, u'n')}, {language, 0, u"<nothing>"},
+  };
+  EXPECT_EQ(longName, written(20, tddFiles));
   EXPECT_EQ(u"b.tdd", std::u16string(second.data()));
-  EXPECT_EQ(u"abcdefghi", written(10, primaryName));
-  EXPECT_EQ(u"", written(1, primaryName));
-  EXPECT_EQ(u"<nothing>", written(0, primaryName));
+  for (const auto& c : cases) EXPECT_EQ(c.expected, written(c.size, c.query)) << c.size;
+  EXPECT_EQ(TD_OK, TD_TransGetFile(handle, nullptr, 20, 0));
+  EXPECT_EQ(TD_OK, TD_TransGetTDDFiles(path("long.tdl").c_str(), nullptr, nullptr, 20));
+  TD_TransClose(&handle);
 
   char16_t unused[20];
   EXPECT_EQ(TD_ERR_FILE, TD_TransGetTDDFiles(path("missing.tdl").c_str(), unused, unused, 20));
   EXPECT_EQ(TD_ERR_FILE, TD_TransGetTDDFiles(path("aa.tdd").c_str(), unused, unused, 20));
   folder_.write("short.tdl", folder_.read("long.tdl").substr(0, 127));
   EXPECT_EQ(TD_ERR_FILE, TD_TransGetTDDFiles(path("short.tdl").c_str(), unused, unused, 20));
-  EXPECT_EQ(TD_OK, TD_TransGetTDDFiles(path("long.tdl").c_str(), nullptr, nullptr, 20));
-}
-
-TEST_F(OutputBuffers, GetTDDLanguageCutsToTheCapacityAndTerminates) {
-  const auto language = [&](char16_t* out, int16_t size) {
-    EXPECT_EQ(TD_OK, TD_TransGetTDDLanguage(path("long.tdd").c_str(), out, size));
-  };
-  EXPECT_EQ(std::u16string(49, u'n'), written(50, language));
-  EXPECT_EQ(std::u16string(49, u'n'), written(70, language));
-  EXPECT_EQ(std::u16string(19, u'n'), written(20, language));
-  EXPECT_EQ(u"<nothing>", written(0, language));
 }
 
 TEST_F(OutputBuffers, LanguageNamesWidenFromWindows1252) {

@@ -7,70 +7,31 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 
 #include "platform/failure_points.h"
+#include "temp_folder.h"
 #include "translator/lexcore.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using TdPath = std::basic_string<TD_WCHAR>;
-
-TdPath tdPath(const fs::path& path) {
-#if defined(_WIN32)
-  return path.wstring();
-#else
-  const std::u16string wide = path.u16string();
-  return TdPath(wide.begin(), wide.end());
-#endif
-}
-
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-class Folder {
- public:
-  Folder() {
-    std::random_device random;
-    root_ = fs::temp_directory_path() / ("vocaro-save-" + std::to_string(random()));
-    fs::create_directories(root_);
-  }
-  ~Folder() {
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
-  }
-  fs::path operator/(const std::string& name) const { return root_ / name; }
-
- private:
-  fs::path root_;
-};
+using vocaro_test::TempFolder;
 
 TEST(SaveFailure, EveryFailedStepLeavesTheOldPairsWhole) {
-  Folder folder;
+  TempFolder folder;
   // A list file of no entries is all TD_TransAddUdr needs.
   std::string list(128, '\0');
   list.replace(0, 3, "TDL");
   list[8] = static_cast<char>(128);
-  writeFile(folder / "aa_bb.tdl", list);
+  folder.write("aa_bb.tdl", list);
   std::string pairs;
   for (int i = 0; i < 2000; ++i) pairs += "word" + std::to_string(i) + ":Wort" + std::to_string(i) + "\r\n";
-  writeFile(folder / "aa_bb.udr", pairs);
+  folder.write("aa_bb.udr", pairs);
 
   TD_HANDLE handle = nullptr;
-  ASSERT_EQ(TD_OK, TD_TransOpen(&handle, tdPath(folder / "aa_bb.tdl").c_str(), 0));
+  ASSERT_EQ(TD_OK, TD_TransOpen(&handle, folder.widePath("aa_bb.tdl").c_str(), 0));
   ASSERT_EQ(1, TD_TransAddUdr(handle, "first", "erste"));  // loads the dictionary
-  std::string before = readFile(folder / "aa_bb.udr");
+  std::string before = folder.read("aa_bb.udr");
   int points = 0;
   int lost = 0;
   for (int step = 1;; ++step) {
@@ -79,7 +40,7 @@ TEST(SaveFailure, EveryFailedStepLeavesTheOldPairsWhole) {
     const int32_t result = TD_TransAddUdr(handle, word.c_str(), "neu");
     const bool failed = lexcore::failure_points::failed();
     lexcore::failure_points::failStep(0);
-    const std::string after = readFile(folder / "aa_bb.udr");
+    const std::string after = folder.read("aa_bb.udr");
     if (!failed) {  // past the last step: the add went through
       EXPECT_EQ(1, result);
       EXPECT_EQ(before.size() + word.size() + 6, after.size());
@@ -90,10 +51,10 @@ TEST(SaveFailure, EveryFailedStepLeavesTheOldPairsWhole) {
     EXPECT_EQ(0, result);
     EXPECT_EQ(before, after) << "the old pairs are not whole";
     lost += before == after ? 0 : 1;
-    EXPECT_FALSE(fs::exists(folder / "aa_bb.udr.new"));
+    EXPECT_FALSE(folder.exists("aa_bb.udr.new"));
     // Nothing of the failed add stays behind: the same add now writes it.
     ASSERT_EQ(1, TD_TransAddUdr(handle, word.c_str(), "neu"));
-    const std::string added = readFile(folder / "aa_bb.udr");
+    const std::string added = folder.read("aa_bb.udr");
     EXPECT_NE(std::string::npos, added.find("\r\n" + word + ":neu\r\n")) << "the new pairs are not whole";
     EXPECT_EQ(before.size() + word.size() + 6, added.size());
     before = added;

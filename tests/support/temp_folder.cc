@@ -1,52 +1,81 @@
 #include "temp_folder.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
 #include "platform/charset.h"
 
 namespace vocaro_test {
+namespace {
 
-std::u16string widen(const std::string& path) {
-  std::u16string wide;
-  if (!lexcore::utf8ToUtf16(path, &wide)) throw std::invalid_argument("path is not UTF-8: " + path);
-  return wide;
+namespace fs = std::filesystem;
+
+// On Windows the narrow file APIs take the ANSI code page: go through the
+// wide path so that any UTF-8 name works.
+fs::path native(const std::string& utf8) {
+#if defined(_WIN32)
+  const WidePath wide = widen(utf8);
+  return fs::path(std::wstring(wide.begin(), wide.end()));
+#else
+  return fs::path(utf8);
+#endif
+}
+
+std::string utf8Name(const fs::path& path) {
+  const auto text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+}  // namespace
+
+WidePath widen(const std::string& path) {
+  std::u16string units;
+  if (!lexcore::utf8ToUtf16(path, &units)) throw std::invalid_argument("path is not UTF-8: " + path);
+  return WidePath(units.begin(), units.end());
 }
 
 TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "vocaro-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed for " + pattern);
-  root_ = pattern;
+  // Test programs run in parallel: each folder gets a random name, created
+  // only when it does not exist yet.
+  std::random_device random;
+  const fs::path base = fs::temp_directory_path();
+  for (int attempt = 0; attempt < 100 && root_.empty(); ++attempt) {
+    const fs::path candidate = base / ("vocaro-test-" + std::to_string(random()) + std::to_string(random()));
+    std::error_code error;
+    if (fs::create_directory(candidate, error)) root_ = utf8Name(candidate);
+  }
+  if (root_.empty()) throw std::runtime_error("cannot create a folder in " + utf8Name(base));
+  std::replace(root_.begin(), root_.end(), '\\', '/');
 }
 
 TempFolder::~TempFolder() {
   std::error_code ignored;
-  std::filesystem::remove_all(root_, ignored);
+  fs::remove_all(native(root_), ignored);
 }
 
-void TempFolder::write(const std::string& name, const std::string& bytes) const {
-  std::ofstream out(path(name), std::ios::binary | std::ios::trunc);
+std::string TempFolder::write(const std::string& name, const std::string& bytes) const {
+  std::ofstream out(native(path(name)), std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (!out) throw std::runtime_error("cannot write " + path(name));
+  return path(name);
 }
 
 std::string TempFolder::read(const std::string& name) const {
-  std::ifstream in(path(name), std::ios::binary);
+  std::ifstream in(native(path(name)), std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
 }
 
-bool TempFolder::exists(const std::string& name) const { return std::filesystem::exists(path(name)); }
+bool TempFolder::exists(const std::string& name) const { return fs::exists(native(path(name))); }
 
 std::vector<std::string> TempFolder::names() const {
   std::vector<std::string> result;
-  for (const auto& entry : std::filesystem::directory_iterator(root_)) result.push_back(entry.path().filename().string());
+  for (const auto& entry : fs::directory_iterator(native(root_))) result.push_back(utf8Name(entry.path().filename()));
   std::sort(result.begin(), result.end());
   return result;
 }

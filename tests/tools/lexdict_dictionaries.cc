@@ -98,6 +98,4 @@ std::string readFile(const std::string& path) {
   return s.str();
 }
 
-bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
-
 }  // namespace lexdict_test

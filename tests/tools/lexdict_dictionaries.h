@@ -51,8 +51,6 @@ void writeSamplePair(const std::string& folder);
 void writeFile(const std::string& path, const std::string& bytes);
 // The file's bytes; empty when it cannot be read.
 std::string readFile(const std::string& path);
-bool fileExists(const std::string& path);
-
 
 }  // namespace lexdict_test
 

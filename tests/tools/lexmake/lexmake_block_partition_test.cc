@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
-#include <set>
 
 #include "datafile/format.h"
 #include "datafile/block_partition.h"
@@ -17,12 +15,6 @@ namespace {
 using lexcore::BlockPlan;
 using lexcore::SuffixCodes;
 using Strings = std::vector<std::string>;
-
-size_t commonPrefix(const std::string& a, const std::string& b) {
-  size_t n = 0;
-  while (n < a.size() && n < b.size() && a[n] == b[n]) ++n;
-  return n;
-}
 
 // The rules that keep a file searchable, checked on a partition.
 void expectSearchable(const Strings& words, const std::vector<BlockPlan>& plan) {
@@ -37,80 +29,6 @@ void expectSearchable(const Strings& words, const std::vector<BlockPlan>& plan) 
     start += plan[k].count;
   }
   EXPECT_EQ(start, words.size());
-}
-
-// Suffix code counts with one code per byte.
-std::vector<SuffixCodes> byteCodes(const Strings& words) {
-  std::vector<SuffixCodes> codes(words.size());
-  for (size_t t = 0; t < words.size(); ++t) {
-    for (size_t key = 0; key < 16; ++key)
-      codes[t].codes[key] = static_cast<uint8_t>(std::min<size_t>(words[t].size() > key ? words[t].size() - key : 0, 16));
-  }
-  return codes;
-}
-
-// What a partition costs in the file, in half bytes (as partitionBlocks
-// counts it).
-uint64_t cost(const std::vector<BlockPlan>& plan, const std::vector<SuffixCodes>& codes) {
-  uint64_t total = 0;
-  size_t start = 0;
-  for (const BlockPlan& block : plan) {
-    total += 9 + 2 * block.key.size() + 2 * ((block.count + 1) / 2);
-    for (size_t i = start; i < start + block.count; ++i) total += 2 * codes[i].codes[block.key.size()];
-    start += block.count;
-  }
-  return total;
-}
-
-// Every partition of a few words into blocks with every allowed key, the
-// cheapest cost.
-uint64_t cheapestByTrial(const Strings& words, const std::vector<SuffixCodes>& codes, size_t maxEntries) {
-  uint64_t best = UINT64_MAX;
-  const size_t n = words.size();
-  for (uint32_t cuts = 0; cuts < (1u << (n - 1)); ++cuts) {
-    std::vector<size_t> starts = {0};
-    for (size_t i = 1; i < n; ++i) {
-      if (cuts & (1u << (i - 1))) starts.push_back(i);
-    }
-    starts.push_back(n);
-    // Each block takes its cheapest allowed key; blocks do not affect each
-    // other's choice.
-    uint64_t total = 0;
-    bool ok = true;
-    for (size_t b = 0; b + 1 < starts.size() && ok; ++b) {
-      const size_t i = starts[b], j = starts[b + 1];
-      if (j - i > maxEntries) ok = false;
-      size_t common = words[i].size();
-      for (size_t t = i + 1; t < j; ++t) common = std::min(common, commonPrefix(words[t - 1], words[t]));
-      const size_t minKey = i == 0 ? std::min<size_t>(words[0].size(), 15) : commonPrefix(words[i - 1], words[i]) + 1;
-      uint64_t bestBlock = UINT64_MAX;
-      for (size_t key = minKey; key <= std::min<size_t>(common, 15); ++key)
-        bestBlock = std::min(bestBlock, cost({{words[i].substr(0, key), j - i}}, {codes.begin() + i, codes.begin() + j}));
-      if (bestBlock == UINT64_MAX) ok = false;
-      total += ok ? bestBlock : 0;
-    }
-    if (ok) best = std::min(best, total);
-  }
-  return best;
-}
-
-TEST(LexmakeBlockPartition, IsTheCheapestPartitionThatKeepsTheFileSearchable) {
-  std::mt19937 random(3);
-  for (int round = 0; round < 40; ++round) {
-    std::set<std::string> distinct;
-    while (distinct.size() < 9) {
-      std::string w;
-      for (size_t i = 0, n = 1 + random() % 7; i < n; ++i) w.push_back(static_cast<char>('a' + random() % 3));
-      distinct.insert(w);
-    }
-    const Strings words(distinct.begin(), distinct.end());
-    const std::vector<SuffixCodes> codes = byteCodes(words);
-    const std::vector<BlockPlan> plan = lexcore::partitionBlocks(words, codes, 4);
-    expectSearchable(words, plan);
-    for (const BlockPlan& block : plan) EXPECT_LE(block.count, 4u);
-    EXPECT_EQ(plan[0].key, words[0].substr(0, 15));  // the fewest words start with it
-    EXPECT_EQ(cost(plan, codes), cheapestByTrial(words, codes, 4)) << round;
-  }
 }
 
 TEST(LexmakeBlockPartition, FillsBlocksOfSequentialWords) {

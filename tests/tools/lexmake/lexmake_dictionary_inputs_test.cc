@@ -11,7 +11,7 @@ namespace {
 using lexmake_test::base64;
 using lexmake_test::gzipped;
 using lexmake_test::RunResult;
-using lexmake_test::ScratchFolder;
+using lexmake_test::TempFolder;
 using lexmake_test::Translator;
 using Strings = std::vector<std::string>;
 
@@ -43,7 +43,7 @@ class LexmakeDictionaryInputs : public ::testing::Test {
   RunResult compile(const std::string& output, const Strings& extra = {}, bool progress = false) {
     Strings args = {"--lang-a", "en", "--lang-b", "de", "--name-a", "English", "--name-b", "German",
                     "--id-a", "1033", "--id-b", "1031", "--tables-a", english_, "--tables-b", german_,
-                    "--output", output, folder_.file("freedict-eng-deu.index"), "--from-b", folder_.file("de-en")};
+                    "--output", output, folder_.path("freedict-eng-deu.index"), "--from-b", folder_.path("de-en")};
     args.insert(args.end(), extra.begin(), extra.end());
     std::ostringstream out, err;
     RunResult result;
@@ -53,23 +53,23 @@ class LexmakeDictionaryInputs : public ::testing::Test {
     return result;
   }
 
-  ScratchFolder folder_{"inputs"};
+  TempFolder folder_;
   std::string english_;
   std::string german_;
 };
 
 TEST_F(LexmakeDictionaryInputs, MergesBothInputsAndTranslatesInSourceOrder) {
-  const RunResult run = compile(folder_.file("out"));
+  const RunResult run = compile(folder_.path("out"));
   ASSERT_EQ(run.status, kExitDone) << run.err;
   EXPECT_NE(run.out.find("left out: nothing"), std::string::npos) << run.out;
-  Translator forward(folder_.file("out"), "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  Translator forward(folder_.path("out"), "en_de.tdl");
   ASSERT_EQ(forward.openResult(), TD_OK);
   // The database's senses first, then what the Ding file adds.
   EXPECT_EQ(forward.translate("bank", 0).translations, (Strings{"Bank", "Ufer"}));
   EXPECT_EQ(forward.translate("bench", 0).translations, (Strings{"Bank", "Sitzbank"}));
   EXPECT_EQ(forward.translate("overhaul", 0).translations, Strings{"überholen"});
   EXPECT_EQ(forward.translate("houses", 0).translations, Strings{"Häuser"});
-  Translator reverse(folder_.file("out"), "de_en.tdl", "ende_de.tdd", "ende_en.tdd");
+  Translator reverse(folder_.path("out"), "de_en.tdl");
   // The Ding file's own pairs (German headwords) come before the database's.
   EXPECT_EQ(reverse.translate("Bank", 0).translations, (Strings{"bench", "bank"}));
   EXPECT_EQ(reverse.translate("Häuser", 0).translations, Strings{"houses"});
@@ -77,12 +77,12 @@ TEST_F(LexmakeDictionaryInputs, MergesBothInputsAndTranslatesInSourceOrder) {
 }
 
 TEST_F(LexmakeDictionaryInputs, SameInputGivesTheSameBytes) {
-  ASSERT_EQ(compile(folder_.file("one")).status, kExitDone);
-  ASSERT_EQ(compile(folder_.file("two")).status, kExitDone);
+  ASSERT_EQ(compile(folder_.path("one")).status, kExitDone);
+  ASSERT_EQ(compile(folder_.path("two")).status, kExitDone);
   for (const char* name : {"en_de.tdl", "de_en.tdl", "ende_en.tdd", "ende_de.tdd"}) {
-    const std::string first = lexmake_test::readFile(folder_.file("one/") + name);
+    const std::string first = lexmake_test::readFile(folder_.path("one/") + name);
     EXPECT_FALSE(first.empty());
-    EXPECT_EQ(first, lexmake_test::readFile(folder_.file("two/") + name)) << name;
+    EXPECT_EQ(first, lexmake_test::readFile(folder_.path("two/") + name)) << name;
   }
 }
 
@@ -90,34 +90,34 @@ TEST_F(LexmakeDictionaryInputs, ListsWhatWasLeftOut) {
   // A translation that no entry can hold, and a term with a slash.
   folder_.write("more.tsv", "house\t" + std::string(130, 'x') + "\n");
   folder_.write("de-en", "er/sie geht :: he/she goes\nHaus {n} :: house\n");
-  const RunResult run = compile(folder_.file("out"), {folder_.file("more.tsv"), "--left-out", folder_.file("out.txt")});
+  const RunResult run = compile(folder_.path("out"), {folder_.path("more.tsv"), "--left-out", folder_.path("out.txt")});
   ASSERT_EQ(run.status, kExitDone) << run.err;
   EXPECT_NE(run.out.find("left out: 1 German word over 127 bytes, 2 dictionary terms not usable (2 phrases with a slash)"),
             std::string::npos)
       << run.out;
-  EXPECT_EQ(lexmake_test::readFile(folder_.file("out.txt")),
-            folder_.file("more.tsv") + ":1\tGerman\t" + std::string(130, 'x') + "\tlonger than 127 bytes\n");
+  EXPECT_EQ(lexmake_test::readFile(folder_.path("out.txt")),
+            folder_.path("more.tsv") + ":1\tGerman\t" + std::string(130, 'x') + "\tlonger than 127 bytes\n");
 }
 
 TEST_F(LexmakeDictionaryInputs, RanksTranslationsByFrequencyLists) {
   // Counts after a tab or a blank are no part of the word.
   folder_.write("de.frequency", "# most common first\nUfer 1200\nHaus\t800\n");
-  RunResult run = compile(folder_.file("out"), {"--frequency-b", folder_.file("de.frequency")});
+  RunResult run = compile(folder_.path("out"), {"--frequency-b", folder_.path("de.frequency")});
   ASSERT_EQ(run.status, kExitDone) << run.err;
-  Translator forward(folder_.file("out"), "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  Translator forward(folder_.path("out"), "en_de.tdl");
   EXPECT_EQ(forward.translate("bank", 0).translations, (Strings{"Ufer", "Bank"}));
-  run = compile(folder_.file("out"), {"--frequency-a", folder_.file("missing.frequency")});
+  run = compile(folder_.path("out"), {"--frequency-a", folder_.path("missing.frequency")});
   EXPECT_EQ(run.status, kExitFailed);
   EXPECT_NE(run.err.find("missing.frequency: cannot read the file"), std::string::npos) << run.err;
 }
 
 TEST_F(LexmakeDictionaryInputs, ReadsWordListsAndReportsTheirProblems) {
   folder_.write("en.words", "# most useful first\nhouse\n\nМосква\nbank\n");
-  RunResult run = compile(folder_.file("out"), {"--rank-a", folder_.file("en.words")});
+  RunResult run = compile(folder_.path("out"), {"--rank-a", folder_.path("en.words")});
   EXPECT_EQ(run.status, kExitDone) << run.err;
   EXPECT_NE(run.err.find("en.words: 1 word has no Windows-1252 spelling and cannot be used"), std::string::npos)
       << run.err;
-  run = compile(folder_.file("out"), {"--rank-b", folder_.file("missing.words")});
+  run = compile(folder_.path("out"), {"--rank-b", folder_.path("missing.words")});
   EXPECT_EQ(run.status, kExitFailed);
   EXPECT_NE(run.err.find("missing.words: cannot read the file"), std::string::npos) << run.err;
 }
@@ -125,7 +125,7 @@ TEST_F(LexmakeDictionaryInputs, ReadsWordListsAndReportsTheirProblems) {
 TEST_F(LexmakeDictionaryInputs, NamesADatabaseWithoutItsDataFile) {
   const std::string index = folder_.write("lonely.index", "word\tA\tB\n");
   Strings args = {"--lang-a", "en", "--lang-b", "de", "--name-a", "E", "--name-b", "G", "--id-a", "1",
-                  "--id-b", "2", "--output", folder_.file("out"), index};
+                  "--id-b", "2", "--output", folder_.path("out"), index};
   const RunResult run = lexmake_test::runLexmake(args);
   EXPECT_EQ(run.status, kExitFailed);
   EXPECT_NE(run.err.find(index + ": a dictd database needs NAME.index and NAME.dict.dz (or NAME.dict)"),
@@ -134,11 +134,11 @@ TEST_F(LexmakeDictionaryInputs, NamesADatabaseWithoutItsDataFile) {
 }
 
 TEST_F(LexmakeDictionaryInputs, DrawsAProgressBarOnlyWhenAskedAndClearsIt) {
-  RunResult run = compile(folder_.file("quiet"));
+  RunResult run = compile(folder_.path("quiet"));
   EXPECT_EQ(run.err.find('\r'), std::string::npos);
-  run = compile(folder_.file("bar"), {}, true);
+  run = compile(folder_.path("bar"), {}, true);
   ASSERT_EQ(run.status, kExitDone);
-  EXPECT_NE(run.err.find("\rlexmake: reading " + folder_.file("de-en") + " ["), std::string::npos);
+  EXPECT_NE(run.err.find("\rlexmake: reading " + folder_.path("de-en") + " ["), std::string::npos);
   // The last thing drawn is the blank line that clears the bar.
   const size_t last = run.err.rfind('\r');
   ASSERT_NE(last, std::string::npos);

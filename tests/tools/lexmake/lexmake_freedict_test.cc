@@ -12,7 +12,7 @@ using lexmake_test::base64;
 using lexmake_test::dict;
 using lexmake_test::gzipped;
 using lexmake_test::NullProgress;
-using lexmake_test::ScratchFolder;
+using lexmake_test::TempFolder;
 using Strings = std::vector<std::string>;
 
 DatabaseEntry parse(const std::string& text, TermDrops* drops = nullptr) {
@@ -174,7 +174,7 @@ class LexmakeFreedictDatabase : public ::testing::Test {
     return r;
   }
 
-  ScratchFolder folder_{"freedict"};
+  TempFolder folder_;
   std::string data_;
   std::string index_;
   std::string indexPath_;
@@ -182,7 +182,7 @@ class LexmakeFreedictDatabase : public ::testing::Test {
 
 TEST_F(LexmakeFreedictDatabase, ReadsDictzipDataInTheOrderOfTheData) {
   write("test.dict.dz", true);
-  const Read r = read(folder_.file("test.dict.dz"));
+  const Read r = read(folder_.path("test.dict.dz"));
   ASSERT_TRUE(r.found);
   EXPECT_TRUE(r.diagnostics.errors.empty()) << r.diagnostics.errors[0];
   using Pairs = std::vector<std::pair<std::string, std::string>>;
@@ -197,12 +197,12 @@ TEST_F(LexmakeFreedictDatabase, ReadsDictzipDataInTheOrderOfTheData) {
 TEST_F(LexmakeFreedictDatabase, ReadsUncompressedDataAndIsFoundByAnyOfItsNames) {
   write("test.dict", false);
   for (const char* name : {"test.index", "test.dict", "test"}) {
-    const Read r = read(folder_.file(name));
+    const Read r = read(folder_.path(name));
     ASSERT_TRUE(r.found) << name;
     EXPECT_EQ(r.list.pairs.size(), 3u) << name;
   }
   std::string indexPath, dataPath;
-  EXPECT_FALSE(findDatabaseFiles(folder_.file("other.index"), &indexPath, &dataPath));
+  EXPECT_FALSE(findDatabaseFiles(folder_.path("other.index"), &indexPath, &dataPath));
 }
 
 TEST_F(LexmakeFreedictDatabase, NamesBadIndexLinesAndEntriesOutsideTheData) {
@@ -219,7 +219,7 @@ TEST_F(LexmakeFreedictDatabase, NamesBadIndexLinesAndEntriesOutsideTheData) {
   const Read far = read(indexPath_);
   ASSERT_EQ(far.diagnostics.errors.size(), 1u);
   EXPECT_EQ(far.diagnostics.errors[0],
-            indexPath_ + ":5: the entry lies beyond the end of " + folder_.file("test.dict.dz"));
+            indexPath_ + ":5: the entry lies beyond the end of " + folder_.path("test.dict.dz"));
 }
 
 TEST_F(LexmakeFreedictDatabase, RefusesDamagedCompressedData) {
@@ -229,7 +229,7 @@ TEST_F(LexmakeFreedictDatabase, RefusesDamagedCompressedData) {
   folder_.write("test.dict.dz", damaged);
   const Read r = read(indexPath_);
   ASSERT_EQ(r.diagnostics.errors.size(), 1u);
-  EXPECT_EQ(r.diagnostics.errors[0].rfind(folder_.file("test.dict.dz") + ": ", 0), 0u) << r.diagnostics.errors[0];
+  EXPECT_EQ(r.diagnostics.errors[0].rfind(folder_.path("test.dict.dz") + ": ", 0), 0u) << r.diagnostics.errors[0];
   EXPECT_TRUE(r.list.pairs.empty());
 }
 

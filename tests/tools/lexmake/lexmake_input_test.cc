@@ -10,119 +10,59 @@ namespace {
 
 using lexmake_test::NullProgress;
 
-struct Pair {
-  std::string a;
-  std::string b;
-  std::string where;
-};
+using Strings = std::vector<std::string>;
 
-struct Parsed {
-  std::vector<Pair> pairs;
-  Diagnostics diagnostics;
-};
-
-Parsed parse(const std::string& content) {
-  Parsed p;
+// The pairs of `content` as "word=translation@file:line", and the errors.
+std::pair<Strings, Strings> parse(const std::string& content) {
   PairList list;
+  Diagnostics diagnostics;
   NullProgress progress;
-  readWordPairs(content, list.addFile("pairs.tsv"), Side::A, &list, &p.diagnostics, &progress.bar);
-  for (const SourcePair& pair : list.pairs) p.pairs.push_back({list.a.word(pair.a), list.b.word(pair.b), list.where(pair)});
-  return p;
+  readWordPairs(content, list.addFile("pairs.tsv"), Side::A, &list, &diagnostics, &progress.bar);
+  Strings pairs;
+  for (const SourcePair& pair : list.pairs) {
+    pairs.push_back(list.a.word(pair.a) + "=" + list.b.word(pair.b) + "@" + list.where(pair));
+  }
+  return {pairs, diagnostics.errors};
 }
 
-TEST(LexmakeInput, ReadsPairsInLineOrderWithTheirLines) {
-  const Parsed p = parse("house\tHaus\nbank\tBank\nbank\tUfer\n");
-  ASSERT_EQ(p.pairs.size(), 3u);
-  EXPECT_EQ(p.pairs[0].a, "house");
-  EXPECT_EQ(p.pairs[0].b, "Haus");
-  EXPECT_EQ(p.pairs[1].b, "Bank");
-  EXPECT_EQ(p.pairs[2].b, "Ufer");
-  EXPECT_EQ(p.pairs[2].where, "pairs.tsv:3");
-  EXPECT_TRUE(p.diagnostics.errors.empty());
-}
-
-TEST(LexmakeInput, SkipsCommentsAndBlankLinesButCountsThem) {
-  const Parsed p = parse("# a comment\n\n   \n\t\nhouse\tHaus\n#cat\tKatze\n");
-  ASSERT_EQ(p.pairs.size(), 1u);
-  EXPECT_EQ(p.pairs[0].where, "pairs.tsv:5");
-  EXPECT_TRUE(p.diagnostics.errors.empty());
-}
-
-TEST(LexmakeInput, AcceptsByteOrderMarkAndEveryLineEnd) {
-  const Parsed p = parse("\xEF\xBB\xBFhouse\tHaus\r\ncat\tKatze\rdog\tHund\r\n\r\nmouse\tMaus");
-  ASSERT_EQ(p.pairs.size(), 4u);
-  EXPECT_EQ(p.pairs[0].a, "house");  // no mark left in the first word
-  EXPECT_EQ(p.pairs[1].b, "Katze");  // no CR left in a translation
-  EXPECT_EQ(p.pairs[2].where, "pairs.tsv:3");
-  EXPECT_EQ(p.pairs[3].where, "pairs.tsv:5");
-  EXPECT_EQ(p.pairs[3].b, "Maus");  // a last line without a line end
-}
-
-TEST(LexmakeInput, DropsBlanksAroundFieldsAndKeepsThemInside) {
-  const Parsed p = parse("  good morning \t  guten Morgen  \n");
-  ASSERT_EQ(p.pairs.size(), 1u);
-  EXPECT_EQ(p.pairs[0].a, "good morning");
-  EXPECT_EQ(p.pairs[0].b, "guten Morgen");
-}
-
-TEST(LexmakeInput, ConvertsUtf8ToWindows1252) {
-  const Parsed p = parse("street\tStraße\nheart\tcœur\nprice\t5 €\n");
-  ASSERT_EQ(p.pairs.size(), 3u);
-  EXPECT_EQ(p.pairs[0].b,
-            "Stra\xDF"
-            "e");
-  EXPECT_EQ(p.pairs[1].b, "c\x9Cur");
-  EXPECT_EQ(p.pairs[2].b, "5 \x80");
-}
-
-TEST(LexmakeInput, ReportsBadLinesWithFileAndLineAndKeepsTheGoodOnes) {
-  const Parsed p = parse(
-      "house\tHaus\n"
-      "no tab here\n"
-      "a\tb\tc\n"
-      "\tHaus\n"
-      "cat\t   \n"
-      "dog\tHund\n");
-  ASSERT_EQ(p.pairs.size(), 2u);
-  EXPECT_EQ(p.pairs[1].a, "dog");
-  ASSERT_EQ(p.diagnostics.errors.size(), 4u);
-  EXPECT_EQ(p.diagnostics.errors[0], "pairs.tsv:2: expected word<TAB>translation, found no tab");
-  EXPECT_EQ(p.diagnostics.errors[1], "pairs.tsv:3: expected word<TAB>translation, found more than one tab");
-  EXPECT_EQ(p.diagnostics.errors[2], "pairs.tsv:4: empty word");
-  EXPECT_EQ(p.diagnostics.errors[3], "pairs.tsv:5: empty translation");
-}
-
-TEST(LexmakeInput, RefusesCharactersWithoutAByteAndBrokenUtf8) {
-  const Parsed p = parse(
-      "Moscow\tМосква\n"
-      "smile\t\xF0\x9F\x98\x80\n"
-      "broken\t\xC3(\n"
-      "bell\ta\x07"
-      "b\n"
-      "c1\ta\xC2\x81"
-      "b\n");
-  EXPECT_TRUE(p.pairs.empty());
-  ASSERT_EQ(p.diagnostics.errors.size(), 5u);
-  EXPECT_EQ(p.diagnostics.errors[0],
-            "pairs.tsv:1: translation \"Москва\": \"М\" (U+041C) has no Windows-1252 character");
-  EXPECT_EQ(p.diagnostics.errors[1],
-            "pairs.tsv:2: translation \"\xF0\x9F\x98\x80\": \"\xF0\x9F\x98\x80\" (U+1F600) has no Windows-1252 "
-            "character");
-  EXPECT_EQ(p.diagnostics.errors[2], "pairs.tsv:3: translation \"\xC3(\": not valid UTF-8");
-  EXPECT_EQ(p.diagnostics.errors[3],
-            "pairs.tsv:4: translation \"a\x07"
-            "b\": control character U+0007");
-  EXPECT_EQ(p.diagnostics.errors[4],
-            "pairs.tsv:5: translation \"a\xC2\x81"
-            "b\": control character U+0081");
-}
-
-TEST(LexmakeInput, ReportsBothFieldsOfOneLine) {
-  const Parsed p = parse("Москва\tМосква\n");
-  EXPECT_TRUE(p.pairs.empty());
-  ASSERT_EQ(p.diagnostics.errors.size(), 2u);
-  EXPECT_NE(p.diagnostics.errors[0].find("pairs.tsv:1: word"), std::string::npos);
-  EXPECT_NE(p.diagnostics.errors[1].find("pairs.tsv:1: translation"), std::string::npos);
+// Pairs in line order with their lines; comments and blank lines skipped
+// but counted; a byte order mark and every line end; blanks around fields
+// dropped; UTF-8 converted to Windows-1252; bad lines named by file and
+// line while the good ones stay.
+TEST(LexmakeInput, ReadsPairsAndNamesBadLines) {
+  const struct {
+    std::string content;
+    Strings pairs;
+    Strings errors;
+  } cases[] = {
+      {"house\tHaus\nbank\tBank\nbank\tUfer\n", {"house=Haus@pairs.tsv:1", "bank=Bank@pairs.tsv:2", "bank=Ufer@pairs.tsv:3"}, {}},
+      {"# a comment\n\n   \n\t\nhouse\tHaus\n#cat\tKatze\n", {"house=Haus@pairs.tsv:5"}, {}},
+      {"\xEF\xBB\xBFhouse\tHaus\r\ncat\tKatze\rdog\tHund\r\n\r\nmouse\tMaus",
+       {"house=Haus@pairs.tsv:1", "cat=Katze@pairs.tsv:2", "dog=Hund@pairs.tsv:3", "mouse=Maus@pairs.tsv:5"}, {}},
+      {"  good morning \t  guten Morgen  \n", {"good morning=guten Morgen@pairs.tsv:1"}, {}},
+      {"street\tStraße\nheart\tcœur\nprice\t5 €\n",
+       {"street=Stra\xDF" "e@pairs.tsv:1", "heart=c\x9Cur@pairs.tsv:2", "price=5 \x80@pairs.tsv:3"}, {}},
+      {"house\tHaus\nno tab here\na\tb\tc\n\tHaus\ncat\t   \ndog\tHund\n", {"house=Haus@pairs.tsv:1", "dog=Hund@pairs.tsv:6"},
+       {"pairs.tsv:2: expected word<TAB>translation, found no tab",
+        "pairs.tsv:3: expected word<TAB>translation, found more than one tab", "pairs.tsv:4: empty word",
+        "pairs.tsv:5: empty translation"}},
+      {"Moscow\tМосква\nsmile\t\xF0\x9F\x98\x80\nbroken\t\xC3(\nbell\ta\x07" "b\nc1\ta\xC2\x81" "b\n", {},
+       {"pairs.tsv:1: translation \"Москва\": \"М\" (U+041C) has no Windows-1252 character",
+        "pairs.tsv:2: translation \"\xF0\x9F\x98\x80\": \"\xF0\x9F\x98\x80\" (U+1F600) has no Windows-1252 character",
+        "pairs.tsv:3: translation \"\xC3(\": not valid UTF-8",
+        "pairs.tsv:4: translation \"a\x07" "b\": control character U+0007",
+        "pairs.tsv:5: translation \"a\xC2\x81" "b\": control character U+0081"}},
+  };
+  for (const auto& c : cases) {
+    const auto parsed = parse(c.content);
+    EXPECT_EQ(parsed.first, c.pairs) << c.content;
+    EXPECT_EQ(parsed.second, c.errors) << c.content;
+  }
+  // Both fields of one line are reported.
+  const Strings errors = parse("Москва\tМосква\n").second;
+  ASSERT_EQ(errors.size(), 2u);
+  EXPECT_EQ(errors[0].rfind("pairs.tsv:1: word", 0), 0u) << errors[0];
+  EXPECT_EQ(errors[1].rfind("pairs.tsv:1: translation", 0), 0u) << errors[1];
 }
 
 TEST(LexmakeInput, FirstFieldMayBeLanguageB) {
@@ -137,9 +77,9 @@ TEST(LexmakeInput, FirstFieldMayBeLanguageB) {
 }
 
 TEST(LexmakeInput, ProgramNamesTheBadLineAndWritesNothing) {
-  lexmake_test::ScratchFolder folder("input");
+  lexmake_test::TempFolder folder;
   const std::string pairs = folder.write("bad.tsv", "house\tHaus\nhouse Haus\n");
-  const std::string output = folder.file("out");
+  const std::string output = folder.path("out");
   const lexmake_test::RunResult run = lexmake_test::runLexmake(lexmake_test::pairArguments(pairs, output));
   EXPECT_EQ(run.status, kExitFailed);
   EXPECT_NE(run.err.find("bad.tsv:2: expected word<TAB>translation"), std::string::npos) << run.err;

@@ -3,13 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "compiled_pair.h"
+#include <random>
+
 #include "lexmake_test_support.h"
 
 namespace lexmake {
 namespace {
 
 using lexmake_test::RunResult;
-using lexmake_test::ScratchFolder;
+using lexmake_test::TempFolder;
 
 Language language(const std::string& code, const std::string& name, uint32_t id) {
   Language l;
@@ -99,12 +101,12 @@ TEST(LexmakeLimits, RefusesAnInputWithNothingLeft) {
             "input: no word pairs to compile; left out: 1 English word over 127 bytes, 1 German word without a kept "
             "translation");
 
-  ScratchFolder folder("empty");
+  TempFolder folder;
   const std::string pairs = folder.write("empty.tsv", "# nothing but a comment\n");
-  const RunResult run = lexmake_test::runLexmake(lexmake_test::pairArguments(pairs, folder.file("out")));
+  const RunResult run = lexmake_test::runLexmake(lexmake_test::pairArguments(pairs, folder.path("out")));
   EXPECT_EQ(run.status, kExitFailed);
   EXPECT_NE(run.err.find("no word pairs to compile; the inputs hold none"), std::string::npos) << run.err;
-  EXPECT_FALSE(std::filesystem::exists(folder.file("out")));
+  EXPECT_FALSE(std::filesystem::exists(folder.path("out")));
 }
 
 TEST(LexmakeLimits, LeavesOutWordsThatDoNotEncodeAndKeepsTheRest) {
@@ -129,7 +131,7 @@ TEST(LexmakeLimits, LeavesOutWordsThatDoNotEncodeAndKeepsTheRest) {
 // 65536 distinct words on each side, all equally useful: the pair that came
 // last is left out, and the 65535 that stay make files that pass the check.
 TEST(LexmakeLimits, Keeps65535WordsOfEachLanguage) {
-  ScratchFolder folder("limit");
+  TempFolder folder;
   std::string content;
   char line[64];
   for (int i = 0; i < 65536; ++i) {
@@ -137,7 +139,7 @@ TEST(LexmakeLimits, Keeps65535WordsOfEachLanguage) {
     content += line;
   }
   const std::string pairs = folder.write("many.tsv", content);
-  const RunResult run = lexmake_test::runLexmake(lexmake_test::pairArguments(pairs, folder.path()));
+  const RunResult run = lexmake_test::runLexmake(lexmake_test::pairArguments(pairs, folder.root()));
   ASSERT_EQ(run.status, kExitDone) << run.err;
   EXPECT_NE(run.out.find("ende_en.tdd 65535 entries"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("ende_de.tdd 65535 entries"), std::string::npos) << run.out;
@@ -148,7 +150,7 @@ TEST(LexmakeLimits, Keeps65535WordsOfEachLanguage) {
   std::snprintf(line, sizeof line, "many.tsv:65536: \"w%05d\" left out", (65535 * 7919) % 65536);
   EXPECT_NE(run.err.find(line), std::string::npos) << run.err;
 
-  lexmake_test::Translator reverse(folder.path(), "de_en.tdl", "ende_de.tdd", "ende_en.tdd");
+  lexmake_test::Translator reverse(folder.root(), "de_en.tdl");
   ASSERT_EQ(reverse.openResult(), TD_OK);
   EXPECT_EQ(reverse.translate("v00000", 0).translations, (std::vector<std::string>{"w00000"}));
   EXPECT_EQ(reverse.translate("v65535", 0).status, TD_NOT_FOUND);

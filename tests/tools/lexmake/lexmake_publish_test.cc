@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include "child_process.h"
+#include <random>
+
 #include "lexmake_test_support.h"
 #include "pair_files.h"
 
@@ -21,7 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using lexmake_test::RunResult;
-using lexmake_test::ScratchFolder;
+using lexmake_test::TempFolder;
 using lexmake_test::Translator;
 using Strings = std::vector<std::string>;
 
@@ -46,15 +48,7 @@ std::map<std::string, std::string> answers(const std::string& folder) {
   for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
     if (entry.path().extension() != ".tdl") continue;
     std::string& text = result[entry.path().filename().string()];
-    TD_WCHAR names[2][32];
-    if (TD_TransGetTDDFiles(lexmake_test::widePath(entry.path().string()).c_str(), names[0], names[1], 32) != TD_OK) {
-      text = "unreadable";
-      continue;
-    }
-    std::string primary, secondary;
-    for (int i = 0; names[0][i] != 0; ++i) primary += static_cast<char>(names[0][i]);
-    for (int i = 0; names[1][i] != 0; ++i) secondary += static_cast<char>(names[1][i]);
-    Translator translator(folder, entry.path().filename().string(), primary, secondary);
+    Translator translator(folder, entry.path().filename().string());
     text = "open " + std::to_string(translator.openResult());
     for (const std::string& probe : kProbes) {
       const lexmake_test::Translation t = translator.translate(probe, 0);
@@ -98,24 +92,24 @@ std::map<std::string, std::string> contents(const std::string& folder) {
 
 // The two sets compiled into fresh folders, the reference for every state.
 struct Sets {
-  explicit Sets(const ScratchFolder& folder, const std::string& oldPairs, const std::string& newPairs)
+  explicit Sets(const TempFolder& folder, const std::string& oldPairs, const std::string& newPairs)
       : oldInput(folder.write("old.tsv", oldPairs)), newInput(folder.write("new.tsv", newPairs)) {
-    EXPECT_EQ(lexmake_test::runLexmake(arguments(oldInput, folder.file("fresh-old"))).status, kExitDone);
-    EXPECT_EQ(lexmake_test::runLexmake(arguments(newInput, folder.file("fresh-new"))).status, kExitDone);
-    oldAnswers = answers(folder.file("fresh-old"));
-    newAnswers = answers(folder.file("fresh-new"));
-    newFiles = contents(folder.file("fresh-new"));
+    EXPECT_EQ(lexmake_test::runLexmake(arguments(oldInput, folder.path("fresh-old"))).status, kExitDone);
+    EXPECT_EQ(lexmake_test::runLexmake(arguments(newInput, folder.path("fresh-new"))).status, kExitDone);
+    oldAnswers = answers(folder.path("fresh-old"));
+    newAnswers = answers(folder.path("fresh-new"));
+    newFiles = contents(folder.path("fresh-new"));
   }
   std::string oldInput, newInput;
   std::map<std::string, std::string> oldAnswers, newAnswers, newFiles;
 };
 
 TEST(LexmakePublish, AFailureAtAnyStepLeavesEveryListFileWholeAndTheNextRunClearsUp) {
-  ScratchFolder folder("steps");
+  TempFolder folder;
   const Sets sets(folder, kOldPairs, kNewPairs);
   ASSERT_NE(sets.oldAnswers, sets.newAnswers);
-  const std::string output = folder.file("out");
-  const std::string leftOut = folder.file("left-out.txt");
+  const std::string output = folder.path("out");
+  const std::string leftOut = folder.path("left-out.txt");
   const Strings newRun = arguments(sets.newInput, output, {"--left-out", leftOut});
   size_t points = 0, failedRuns = 0, mixed = 0;
   // Into a fresh folder, and over the old set.
@@ -175,9 +169,9 @@ TEST(LexmakePublish, KilledRunsLeaveEveryListFileWhole) {
     oldPairs += "w" + std::to_string(i) + "\told" + std::to_string(i) + "\n";
     newPairs += "w" + std::to_string(i * 3) + "\tnew" + std::to_string(i) + "\n";
   }
-  ScratchFolder folder("kills");
+  TempFolder folder;
   const Sets sets(folder, oldPairs, newPairs);
-  const std::string output = folder.file("out");
+  const std::string output = folder.path("out");
   // How long an undisturbed run over the other set takes.
   ASSERT_EQ(startLexmake(arguments(sets.oldInput, output)).wait(), 0);
   const auto start = std::chrono::steady_clock::now();
@@ -233,39 +227,39 @@ class FullStream : public std::ostream {
 };
 
 TEST(LexmakeOutputs, RefusesUnusablePathsAndFailsOnWriteErrorsBeforeTouchingTheSet) {
-  ScratchFolder folder("paths");
+  TempFolder folder;
   const std::string input = folder.write("p.tsv", kOldPairs);
   const std::string tables = folder.write("en.tables", "ending \"\" <- s\n");
-  const std::string output = folder.file("out");
-  fs::create_directories(folder.file("a folder"));
+  const std::string output = folder.path("out");
+  fs::create_directories(folder.path("a folder"));
   ASSERT_EQ(lexmake_test::runLexmake(arguments(input, output)).status, kExitDone);
   const auto set = contents(output);
-  const auto before = contents(folder.path());
+  const auto before = contents(folder.root());
   struct Case {
     Strings args;
     int status;
     std::string message;
   };
-  const std::string dir = folder.file("a folder");
+  const std::string dir = folder.path("a folder");
   const Case cases[] = {
       {arguments(dir, output), kExitFailed, dir + ": cannot read the file: it is a folder"},
       {arguments(input, output, {"--tables-b", dir}), kExitFailed, dir + ": cannot read the file: it is a folder"},
       {arguments(input, output, {"--rank-a", dir}), kExitFailed, dir + ": cannot read the file: it is a folder"},
       {arguments(input, output, {"--left-out", input}), kExitUsage, "names the input " + input},
-      {arguments(input, output, {"--tables-a", tables, "--left-out", folder.file("./en.tables")}), kExitUsage,
+      {arguments(input, output, {"--tables-a", tables, "--left-out", folder.path("./en.tables")}), kExitUsage,
        "names the input " + tables},
       {arguments(input, output, {"--left-out", output + "/en_de.tdl"}), kExitUsage,
        "names a file of the dictionary set"},
       {arguments(input, output, {"--left-out", dir}), kExitUsage, "is a folder, not a file"},
       {arguments(input, input), kExitUsage, "is a file, not a folder"},
-      {arguments(input, output, {"--left-out", folder.file("missing/left.txt")}), kExitFailed,
-       "cannot write " + folder.file("missing/left.txt")},
+      {arguments(input, output, {"--left-out", folder.path("missing/left.txt")}), kExitFailed,
+       "cannot write " + folder.path("missing/left.txt")},
   };
   for (const Case& c : cases) {
     const RunResult run = lexmake_test::runLexmake(c.args);
     EXPECT_EQ(run.status, c.status) << c.message << "\n" << run.err;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
-    EXPECT_EQ(contents(folder.path()), before) << c.message;
+    EXPECT_EQ(contents(folder.root()), before) << c.message;
   }
   // Standard output that cannot be written fails the run.
   for (const Strings& args : {Strings{"--help"}, arguments(input, output)}) {
@@ -278,14 +272,14 @@ TEST(LexmakeOutputs, RefusesUnusablePathsAndFailsOnWriteErrorsBeforeTouchingTheS
 }
 
 TEST(LexmakeMessages, QuoteAtMostSixtyCharactersOfAWord) {
-  ScratchFolder folder("quotes");
+  TempFolder folder;
   const std::string word = std::string(5000000, 'a') + "\xC4\x80";  // U+0100 has no Windows-1252 byte
   const std::string pairs = folder.write("long.tsv", word + "\tb\n");
   const std::string tables = folder.write("long.tables", "variant " + word + " b\n");
   const std::string shown = "\"" + std::string(57, 'a') + "...\" (5000001 characters)";
   const std::string good = folder.write("p.tsv", kOldPairs);
   for (const Strings& args :
-       {arguments(pairs, folder.file("out")), arguments(good, folder.file("out"), {"--tables-a", tables})}) {
+       {arguments(pairs, folder.path("out")), arguments(good, folder.path("out"), {"--tables-a", tables})}) {
     const RunResult run = lexmake_test::runLexmake(args);
     EXPECT_EQ(run.status, kExitFailed);
     EXPECT_NE(run.err.find(shown), std::string::npos) << run.err.substr(0, 300);

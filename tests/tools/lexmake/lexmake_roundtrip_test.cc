@@ -5,18 +5,16 @@
 
 #include "compiled_pair.h"
 #include "datafile/dictionary_file.h"
-#include "datafile/format.h"
 #include "lexmake_test_support.h"
 #include "pair_files.h"
 #include "self_check.h"
-#include "translator/list_file.h"
 #include "word_pairs.h"
 
 namespace lexmake {
 namespace {
 
 using lexmake_test::RunResult;
-using lexmake_test::ScratchFolder;
+using lexmake_test::TempFolder;
 using lexmake_test::Translation;
 using lexmake_test::Translator;
 using Strings = std::vector<std::string>;
@@ -50,12 +48,12 @@ class LexmakeRoundTrip : public ::testing::Test {
     pairs_ = folder_.write("en_de.tsv", kPairs);
     englishTables_ = folder_.write("en.tables", kEnglishTables);
     germanTables_ = folder_.write("de.tables", kGermanTables);
-    output_ = folder_.file("out");
+    output_ = folder_.path("out");
   }
 
   // "N blocks" for a data file the engine reads.
   std::string blocks(const std::string& name) {
-    lexcore::DictionaryFile file(lexmake_test::widePath(output_ + "/" + name).c_str());
+    lexcore::DictionaryFile file(vocaro_test::widen(output_ + "/" + name).c_str());
     return std::to_string(file.blockCount()) + (file.blockCount() == 1 ? " block" : " blocks");
   }
 
@@ -63,7 +61,7 @@ class LexmakeRoundTrip : public ::testing::Test {
     return lexmake_test::runLexmake(lexmake_test::pairArguments(pairs_, output, englishTables_, germanTables_));
   }
 
-  ScratchFolder folder_{"roundtrip"};
+  TempFolder folder_;
   std::string pairs_;
   std::string englishTables_;
   std::string germanTables_;
@@ -75,7 +73,7 @@ TEST_F(LexmakeRoundTrip, WritesFourNamedFilesAndASummary) {
   ASSERT_EQ(run.status, kExitDone) << run.err;
   EXPECT_TRUE(run.err.empty()) << run.err;
   for (const char* name : {"en_de.tdl", "de_en.tdl", "ende_en.tdd", "ende_de.tdd"})
-    EXPECT_TRUE(std::filesystem::exists(folder_.file("out/" + std::string(name)))) << name;
+    EXPECT_TRUE(std::filesystem::exists(folder_.path("out/" + std::string(name)))) << name;
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(output_), std::filesystem::directory_iterator()), 4);
   const auto size = [this](const char* name) { return lexmake_test::readFile(output_ + "/" + name).size(); };
   // The entries' text, one a line: 51 + 10 English and 48 + 9 German bytes.
@@ -92,87 +90,59 @@ TEST_F(LexmakeRoundTrip, WritesFourNamedFilesAndASummary) {
                          " bytes; left out: nothing\n");
 }
 
-TEST_F(LexmakeRoundTrip, TranslatesEveryWordInBothDirectionsInInputOrder) {
+// Both directions, translations in input order, the ending table's base
+// forms and the variant table's spellings; names and ids in the headers.
+TEST_F(LexmakeRoundTrip, TranslatesBothDirectionsWithTheirTables) {
   ASSERT_EQ(compile(output_).status, kExitDone);
-  Translator forward(output_, "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  const Translator forward(output_, "en_de.tdl");
+  const Translator reverse(output_, "de_en.tdl");
   ASSERT_EQ(forward.openResult(), TD_OK);
-  Translation t = forward.translate("bank", 0);
-  EXPECT_EQ(t.status, TD_FOUND);
-  EXPECT_EQ(t.translations, (Strings{"Bank", "Ufer"}));
-  EXPECT_EQ(forward.translate("street", 0).translations, (Strings{"Straße"}));
-  EXPECT_EQ(forward.translate("good morning", 0).translations, (Strings{"guten Morgen"}));
-  EXPECT_EQ(forward.translate("Bank", 0).status, TD_NOT_FOUND);  // a German word
-
-  Translator reverse(output_, "de_en.tdl", "ende_de.tdd", "ende_en.tdd");
   ASSERT_EQ(reverse.openResult(), TD_OK);
-  EXPECT_EQ(reverse.translate("Bank", 0).translations, (Strings{"bank", "bench"}));
-  EXPECT_EQ(reverse.translate("Stadt", 0).translations, (Strings{"city", "town"}));
-  EXPECT_EQ(reverse.translate("groß", 0).translations, (Strings{"big"}));
-}
-
-TEST_F(LexmakeRoundTrip, EndingTableSuggestsTheBaseForm) {
-  ASSERT_EQ(compile(output_).status, kExitDone);
-  Translator forward(output_, "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  constexpr int32_t kSmart = TD_OPT_SMART_SEARCH;
+  constexpr int32_t kSpelling = TD_OPT_SPELLING;
+  const struct {
+    const Translator& translator;
+    const char* word;
+    int32_t options;
+    int status;
+    Strings suggestions;
+    Strings translations;
+  } cases[] = {
+      {forward, "bank", 0, TD_FOUND, {}, {"Bank", "Ufer"}},
+      {forward, "street", 0, TD_FOUND, {}, {"Straße"}},
+      {forward, "good morning", 0, TD_FOUND, {}, {"guten Morgen"}},
+      {forward, "Bank", 0, TD_NOT_FOUND, {}, {}},
+      {forward, "houses", 0, TD_NOT_FOUND, {}, {}},
+      {forward, "houses", kSmart, TD_SUGGESTED, {"house"}, {"Haus"}},
+      {forward, "cities", kSmart, TD_SUGGESTED, {"city"}, {"Stadt"}},
+      {forward, "foto", kSpelling, TD_SUGGESTED, {"photo"}, {"Foto"}},
+      {reverse, "Bank", 0, TD_FOUND, {}, {"bank", "bench"}},
+      {reverse, "Stadt", 0, TD_FOUND, {}, {"city", "town"}},
+      {reverse, "groß", 0, TD_FOUND, {}, {"big"}},
+      {reverse, "Katzen", kSmart, TD_SUGGESTED, {"Katze"}, {"cat"}},
+      {reverse, "Strasse", kSpelling, TD_SUGGESTED, {"Straße"}, {"street"}},
+  };
+  for (const auto& c : cases) {
+    const Translation t = c.translator.translate(c.word, c.options);
+    EXPECT_EQ(t.status, c.status) << c.word;
+    EXPECT_EQ(t.suggestions, c.suggestions) << c.word;
+    EXPECT_EQ(t.translations, c.translations) << c.word;
+  }
   EXPECT_NE(TD_TransExtensionSupported(forward.handle(), TD_EXT_ENDINGS), 0);
-  EXPECT_EQ(forward.translate("houses", 0).status, TD_NOT_FOUND);  // smart search off
-  Translation t = forward.translate("houses", TD_OPT_SMART_SEARCH);
-  EXPECT_EQ(t.status, TD_SUGGESTED);
-  EXPECT_EQ(t.suggestions, (Strings{"house"}));
-  EXPECT_EQ(t.translations, (Strings{"Haus"}));
-  t = forward.translate("cities", TD_OPT_SMART_SEARCH);
-  EXPECT_EQ(t.suggestions, (Strings{"city"}));
-  EXPECT_EQ(t.translations, (Strings{"Stadt"}));
-
-  Translator reverse(output_, "de_en.tdl", "ende_de.tdd", "ende_en.tdd");
-  t = reverse.translate("Katzen", TD_OPT_SMART_SEARCH);
-  EXPECT_EQ(t.suggestions, (Strings{"Katze"}));
-  EXPECT_EQ(t.translations, (Strings{"cat"}));
-}
-
-TEST_F(LexmakeRoundTrip, VariantTableSuggestsOtherSpellings) {
-  ASSERT_EQ(compile(output_).status, kExitDone);
-  Translator reverse(output_, "de_en.tdl", "ende_de.tdd", "ende_en.tdd");
   EXPECT_NE(TD_TransExtensionSupported(reverse.handle(), TD_EXT_VARIANTS), 0);
-  Translation t = reverse.translate("Strasse", TD_OPT_SPELLING);
-  EXPECT_EQ(t.status, TD_SUGGESTED);
-  EXPECT_EQ(t.suggestions, (Strings{"Straße"}));
-  EXPECT_EQ(t.translations, (Strings{"street"}));
 
-  Translator forward(output_, "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
-  t = forward.translate("foto", TD_OPT_SPELLING);
-  EXPECT_EQ(t.suggestions, (Strings{"photo"}));
-  EXPECT_EQ(t.translations, (Strings{"Foto"}));
-}
-
-TEST_F(LexmakeRoundTrip, HeadersNameLanguagesAndFilesAndLeaveReservedBytesZero) {
-  ASSERT_EQ(compile(output_).status, kExitDone);
   TD_WCHAR primary[20];
   TD_WCHAR secondary[20];
-  ASSERT_EQ(TD_TransGetTDDFiles(lexmake_test::widePath(output_ + "/de_en.tdl").c_str(), primary, secondary, 20), TD_OK);
-  EXPECT_EQ(lexcore::WideString(primary), lexmake_test::widePath("ende_de.tdd"));
-  EXPECT_EQ(lexcore::WideString(secondary), lexmake_test::widePath("ende_en.tdd"));
-  TD_WCHAR name[50];
-  ASSERT_EQ(TD_TransGetTDDLanguage(lexmake_test::widePath(output_ + "/ende_de.tdd").c_str(), name, 50), TD_OK);
-  EXPECT_EQ(lexcore::WideString(name), lexmake_test::widePath("German"));
-
-  Translator forward(output_, "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  ASSERT_EQ(TD_TransGetTDDFiles(vocaro_test::widen(output_ + "/de_en.tdl").c_str(), primary, secondary, 20), TD_OK);
+  EXPECT_EQ(vocaro_test::WidePath(primary), vocaro_test::widen("ende_de.tdd"));
+  EXPECT_EQ(vocaro_test::WidePath(secondary), vocaro_test::widen("ende_en.tdd"));
   LANGSTRUCT language;
   ASSERT_EQ(TD_TransGetLanguage(forward.handle(), &language, 0), TD_OK);
   EXPECT_EQ(language.languageId, 1033u);
   EXPECT_STREQ(language.languageName, "English");
   ASSERT_EQ(TD_TransGetLanguage(forward.handle(), &language, 1), TD_OK);
   EXPECT_EQ(language.languageId, 1031u);
-
-  // Fields the reader does not interpret are written as zeros.
-  const std::string list = lexmake_test::readFile(output_ + "/en_de.tdl");
-  ASSERT_GE(list.size(), lexcore::kListHeaderSize);
-  for (size_t i : {4, 5, 6, 7}) EXPECT_EQ(list[i], 0) << i;
-  for (size_t i = 12; i < lexcore::kListEntryCountOffset; ++i) EXPECT_EQ(list[i], 0) << i;
-  for (size_t i = 80; i < lexcore::kPrimaryNameOffset; ++i) EXPECT_EQ(list[i], 0) << i;
-  const std::string data = lexmake_test::readFile(output_ + "/ende_en.tdd");
-  ASSERT_GE(data.size(), lexcore::kDataHeaderSize);
-  EXPECT_EQ(data[lexcore::kDataHeaderSizeOffset], 76);
-  for (size_t i : {4, 5, 6, 7, 12, 13, 14, 15}) EXPECT_EQ(data[i], 0) << i;
+  EXPECT_STREQ(language.languageName, "German");
 }
 
 TEST_F(LexmakeRoundTrip, ReplacesEarlierFilesOnlyWithGoodOnes) {
@@ -185,7 +155,7 @@ TEST_F(LexmakeRoundTrip, ReplacesEarlierFilesOnlyWithGoodOnes) {
   folder_.write("en_de.tsv", "house\tHaus\nmouse\tMaus\n");
   ASSERT_EQ(compile(output_).status, kExitDone);
   EXPECT_NE(lexmake_test::readFile(output_ + "/en_de.tdl"), before);
-  Translator forward(output_, "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  Translator forward(output_, "en_de.tdl");
   EXPECT_EQ(forward.translate("mouse", 0).translations, (Strings{"Maus"}));
   EXPECT_EQ(forward.translate("bank", 0).status, TD_NOT_FOUND);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(output_), std::filesystem::directory_iterator()), 4);
@@ -199,9 +169,9 @@ TEST_F(LexmakeRoundTrip, TwoPairsSharingALanguageKeepTheirOwnDataFiles) {
                                    "--id-b",   "0x040C",   "--output", output_,  french};
   const RunResult run = lexmake_test::runLexmake(args);
   ASSERT_EQ(run.status, kExitDone) << run.err;
-  Translator german(output_, "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  Translator german(output_, "en_de.tdl");
   EXPECT_EQ(german.translate("bank", 0).translations, (Strings{"Bank", "Ufer"}));
-  Translator reverse(output_, "fr_en.tdl", "enfr_fr.tdd", "enfr_en.tdd");
+  Translator reverse(output_, "fr_en.tdl");
   EXPECT_EQ(reverse.translate("maison", 0).translations, (Strings{"house"}));
   LANGSTRUCT language;
   ASSERT_EQ(TD_TransGetLanguage(reverse.handle(), &language, 0), TD_OK);
@@ -213,7 +183,7 @@ TEST_F(LexmakeRoundTrip, TwoPairsSharingALanguageKeepTheirOwnDataFiles) {
 
 // The check that ends every run finds damage in what was written.
 TEST(LexmakeSelfCheck, FindsEntriesAndTranslationsThatDoNotReadBack) {
-  ScratchFolder folder("check");
+  TempFolder folder;
   Diagnostics diagnostics;
   lexmake_test::NullProgress progress;
   PairList pairs;
@@ -224,15 +194,15 @@ TEST(LexmakeSelfCheck, FindsEntriesAndTranslationsThatDoNotReadBack) {
   ASSERT_TRUE(compilePair(pairs, SelectionRules(), english, german, &pair, &diagnostics, &progress.bar));
   std::vector<PairFile> files = pairFiles(pair);
   std::string error;
-  ASSERT_TRUE(writePairFiles(files, folder.path(), &error)) << error;
+  ASSERT_TRUE(writePairFiles(files, folder.root(), &error)) << error;
   std::vector<std::string> problems;
-  ASSERT_TRUE(selfCheck(pair, folder.path(), &problems));
+  ASSERT_TRUE(selfCheck(pair, folder.root(), &problems));
 
   // The last byte of the English file is a code byte of its last entry.
   std::string englishFile = files[0].bytes;
   englishFile.back() = static_cast<char>(englishFile.back() ^ 0x01);
   folder.write(files[0].name, englishFile);
-  EXPECT_FALSE(selfCheck(pair, folder.path(), &problems));
+  EXPECT_FALSE(selfCheck(pair, folder.root(), &problems));
   ASSERT_FALSE(problems.empty());
   EXPECT_NE(problems[0].find("en_de.tdl: entry 9 does not decode to \"town\""), std::string::npos) << problems[0];
 
@@ -243,7 +213,7 @@ TEST(LexmakeSelfCheck, FindsEntriesAndTranslationsThatDoNotReadBack) {
   reverse[reverse.size() - 2] = static_cast<char>(reverse[reverse.size() - 2] ^ 0x01);
   folder.write(files[3].name, reverse);
   problems.clear();
-  EXPECT_FALSE(selfCheck(pair, folder.path(), &problems));
+  EXPECT_FALSE(selfCheck(pair, folder.root(), &problems));
   // Found once by reading the list as a lookup does, and once through
   // TD_Translate, which the last word always goes through.
   ASSERT_EQ(problems.size(), 2u);
@@ -254,7 +224,7 @@ TEST(LexmakeSelfCheck, FindsEntriesAndTranslationsThatDoNotReadBack) {
   folder.write(files[3].name, files[3].bytes);
   folder.write(files[0].name, files[0].bytes.substr(0, files[0].bytes.size() - 1));
   problems.clear();
-  EXPECT_FALSE(selfCheck(pair, folder.path(), &problems));
+  EXPECT_FALSE(selfCheck(pair, folder.root(), &problems));
   ASSERT_FALSE(problems.empty());
   EXPECT_NE(problems[0].find(files[0].name + " does not load: the last block ends at byte " +
                              std::to_string(files[0].bytes.size()) + " but the file has " +
@@ -314,16 +284,16 @@ TEST(LexmakeCommandLine, RefusesBadUsageWithStatusTwo) {
 }
 
 TEST(LexmakeCommandLine, ReportsUnreadableFilesAndBadTables) {
-  ScratchFolder folder("files");
+  TempFolder folder;
   const std::string pairs = folder.write("p.tsv", "cat\tKatze\n");
   const std::string tables = folder.write("bad.tables", "ending y\n");
-  RunResult run = lexmake_test::runLexmake(lexmake_test::pairArguments(folder.file("missing.tsv"), folder.path()));
+  RunResult run = lexmake_test::runLexmake(lexmake_test::pairArguments(folder.path("missing.tsv"), folder.root()));
   EXPECT_EQ(run.status, kExitFailed);
   EXPECT_NE(run.err.find("missing.tsv: cannot read the file"), std::string::npos) << run.err;
-  run = lexmake_test::runLexmake(lexmake_test::pairArguments(pairs, folder.file("out"), tables));
+  run = lexmake_test::runLexmake(lexmake_test::pairArguments(pairs, folder.path("out"), tables));
   EXPECT_EQ(run.status, kExitFailed);
   EXPECT_NE(run.err.find("bad.tables:1: expected: ending BASE <- ENDING..."), std::string::npos) << run.err;
-  EXPECT_FALSE(std::filesystem::exists(folder.file("out")));
+  EXPECT_FALSE(std::filesystem::exists(folder.path("out")));
 }
 
 }  // namespace

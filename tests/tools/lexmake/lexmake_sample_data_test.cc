@@ -8,7 +8,7 @@ namespace lexmake {
 namespace {
 
 using lexmake_test::RunResult;
-using lexmake_test::ScratchFolder;
+using lexmake_test::TempFolder;
 using lexmake_test::Translation;
 using lexmake_test::Translator;
 
@@ -30,9 +30,9 @@ struct Example {
 class LexmakeSampleData : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    folder_ = new ScratchFolder("sample");
-    german_ = compileSample("de", "German", "1031", folder_->path());
-    french_ = compileSample("fr", "French", "1036", folder_->path());
+    folder_ = new TempFolder;
+    german_ = compileSample("de", "German", "1031", folder_->root());
+    french_ = compileSample("fr", "French", "1036", folder_->root());
   }
   static void TearDownTestSuite() { delete folder_; }
 
@@ -46,128 +46,64 @@ class LexmakeSampleData : public ::testing::Test {
     }
   }
 
-  static ScratchFolder* folder_;
+  static TempFolder* folder_;
   static RunResult german_;
   static RunResult french_;
 };
 
-ScratchFolder* LexmakeSampleData::folder_ = nullptr;
+TempFolder* LexmakeSampleData::folder_ = nullptr;
 RunResult LexmakeSampleData::german_;
 RunResult LexmakeSampleData::french_;
 
 TEST_F(LexmakeSampleData, CompilesWithoutWarnings) {
-  EXPECT_EQ(german_.status, kExitDone) << german_.err;
-  EXPECT_EQ(french_.status, kExitDone) << french_.err;
-  EXPECT_TRUE(german_.err.empty()) << german_.err;
-  EXPECT_TRUE(french_.err.empty()) << french_.err;
-  EXPECT_NE(german_.out.find("left out: nothing"), std::string::npos) << german_.out;
-  EXPECT_NE(french_.out.find("left out: nothing"), std::string::npos) << french_.out;
+  for (const RunResult* run : {&german_, &french_}) {
+    EXPECT_EQ(run->status, kExitDone) << run->err;
+    EXPECT_TRUE(run->err.empty()) << run->err;
+    EXPECT_NE(run->out.find("left out: nothing"), std::string::npos) << run->out;
+  }
 }
 
 TEST_F(LexmakeSampleData, TranslatesInAllFourDirections) {
-  Translator enDe(folder_->path(), "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  Translator enDe(folder_->root(), "en_de.tdl");
   EXPECT_EQ(enDe.translate("bank", 0).translations, (std::vector<std::string>{"Bank", "Ufer"}));
-  Translator deEn(folder_->path(), "de_en.tdl", "ende_de.tdd", "ende_en.tdd");
+  Translator deEn(folder_->root(), "de_en.tdl");
   EXPECT_EQ(deEn.translate("Karte", 0).translations, (std::vector<std::string>{"ticket", "map", {"card"}}));
-  Translator enFr(folder_->path(), "en_fr.tdl", "enfr_en.tdd", "enfr_fr.tdd");
+  Translator enFr(folder_->root(), "en_fr.tdl");
   EXPECT_EQ(enFr.translate("good morning", 0).translations, (std::vector<std::string>{"bonjour"}));
-  Translator frEn(folder_->path(), "fr_en.tdl", "enfr_fr.tdd", "enfr_en.tdd");
+  Translator frEn(folder_->root(), "fr_en.tdl");
   EXPECT_EQ(frEn.translate("bonjour", 0).translations, (std::vector<std::string>{"hello", "good morning"}));
 }
 
-TEST_F(LexmakeSampleData, EnglishEndingsAndSpellings) {
-  Translator t(folder_->path(), "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
-  expectSuggestions(t, TD_OPT_SMART_SEARCH,
-                    {{"houses", "house", {"Haus"}},
-                     {"boxes", "box", {"Kiste", "Schachtel"}},
-                     {"cities", "city", {"Stadt"}},
-                     {"walked", "walk", {"laufen", "spazieren gehen"}},
-                     {"running", "run", {"laufen", "rennen"}},
-                     {"making", "make", {"machen"}},
-                     {"knives", "knife", {"Messer"}},
-                     {"bigger", "big", {"groß"}},
-                     {"women", "woman", {"Frau"}}});
-  expectSuggestions(t, TD_OPT_SPELLING,
-                    {{"foto", "photo", {"Foto"}},
-                     {"color", "colour", {"Farbe"}},
-                     {"neighbor", "neighbour", {"Nachbar", "Nachbarin"}},
-                     {"theater", "theatre", {"Theater"}},
-                     {"freind", "friend", {"Freund", "Freundin"}},
-                     {"recieve", "receive", {"bekommen", "erhalten"}},
-                     {"musik", "music", {"Musik"}},
-                     {"adress", "address", {"Adresse"}},
-                     {"tomorow", "tomorrow", {"morgen"}},
-                     {"wellcome", "welcome", {"willkommen"}},
-                     {"gray", "grey", {"grau"}}});
-}
-
-TEST_F(LexmakeSampleData, GermanEndingsAndSpellings) {
-  Translator t(folder_->path(), "de_en.tdl", "ende_de.tdd", "ende_en.tdd");
-  expectSuggestions(t, TD_OPT_SMART_SEARCH,
-                    {{"Katzen", "Katze", {"cat"}},
-                     {"Hunde", "Hund", {"dog"}},
-                     {"Frauen", "Frau", {"woman", "wife"}},
-                     {"Kinder", "Kind", {"child"}},
-                     {"Kindern", "Kind", {"child"}},
-                     {"Autos", "Auto", {"car"}},
-                     {"Lehrerinnen", "Lehrerin", {"teacher"}},
-                     {"kleine", "klein", {"small", "little"}},
-                     {"spielt", "spielen", {"play"}},
-                     {"spielte", "spielen", {"play"}},
-                     {"wohnst", "wohnen", {"live"}},
-                     {"arbeitet", "arbeiten", {"work"}}});
-  expectSuggestions(t, TD_OPT_SPELLING,
-                    {{"Strasse", "Straße", {"street", "road"}},
-                     {"Kaese", "Käse", {"cheese"}},
-                     {"Loewe", "Löwe", {"lion"}},
-                     {"Tuer", "Tür", {"door"}},
-                     {"Aerztin", "Ärztin", {"doctor"}},
-                     {"Delphin", "Delfin", {"dolphin"}},
-                     {"fuenf", "fünf", {"five"}},
-                     {"Fuss", "Fuß", {"foot"}}});
+// Ending (smart search) and spelling suggestions in each language.
+TEST_F(LexmakeSampleData, EndingsAndSpellingsOfEachLanguage) {
+  constexpr int32_t kSmart = TD_OPT_SMART_SEARCH;
+  constexpr int32_t kSpell = TD_OPT_SPELLING;
+  Translator en(folder_->root(), "en_de.tdl");
+  expectSuggestions(en, kSmart, {{"boxes", "box", {"Kiste", "Schachtel"}}, {"running", "run", {"laufen", "rennen"}},
+                                 {"knives", "knife", {"Messer"}}, {"women", "woman", {"Frau"}}});
+  expectSuggestions(en, kSpell, {{"foto", "photo", {"Foto"}}, {"neighbor", "neighbour", {"Nachbar", "Nachbarin"}},
+                                 {"freind", "friend", {"Freund", "Freundin"}}, {"tomorow", "tomorrow", {"morgen"}}});
+  Translator de(folder_->root(), "de_en.tdl");
+  expectSuggestions(de, kSmart, {{"Kindern", "Kind", {"child"}}, {"Lehrerinnen", "Lehrerin", {"teacher"}},
+                                 {"spielte", "spielen", {"play"}}});
+  expectSuggestions(de, kSpell, {{"Strasse", "Straße", {"street", "road"}}, {"Aerztin", "Ärztin", {"doctor"}}});
   // An umlaut plural is out of the ending table's reach.
-  EXPECT_EQ(t.translate("Häuser", TD_OPT_SMART_SEARCH).status, TD_NOT_FOUND);
-}
-
-TEST_F(LexmakeSampleData, FrenchEndingsAndSpellings) {
-  Translator t(folder_->path(), "fr_en.tdl", "enfr_fr.tdd", "enfr_en.tdd");
-  expectSuggestions(t, TD_OPT_SMART_SEARCH,
-                    {{"chats", "chat", {"cat"}},
-                     {"jeux", "jeu", {"game"}},
-                     {"chevaux", "cheval", {"horse"}},
-                     {"journaux", "journal", {"newspaper"}},
-                     {"grande", "grand", {"big", "large", "tall"}},
-                     {"petites", "petit", {"small", "little"}},
-                     {"heureuse", "heureux", {"happy"}},
-                     {"active", "actif", {"active"}},
-                     {"boulangère", "boulanger", {"baker"}},
-                     {"parlons", "parler", {"speak", "talk"}},
-                     {"mangez", "manger", {"eat"}},
-                     {"finissons", "finir", {"finish"}},
-                     {"choisis", "choisir", {"choose"}}});
-  expectSuggestions(t, TD_OPT_SPELLING,
-                    {{"ecole", "école", {"school"}},
-                     {"fenetre", "fenêtre", {"window"}},
-                     {"mere", "mère", {"mother"}},
-                     {"frere", "frère", {"brother"}},
-                     {"gateau", "gâteau", {"cake"}},
-                     {"ile", "île", {"island"}},
-                     {"hopital", "hôpital", {"hospital"}},
-                     {"francais", "français", {"French"}},
-                     {"garcon", "garçon", {"boy"}},
-                     {"coeur", "cœur", {"heart"}},
-                     {"soeur", "sœur", {"sister"}},
-                     {"Noel", "Noël", {"Christmas"}}});
+  EXPECT_EQ(de.translate("Häuser", kSmart).status, TD_NOT_FOUND);
+  Translator fr(folder_->root(), "fr_en.tdl");
+  expectSuggestions(fr, kSmart, {{"chevaux", "cheval", {"horse"}}, {"heureuse", "heureux", {"happy"}},
+                                 {"boulangère", "boulanger", {"baker"}}, {"finissons", "finir", {"finish"}}});
+  expectSuggestions(fr, kSpell, {{"fenetre", "fenêtre", {"window"}}, {"garcon", "garçon", {"boy"}},
+                                 {"coeur", "cœur", {"heart"}}, {"Noel", "Noël", {"Christmas"}}});
 }
 
 TEST_F(LexmakeSampleData, PhrasesAndLetterCase) {
-  Translator enDe(folder_->path(), "en_de.tdl", "ende_en.tdd", "ende_de.tdd");
+  Translator enDe(folder_->root(), "en_de.tdl");
   Translation t = enDe.translate("big house", 0);
   EXPECT_EQ(t.status, TD_SUGGESTED);
   EXPECT_EQ(t.suggestions, (std::vector<std::string>{"big"}));
   EXPECT_EQ(t.translations, (std::vector<std::string>{"groß"}));
 
-  Translator deEn(folder_->path(), "de_en.tdl", "ende_de.tdd", "ende_en.tdd");
+  Translator deEn(folder_->root(), "de_en.tdl");
   EXPECT_EQ(deEn.translate("strasse", TD_OPT_SPELLING).status, TD_NOT_FOUND);
   t = deEn.translate("strasse", TD_OPT_SPELLING | TD_OPT_CASE_INSENSITIVE);
   EXPECT_EQ(t.status, TD_SUGGESTED);

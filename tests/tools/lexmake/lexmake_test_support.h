@@ -1,13 +1,11 @@
-// Helpers shared by the lexmake tests: a scratch folder, running lexmake
-// in-process, and translating through the engine's TD_ functions.
+// Helpers shared by the lexmake tests: running lexmake in-process, and
+// translating through the client library.
 #ifndef LEXMAKE_TEST_SUPPORT_H
 #define LEXMAKE_TEST_SUPPORT_H
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,46 +16,17 @@
 #include "progress.h"
 #include "platform/charset.h"
 #include "platform/file.h"
-#include "translator/lexcore.h"
+#include "temp_folder.h"
+#include "translator_client.h"
 
 namespace lexmake_test {
+
+using vocaro_test::TempFolder;
 
 // A progress bar that draws nothing, for the readers' progress argument.
 struct NullProgress {
   std::ostringstream sink;
   lexmake::Progress bar{sink, false};
-};
-
-// A fresh, empty folder that is removed with everything in it at the end.
-class ScratchFolder {
- public:
-  explicit ScratchFolder(const std::string& name) {
-    // Test binaries may run in parallel: each folder gets a random name.
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("lexmake_test_" + name + "_" + std::to_string(random()) + std::to_string(random()));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  std::string path() const { return path_.string(); }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-  // Writes `bytes` to the file `name` in the folder and returns its path.
-  std::string write(const std::string& name, const std::string& bytes) const {
-    std::ofstream out(path_ / name, std::ios::binary);
-    out << bytes;
-    return file(name);
-  }
-
- private:
-  std::filesystem::path path_;
 };
 
 inline std::string readFile(const std::string& path) {
@@ -92,12 +61,6 @@ inline std::vector<std::string> pairArguments(const std::string& pairs, const st
   return args;
 }
 
-inline lexcore::WideString widePath(const std::string& path) {
-  std::u16string units;
-  lexcore::utf8ToUtf16(path, &units);
-  return lexcore::WideString(units.begin(), units.end());
-}
-
 // UTF-8 to dictionary text, for words written in the tests' source.
 inline std::string dict(const std::string& utf8) {
   std::string text;
@@ -105,8 +68,7 @@ inline std::string dict(const std::string& utf8) {
   return text;
 }
 
-// The outcome of one TD_Translate call, lists split into their strings
-// (as UTF-8).
+// One translation, its lists as UTF-8.
 struct Translation {
   int32_t result = 0;
   int status = -1;
@@ -114,57 +76,28 @@ struct Translation {
   std::vector<std::string> suggestions;
 };
 
-// One open translator on a list file and its two data files.
+// A translator on a list file in `folder` and the data files it names.
 class Translator {
  public:
-  Translator(const std::string& folder, const std::string& list, const std::string& primary,
-             const std::string& secondary) {
-    const std::filesystem::path base(folder);
-    openResult_ = TD_TransOpen(&handle_, widePath((base / list).string()).c_str(), 0);
-    if (openResult_ == TD_OK) openResult_ = TD_TransOpenPrim(handle_, widePath((base / primary).string()).c_str());
-    if (openResult_ == TD_OK) openResult_ = TD_TransOpenSec(handle_, widePath((base / secondary).string()).c_str());
-  }
-  ~Translator() {
-    if (handle_ != nullptr) TD_TransClose(&handle_);
-  }
-  Translator(const Translator&) = delete;
-  Translator& operator=(const Translator&) = delete;
+  Translator(const std::string& folder, const std::string& list)
+      : openResult_(translator_.open(vocaro_test::widen(folder + "/" + list)).result) {}
 
   int32_t openResult() const { return openResult_; }
-  TD_HANDLE handle() const { return handle_; }
+  TD_HANDLE handle() const { return translator_.get(); }
 
   // Translates the UTF-8 `word` with the option flags `options`.
-  Translation translate(const std::string& word, int32_t options) {
-    TD_TransOptions(handle_, options);
-    const std::string text = dict(word);
-    char translations[2048];
-    char suggestions[512];
-    TRANSLATE request = {};
-    request.word = text.c_str();
-    request.transSize = sizeof translations;
-    request.suggestSize = sizeof suggestions;
-    request.transList = translations;
-    request.suggestList = suggestions;
-    Translation result;
-    result.result = TD_Translate(handle_, &request);
-    result.status = request.status;
-    result.translations = split(translations, request.transCount);
-    result.suggestions = split(suggestions, request.suggestCount);
+  Translation translate(const std::string& word, int32_t options) const {
+    translator_.setOptions(options);
+    const vocaro::Translation t = translator_.translate(dict(word), 2048, 512);
+    Translation result{t.result, t.status, {}, {}};
+    for (const std::string& s : t.translations) result.translations.push_back(lexcore::dictionaryToUtf8(s.c_str()));
+    for (const std::string& s : t.suggestions) result.suggestions.push_back(lexcore::dictionaryToUtf8(s.c_str()));
     return result;
   }
 
  private:
-  static std::vector<std::string> split(const char* list, int count) {
-    std::vector<std::string> strings;
-    for (int i = 0; i < count; ++i) {
-      strings.push_back(lexcore::dictionaryToUtf8(list));
-      list += std::strlen(list) + 1;
-    }
-    return strings;
-  }
-
-  TD_HANDLE handle_ = nullptr;
-  int32_t openResult_ = TD_ERR_HANDLE;
+  vocaro::Translator translator_;
+  int32_t openResult_;
 };
 
 // gzip data of `text`, as a dictzip file holds it (without the chunk table,
