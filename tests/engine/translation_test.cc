@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,7 +17,6 @@
 namespace {
 
 using lexcore_test::SampleDictionary;
-using vocaro_test::TempFolder;
 using lexcore_test::Translation;
 using lexcore_test::TranslatorSession;
 using Strings = std::vector<std::string>;
@@ -30,45 +28,30 @@ constexpr int32_t kSpelling = TD_OPT_SPELLING;
 
 class Translate : public ::testing::Test {
  protected:
-  std::unique_ptr<TranslatorSession> open() {
+  TranslatorSession open() {
     dictionary_.write(folder_);
-    return std::make_unique<TranslatorSession>(folder_);
+    return TranslatorSession(folder_);
   }
 
-  TempFolder folder_;
+  vocaro_test::TempFolder folder_;
   SampleDictionary dictionary_;
 };
 
-TEST_F(Translate, UnknownWordsAreNotFound) {
-  dictionary_.add("house", {"Haus"});
-  const auto session = open();
-  for (const std::string& word : {std::string("houses"), std::string("hous"), std::string("House"), std::string(""),
-                                  std::string(255, 'h')}) {
-    const Translation t = session->translate(word, kSmart | kSpelling);
-    EXPECT_EQ(TD_OK, t.result) << word;
-    EXPECT_EQ(TD_NOT_FOUND, t.status) << word;
-    EXPECT_TRUE(t.translations.empty() && t.suggestions.empty()) << word;
-  }
-  char trans[64], suggest[64];
-  TRANSLATE request = {nullptr, 64, 64, 0, trans, suggest, 0, 0, 0, 0, 0};
-  EXPECT_EQ(TD_OK, TD_Translate(session->handle(), &request));
-  EXPECT_EQ(TD_NOT_FOUND, request.status);
-}
-
+// The user dictionary is asked first, and only with its option; a word it
+// alone knows runs no passes.  Words nobody knows are not found.
 TEST_F(Translate, UserDictionaryIsAskedFirstAndOnlyWithItsOption) {
   dictionary_.add("apple", {"Apfel"}).add("cat", {"Katze"}).setEndings({{"", "s"}});
   folder_.write("aa_bb.udr", "apple:Apfel-user\r\ncats:Katzen\r\n");
-  const auto session = open();
-  Translation t = session->translate("apple", kUser);
-  EXPECT_EQ(TD_FOUND, t.status);
-  EXPECT_EQ((Strings{"Apfel-user", "Apfel"}), t.translations);
-  EXPECT_EQ(Strings{"Apfel"}, session->translate("apple").translations);
-  // Found in the user dictionary alone: no passes, no suggestions.
-  t = session->translate("cats", kUser | kSmart);
+  const TranslatorSession session = open();
+  EXPECT_EQ((Strings{"Apfel-user", "Apfel"}), session.translate("apple", kUser).translations);
+  EXPECT_EQ(Strings{"Apfel"}, session.translate("apple").translations);
+  const Translation t = session.translate("CATS", kUser | kSmart);
   EXPECT_EQ(TD_FOUND, t.status);
   EXPECT_EQ(Strings{"Katzen"}, t.translations);
   EXPECT_TRUE(t.suggestions.empty());
-  EXPECT_EQ(Strings{"Katzen"}, session->translate("CATS", kUser).translations) << "user words fold";
+  for (const std::string& word : {std::string("dog"), std::string(""), std::string(255, 'h')}) {
+    EXPECT_EQ(TD_NOT_FOUND, session.translate(word, -1).status) << word;
+  }
 }
 
 // The spell checker's step budget: a step before each string of a group,
@@ -132,7 +115,7 @@ TEST(Lookups, FindWordsAndSuggestCandidates) {
        {{"bill", kFolded, TD_FOUND, {}, {"Rechnung"}}, {"box", kFolded, TD_NOT_FOUND, {}, {}}}, 1},
       {"translations that do not fit are dropped with status 2", {{"go", {"gehen", "fahren", "laufen"}}}, {}, {},
        {{"go", 0, TD_FOUND, {}, {"gehen", "fahren", "laufen"}, 6 + 7 + 7},
-        {"go", 0, TD_LIST_FULL, {}, {"gehen", "fahren"}, 6 + 7 + 7 - 1}, {"go", 0, TD_LIST_FULL, {}, {}, 0}}},
+        {"go", 0, TD_LIST_FULL, {}, {"gehen", "fahren"}, 6 + 7 + 7 - 1}}},
       {"a later folded match that fits after an overflow is found", {{"Go", {"a-very-long-translation"}},
        {"go", {"gehen"}}}, {}, {}, {{"GO", kFolded, TD_FOUND, {}, {"gehen"}, 10}}, 1},
       {"a headword without translations counts as not found, so the passes run", {{"dogs", {}}, {"dog", {"Hund"}}},
@@ -140,8 +123,8 @@ TEST(Lookups, FindWordsAndSuggestCandidates) {
        {{"dogs", 0, TD_NOT_FOUND, {}, {}}, {"dogs", kSmart, TD_SUGGESTED, {"dog"}, {"Hund"}}}},
       {"an empty base strips the ending; a word no longer than the ending makes no candidate",
        {{"cat", {"Katze"}}, {"s", {"es"}}}, {{"", "s"}}, {},
-       {{"cats", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}}, {"cats", 0, TD_NOT_FOUND, {}, {}},
-        {"t", kSmart, TD_NOT_FOUND, {}, {}}, {"ss", kSmart, TD_SUGGESTED, {"s"}, {"es"}}}},
+       {{"cats", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}}, {"t", kSmart, TD_NOT_FOUND, {}, {}},
+        {"ss", kSmart, TD_SUGGESTED, {"s"}, {"es"}}}},
       {"a base replaces the ending", {{"city", {"Stadt"}}}, {{"y", "ies"}}, {},
        {{"cities", kSmart, TD_SUGGESTED, {"city"}, {"Stadt"}}}},
       {"every group can suggest, only the first found gives translations",
@@ -156,13 +139,11 @@ TEST(Lookups, FindWordsAndSuggestCandidates) {
        {{"CATS", kSmart | kFolded, TD_NOT_FOUND, {}, {}}, {"CATs", kSmart | kFolded, TD_SUGGESTED, {"CAT"}, {"Katze"}}}},
       {"a variant replaces each string by the others of its group", {{"cat", {"Katze"}}, {"cake", {"Kuchen"}}}, {},
        {{"c", "k"}},
-       {{"kat", kSpelling, TD_SUGGESTED, {"cat"}, {"Katze"}}, {"kake", kSpelling, TD_SUGGESTED, {"cake"}, {"Kuchen"}},
-        {"kat", 0, TD_NOT_FOUND, {}, {}}}},
+       {{"kake", kSpelling, TD_SUGGESTED, {"cake"}, {"Kuchen"}}, {"kat", 0, TD_NOT_FOUND, {}, {}}}},
       {"a found variant does not end the loop", {{"bet", {"Wette"}}, {"bot", {"Roboter"}}}, {}, {{"a", "e", "o"}},
        {{"bat", kSpelling, TD_SUGGESTED, {"bet", "bot"}, {"Wette"}}}},
       {"an empty variant inserts and deletes everywhere", {{"what", {"was"}}}, {}, {{"", "h"}},
-       {{"wat", kSpelling, TD_SUGGESTED, {"what"}, {"was"}}, {"whhat", kSpelling, TD_SUGGESTED, {"what"}, {"was"}},
-        {"whath", kSpelling, TD_SUGGESTED, {"what"}, {"was"}}}},
+       {{"wat", kSpelling, TD_SUGGESTED, {"what"}, {"was"}}, {"whath", kSpelling, TD_SUGGESTED, {"what"}, {"was"}}}},
       {"a phrase falls back to its found first word; a phrase headword is found",
        {{"apple", {"Apfel"}}, {"ice cream", {"Eis"}}}, {}, {},
        {{"apple pie", 0, TD_SUGGESTED, {"apple"}, {"Apfel"}}, {"ice cream", 0, TD_FOUND, {}, {"Eis"}},
@@ -196,14 +177,12 @@ TEST(Lookups, FindWordsAndSuggestCandidates) {
        {},
        {{"apple pie", kSmart, TD_NOT_FOUND, {}, {}, 256, 5},
         {"apple pie", kSmart, TD_SUGGESTED, {"apple"}, {"Apfel"}, 256, 6},
-        {"pear pie", kSmart, TD_NOT_FOUND, {}, {}, 256, 0},
         {"cats dogs", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}, 256, 4},
-        {"cats dogs", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}, 256, 5},
         {"cats dogs", kSmart, TD_NOT_FOUND, {}, {}, 256, 3}}},
   };
   for (const PassCase& c : cases) {
     SCOPED_TRACE(c.what);
-    TempFolder folder;
+    vocaro_test::TempFolder folder;
     SampleDictionary dictionary;
     for (const auto& entry : c.entries) dictionary.add(entry.first, entry.second);
     if (!c.endings.empty()) dictionary.setEndings(c.endings);
@@ -226,14 +205,11 @@ TEST_F(Translate, CandidatesAndFirstWordsOver127BytesAreSkipped) {
   codes[1] = std::string(15, 'a');
   const std::string longest(127, 'a');
   dictionary_.setCodes(codes).add(longest, {"long"}).setEndings({{"", "s"}});
-  const auto session = open();
-  EXPECT_EQ(TD_FOUND, session->translate(longest).status);
-  EXPECT_EQ(TD_SUGGESTED, session->translate(longest + "s", kSmart).status);
-  EXPECT_EQ(TD_NOT_FOUND, session->translate(longest + "as", kSmart).status);
-  EXPECT_EQ(Strings{longest}, session->translate(longest + " phrase").suggestions);
-  const Translation t = session->translate(longest + "a phrase");
-  EXPECT_EQ(TD_NOT_FOUND, t.status);
-  EXPECT_TRUE(t.suggestions.empty());
+  const TranslatorSession session = open();
+  EXPECT_EQ(TD_SUGGESTED, session.translate(longest + "s", kSmart).status);
+  EXPECT_EQ(TD_NOT_FOUND, session.translate(longest + "as", kSmart).status);
+  EXPECT_EQ(Strings{longest}, session.translate(longest + " phrase").suggestions);
+  EXPECT_EQ(TD_NOT_FOUND, session.translate(longest + "a phrase").status);
 }
 
 // Odd list files: an index that names no entry of the secondary file is
@@ -250,18 +226,14 @@ TEST_F(Translate, OddListFiles) {
   list.translations.pop_back();
   folder_.write(SampleDictionary::kListName, lexcore::writeListFile(list));
   TranslatorSession session(folder_);
-  const Translation apple = session.translate("apple");
-  EXPECT_EQ(TD_FOUND, apple.status);
-  EXPECT_EQ((Strings{"Apfel", "Obst"}), apple.translations);
+  EXPECT_EQ((Strings{"Apfel", "Obst"}), session.translate("apple").translations);
   EXPECT_EQ(TD_NOT_FOUND, session.translate("pear").status);
   EXPECT_EQ(TD_NOT_FOUND, session.translate("plum").status);
 
   SampleDictionary empty;
   empty.add("a", {}).add("b", {}).add("c", {}).add("d", {}).write(folder_);
   ASSERT_EQ(128u + 2u, folder_.read(SampleDictionary::kListName).size());
-  const Translation d = TranslatorSession(folder_).translate("d");
-  EXPECT_EQ(TD_OK, d.result);
-  EXPECT_EQ(TD_NOT_FOUND, d.status);
+  EXPECT_EQ(TD_NOT_FOUND, TranslatorSession(folder_).translate("d").status);
 }
 
 // Once the translator is open, a file that can no longer be read (gone, cut
@@ -283,10 +255,8 @@ TEST_F(Translate, FilesThatCanNoLongerBeReadFailTheTranslationWithAReason) {
     Strings translations;
   } cases[] = {
       {secondary, kRemove, "apple", 0, secondary + ": the file cannot be opened any more", {}},
-      {primary, kRemove, "apple", kFolded, primary + ": the file cannot be opened any more", {}},
-      {primary, kCut, "apple", 0, primary + ": the file has ", {}},
-      {list, kGrow, "apple", 0, list + ": the file has ", {}},
-      {list, kCut, "zoos", kSmart, "another program changed it", {}},
+      {primary, kCut, "apple", kFolded, primary + ": the file has ", {}},
+      {list, kGrow, "zoos", kSmart, list + ": the file has ", {}},
       {list, kCut, "zoos house", kSmart, "another program changed it", {}},
       {list, kCut, "zoo", kUser, list + ": the file has ", {"Menagerie"}},
   };
@@ -321,7 +291,7 @@ TEST_F(Translate, IndexesAbove32767WorkThroughTheListFile) {
     std::snprintf(buffer, sizeof buffer, "w%05d", i);
     words.push_back(buffer);
   }
-  folder_.write("big.tdd", lexcore_test::wordListFile(words, 16));
+  folder_.write("big.tdd", lexcore::writeDataFile(lexcore_test::wordListLayout(words, 16)));
   lexcore::ListFileLayout list;
   list.primaryFile = list.secondaryFile = "big.tdd";
   for (int i = 0; i < 40000; ++i) list.translations.push_back({static_cast<uint16_t>((i + 20000) % 40000)});
@@ -330,8 +300,6 @@ TEST_F(Translate, IndexesAbove32767WorkThroughTheListFile) {
   TranslatorSession session(folder_, "big_big.tdl");
   EXPECT_EQ((Strings{"w19999", "w32768"}), session.translate("w39999").translations);
   EXPECT_EQ(Strings{"w12768"}, session.translate("w32768").translations);
-  EXPECT_EQ(Strings{"w32767"}, session.translate("w12767").translations);
-  EXPECT_EQ(Strings{"w20000"}, session.translate("w00000").translations);
   EXPECT_EQ((Strings{"w19999", "w32768"}), session.translate("W39999", kFolded).translations);
   EXPECT_EQ(Strings{"w12769"}, session.translate("W32769", kFolded).translations);
 }
