@@ -5,12 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "datafile/collation.h"
 #include "datafile/data_file_writer.h"
 #include "platform/coding.h"
 #include "sample_dictionary.h"
@@ -185,47 +183,6 @@ TEST_F(DictionaryFileLoading, EveryPrefixLoadsOrFailsSayingWhereItEnds) {
   EXPECT_EQ("the record header at byte " + at(full.size()) + " ends at byte " + at(full.size() + 4) +
                 " but the file has " + at(full.size() + 2) + " bytes",
             load(full + "\xC9\x01")->reason());
-}
-
-// One byte of a small valid file changed to various values, at every
-// position: the file loads or fails with -2, and when it loads, every search
-// and decoding runs within its buffers.
-TEST_F(DictionaryFileLoading, CorruptedBytesNeverLeadPastABuffer) {
-  DataFileLayout layout = wordListLayout(kWords, 2);
-  layout.records = {tableRecord(200, {{"", "s"}}), tableRecord(201, {{"c", "k"}})};
-  const std::string valid = writeDataFile(layout);
-  for (size_t position = 0; position < valid.size(); ++position) {
-    for (int change : {0x00, 0xFF, 0x01, 0x80}) {
-      std::string bytes = valid;
-      bytes[position] = static_cast<char>(change == 0x00 || change == 0xFF ? change : (bytes[position] ^ change));
-      const auto file = load(bytes);
-      if (!file->isOpen()) {
-        ASSERT_EQ(TD_ERR_FILE, file->errorCode()) << position;
-        continue;
-      }
-      for (const std::string& word : kWords) {
-        char text[kWordBufferSize];
-        int32_t previous = kNoEntry;
-        for (int step = 0; step <= file->blockCount(); ++step) {
-          const int32_t next = file->findNextFolded(word.c_str(), previous);
-          if (next == kNoEntry) break;
-          ASSERT_GT(next, previous) << "folded search went backwards at byte " << position;
-          ASSERT_TRUE(file->decodeEntry(next, text));
-          ASSERT_EQ(0, compareFolded(word.c_str(), text));
-          previous = next;
-        }
-        ASSERT_EQ(kNoEntry, file->findNextFolded(word.c_str(), previous)) << "folded search did not end";
-      }
-      for (uint32_t index = 0; index <= file->entryCount() && index < 64; ++index) {
-        char out[kWordBufferSize + 16];
-        std::fill(std::begin(out), std::end(out), '\x5A');
-        if (file->decodeEntry(static_cast<int32_t>(index), out)) {
-          ASSERT_LT(std::strlen(out), kWordBufferSize);
-        }
-        ASSERT_TRUE(std::all_of(out + kWordBufferSize, std::end(out), [](char c) { return c == '\x5A'; }));
-      }
-    }
-  }
 }
 
 }  // namespace

@@ -5,16 +5,6 @@
 #include <algorithm>
 
 namespace lexcore_test {
-namespace {
-
-uint16_t indexIn(const std::vector<std::string>& words, const std::string& word) {
-  const auto it = std::lower_bound(words.begin(), words.end(), word);
-  EXPECT_TRUE(it != words.end() && *it == word) << "no entry " << word;
-  return static_cast<uint16_t>(it - words.begin());
-}
-
-}  // namespace
-
 std::vector<std::string> sortedWords(std::vector<std::string> words) {
   std::sort(words.begin(), words.end());  // std::string compares bytes as unsigned
   words.erase(std::unique(words.begin(), words.end()), words.end());
@@ -29,10 +19,6 @@ lexcore::DataFileLayout wordListLayout(const std::vector<std::string>& words, si
   std::string error;
   EXPECT_TRUE(lexcore::buildDataFile(words, codes, lexcore::planBlocks(words, perBlock), &layout, &error)) << error;
   return layout;
-}
-
-std::string wordListFile(const std::vector<std::string>& words, size_t perBlock, const CodeTable& codes) {
-  return lexcore::writeDataFile(wordListLayout(words, perBlock, codes));
 }
 
 lexcore::OptionalRecord tableRecord(uint8_t type, const lexcore::StringGroups& groups) {
@@ -83,10 +69,11 @@ std::vector<std::string> SampleDictionary::secondaryWords() const {
   return sortedWords(words);
 }
 
-uint16_t SampleDictionary::primaryIndex(const std::string& word) const { return indexIn(primaryWords(), word); }
-
 uint16_t SampleDictionary::secondaryIndex(const std::string& word) const {
-  return indexIn(secondaryWords(), word);
+  const std::vector<std::string> words = secondaryWords();
+  const auto it = std::lower_bound(words.begin(), words.end(), word);
+  EXPECT_TRUE(it != words.end() && *it == word) << "no entry " << word;
+  return static_cast<uint16_t>(it - words.begin());
 }
 
 lexcore::DataFileLayout SampleDictionary::primaryLayout() const {
