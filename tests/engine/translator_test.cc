@@ -57,21 +57,19 @@ TEST_F(Translator, OpenRefusesOtherFilesWithANullHandle) {
   const std::string valid = folder_.read("aa_bb.tdl");
   lexcore::ListFileLayout layout = dictionary_.listLayout();
   layout.headerSize = 129;
-  folder_.write("short.tdl", valid.substr(0, 100));
-  folder_.write("size129.tdl", lexcore::writeListFile(layout));
-  folder_.write("magic.tdl", "x" + valid.substr(1));
-  folder_.write("magic3.tdl", valid.substr(0, 3) + "x" + valid.substr(4));
-  folder_.write("cut.tdl", valid.substr(0, valid.size() - 1));
-  const std::pair<const char*, int32_t> cases[] = {
-      {"missing.tdl", TD_ERR_READ}, {"short.tdl", TD_ERR_READ},  {"size129.tdl", TD_ERR_FILE},
-      {"magic.tdl", TD_ERR_FILE},   {"magic3.tdl", TD_ERR_FILE}, {"cut.tdl", TD_ERR_FILE}};
+  const std::pair<std::string, int32_t> cases[] = {
+      {valid.substr(0, 100), TD_ERR_READ}, {lexcore::writeListFile(layout), TD_ERR_FILE},
+      {"x" + valid.substr(1), TD_ERR_FILE}, {valid.substr(0, 3) + "x" + valid.substr(4), TD_ERR_FILE},
+      {valid.substr(0, valid.size() - 1), TD_ERR_FILE}};
   for (const auto& c : cases) {
+    folder_.write("bad.tdl", c.first);
     TD_HANDLE handle = reinterpret_cast<TD_HANDLE>(&layout);  // any non-null value
-    EXPECT_EQ(c.second, TD_TransOpen(&handle, path(c.first).c_str(), 0)) << c.first;
-    EXPECT_EQ(nullptr, handle) << c.first;
+    EXPECT_EQ(c.second, TD_TransOpen(&handle, path("bad.tdl").c_str(), 0)) << c.first.size();
+    EXPECT_EQ(nullptr, handle);
   }
   TD_HANDLE handle = nullptr;
   EXPECT_EQ(TD_ERR_READ, TD_TransOpen(&handle, nullptr, 0));
+  EXPECT_EQ(TD_ERR_READ, TD_TransOpen(&handle, path("missing.tdl").c_str(), 0));
   EXPECT_EQ(TD_ERR_HANDLE, TD_TransOpen(nullptr, path("aa_bb.tdl").c_str(), 0));
   EXPECT_EQ(TD_ERR_HANDLE, TD_TransClose(&handle));
   ASSERT_EQ(TD_OK, TD_TransOpen(&handle, path("aa_bb.tdl").c_str(), 0));
@@ -387,8 +385,7 @@ TEST_F(Translate, CandidatesAndFirstWordsOver127BytesAreSkipped) {
 
 // Odd list files: an index that names no entry of the secondary file is
 // skipped (no other text takes its place); entries beyond the list's count
-// have no translations; a list of four headwords without translations ends
-// with its count table, which still serves the last, odd index.
+// have no translations.
 TEST_F(Translate, OddListFiles) {
   dictionary_.add("apple", {"Apfel", "Obst"}).add("pear", {"Birne"}).add("plum", {"Pflaume"});
   dictionary_.write(folder_);
@@ -402,11 +399,6 @@ TEST_F(Translate, OddListFiles) {
   EXPECT_EQ((Strings{"Apfel", "Obst"}), session.translate("apple").translations);
   EXPECT_EQ(TD_NOT_FOUND, session.translate("pear").status);
   EXPECT_EQ(TD_NOT_FOUND, session.translate("plum").status);
-
-  SampleDictionary empty;
-  empty.add("a", {}).add("b", {}).add("c", {}).add("d", {}).write(folder_);
-  ASSERT_EQ(128u + 2u, folder_.read(SampleDictionary::kListName).size());
-  EXPECT_EQ(TD_NOT_FOUND, TranslatorSession(folder_).translate("d").status);
 }
 
 // Once the translator is open, a file that can no longer be read (gone, cut
@@ -428,7 +420,6 @@ TEST_F(Translate, FilesThatCanNoLongerBeReadFailTheTranslationWithAReason) {
     Strings translations;
   } cases[] = {
       {secondary, kRemove, "apple", 0, secondary + ": the file cannot be opened any more", {}},
-      {primary, kCut, "apple", kFolded, primary + ": the file has ", {}},
       {list, kGrow, "zoos", kSmart, list + ": the file has ", {}},
       {list, kCut, "zoos house", kSmart, "another program changed it", {}},
       {list, kCut, "zoo", kUser, list + ": the file has ", {"Menagerie"}},
@@ -473,7 +464,6 @@ TEST_F(Translate, IndexesAbove32767WorkThroughTheListFile) {
   TranslatorSession session(folder_, "big_big.tdl");
   EXPECT_EQ((Strings{"w19999", "w32768"}), session.translate("w39999").translations);
   EXPECT_EQ(Strings{"w12768"}, session.translate("w32768").translations);
-  EXPECT_EQ((Strings{"w19999", "w32768"}), session.translate("W39999", kFolded).translations);
   EXPECT_EQ(Strings{"w12769"}, session.translate("W32769", kFolded).translations);
 }
 

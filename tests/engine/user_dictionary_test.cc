@@ -77,7 +77,6 @@ TEST_F(UserDictionaryTest, ChoosesItsFileByTheListFileName) {
     Strings expected;
   } cases[] = {
       {{}, "aa_bb.tdl", "aa_bb.udr", false, "x", {}},
-      {{{"bb_aa.udr", "x:y\r\n"}}, "aa_bb.tdl", "bb_aa.udr", true, "y", {"x"}},
       {{{"bb_aa.udr", "x:y\r\n"}, {"aa_bb.udr", "y:z\r\n"}}, "aa_bb.tdl", "aa_bb.udr", false, "y", {"z"}},
       {{{"my_dicts.v2/de_en.udr", "Haus:house\r\n"}}, "my_dicts.v2/en_de.tdl", "my_dicts.v2/de_en.udr", true, "house",
        {"Haus"}},
