@@ -107,28 +107,6 @@ TEST_F(MemoryFailure, OpenGivesMemoryErrorAndANullHandle) {
   EXPECT_GT(points, 0);
 }
 
-// A translation that runs out of memory fails as a whole, and the next one
-// gives what it gives with memory to spare.
-TEST_F(MemoryFailure, TranslateReportsMemoryErrorAndWorksAgainAfterwards) {
-  TranslatorSession session(folder_);
-  const lexcore_test::Translation reference = session.translate("pear tree", -1);
-  char trans[256], suggest[256];
-  TRANSLATE request = {};
-  everyAllocation(
-      [&] {
-        request = TRANSLATE{"pear tree", 256, 256, 0, trans, suggest, 0, 0, 0, 0, -1};
-        return TD_Translate(session.handle(), &request);
-      },
-      [&](const Limited& l, long allowed) {
-        SCOPED_TRACE("memory for " + std::to_string(allowed) + " allocations");
-        EXPECT_EQ(l.ranOut ? TD_ERR_MEMORY : TD_OK, l.result);
-        EXPECT_EQ(l.ranOut ? int16_t{TD_FAILED} : reference.status, request.status);
-        const lexcore_test::Translation again = session.translate("pear tree", -1);
-        EXPECT_EQ(reference.translations, again.translations);
-        EXPECT_EQ(reference.suggestions, again.suggestions);
-      });
-}
-
 // An add that runs out of memory returns 0, leaves the file as it was, and
 // leaves no trace of the pair in memory either.
 // The dictionary is created by the first add, or beforehand by a

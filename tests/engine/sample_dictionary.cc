@@ -34,13 +34,11 @@ SampleDictionary& SampleDictionary::add(const std::string& word, const std::vect
 
 SampleDictionary& SampleDictionary::setEndings(const lexcore::StringGroups& groups) {
   endings_ = groups;
-  hasEndings_ = true;
   return *this;
 }
 
 SampleDictionary& SampleDictionary::setVariants(const lexcore::StringGroups& groups) {
   variants_ = groups;
-  hasVariants_ = true;
   return *this;
 }
 
@@ -80,8 +78,8 @@ lexcore::DataFileLayout SampleDictionary::primaryLayout() const {
   lexcore::DataFileLayout layout = wordListLayout(primaryWords(), perBlock_, codes_);
   layout.languageId = 1;
   layout.languageName = "Aish";
-  if (hasEndings_) layout.records.push_back(tableRecord(200, endings_));
-  if (hasVariants_) layout.records.push_back(tableRecord(201, variants_));
+  if (!endings_.empty()) layout.records.push_back(tableRecord(200, endings_));
+  if (!variants_.empty()) layout.records.push_back(tableRecord(201, variants_));
   return layout;
 }
 

@@ -40,12 +40,12 @@ class SampleDictionary {
   static constexpr const char* kListName = "aa_bb.tdl";
 
   SampleDictionary& add(const std::string& word, const std::vector<std::string>& translations);
+  // The ending and variant tables of the primary file; none while empty.
   SampleDictionary& setEndings(const lexcore::StringGroups& groups);
   SampleDictionary& setVariants(const lexcore::StringGroups& groups);
   SampleDictionary& setPerBlock(size_t perBlock);
   // The code table of both data files; one code per byte unless set.
   SampleDictionary& setCodes(const CodeTable& codes);
-
 
   lexcore::DataFileLayout primaryLayout() const;
   lexcore::DataFileLayout secondaryLayout() const;
@@ -62,8 +62,6 @@ class SampleDictionary {
   std::map<std::string, std::vector<std::string>> entries_;
   lexcore::StringGroups endings_;
   lexcore::StringGroups variants_;
-  bool hasEndings_ = false;
-  bool hasVariants_ = false;
   size_t perBlock_ = 4;
   CodeTable codes_ = lexcore::byteCodeTable();
 };
