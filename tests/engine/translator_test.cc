@@ -95,22 +95,10 @@ TEST_F(Translator, NullHandleIsRefusedEverywhereAndTouchesNothing) {
   EXPECT_FALSE(folder_.exists("aa_bb.udr"));
 }
 
-// A translation needs both data files and leaves the counts alone when it
-// cannot run.  A failed open empties its role even when a file was open
+// A translation needs both data files.  A failed open empties its role even when a file was open
 // there before; the other role and the user dictionary stay.  Languages
 // and extensions come from the role asked for.
 TEST_F(Translator, EachRoleNeedsItsOwnDataFile) {
-  TD_HANDLE handle = nullptr;
-  ASSERT_EQ(TD_OK, TD_TransOpen(&handle, path("aa_bb.tdl").c_str(), 0));
-  char trans[16], suggest[16];
-  TRANSLATE request = {"apple", 16, 16, 0, trans, suggest, 7, 7, 7, 7, 9};
-  EXPECT_EQ(TD_ERR_NO_PRIMARY, TD_Translate(handle, &request));
-  EXPECT_EQ(TD_FAILED, request.status);
-  EXPECT_EQ(7, request.transCount);
-  ASSERT_EQ(TD_OK, TD_TransOpenPrim(handle, path("aa.tdd").c_str()));
-  EXPECT_EQ(TD_ERR_NO_SECONDARY, TD_Translate(handle, &request));
-  TD_TransClose(&handle);
-
   TranslatorSession session(folder_);
   ASSERT_EQ(1, TD_TransAddUdr(session.handle(), "plum", "Pflaume"));
   folder_.write("bad.tdd", "TRD");
