@@ -34,11 +34,7 @@ std::string storedGroup(const std::string& strings) {
 }
 
 OptionalRecord rawRecord(uint8_t type, uint8_t groupCount, const std::string& body) {
-  OptionalRecord record;
-  record.type = type;
-  record.groupCount = groupCount;
-  record.body = body;
-  return record;
+  return OptionalRecord{type, groupCount, body};
 }
 
 std::vector<int32_t> iterateFolded(DictionaryFile& file, const std::string& word) {
@@ -78,9 +74,7 @@ class DictionaryFileLoading : public ::testing::Test {
   void expectAllWordsFound(DictionaryFile& file) {
     for (size_t i = 0; i < kWords.size(); ++i) {
       EXPECT_EQ(static_cast<int32_t>(i), file.findExact(kWords[i].c_str())) << kWords[i];
-      char text[kWordBufferSize];
-      ASSERT_TRUE(file.decodeEntry(static_cast<int32_t>(i), text));
-      EXPECT_EQ(kWords[i], text);
+      EXPECT_EQ(kWords[i], decoded(file, static_cast<int32_t>(i)));
     }
   }
 
