@@ -5,16 +5,6 @@
 #include <algorithm>
 
 namespace lexcore_test {
-namespace {
-
-uint16_t indexIn(const std::vector<std::string>& words, const std::string& word) {
-  const auto it = std::lower_bound(words.begin(), words.end(), word);
-  EXPECT_TRUE(it != words.end() && *it == word) << "no entry " << word;
-  return static_cast<uint16_t>(it - words.begin());
-}
-
-}  // namespace
-
 std::vector<std::string> sortedWords(std::vector<std::string> words) {
   std::sort(words.begin(), words.end());  // std::string compares bytes as unsigned
   words.erase(std::unique(words.begin(), words.end()), words.end());
@@ -31,10 +21,6 @@ lexcore::DataFileLayout wordListLayout(const std::vector<std::string>& words, si
   return layout;
 }
 
-std::string wordListFile(const std::vector<std::string>& words, size_t perBlock, const CodeTable& codes) {
-  return lexcore::writeDataFile(wordListLayout(words, perBlock, codes));
-}
-
 lexcore::OptionalRecord tableRecord(uint8_t type, const lexcore::StringGroups& groups) {
   lexcore::OptionalRecord record;
   EXPECT_TRUE(lexcore::makeTableRecord(type, groups, &record));
@@ -48,13 +34,11 @@ SampleDictionary& SampleDictionary::add(const std::string& word, const std::vect
 
 SampleDictionary& SampleDictionary::setEndings(const lexcore::StringGroups& groups) {
   endings_ = groups;
-  hasEndings_ = true;
   return *this;
 }
 
 SampleDictionary& SampleDictionary::setVariants(const lexcore::StringGroups& groups) {
   variants_ = groups;
-  hasVariants_ = true;
   return *this;
 }
 
@@ -83,18 +67,19 @@ std::vector<std::string> SampleDictionary::secondaryWords() const {
   return sortedWords(words);
 }
 
-uint16_t SampleDictionary::primaryIndex(const std::string& word) const { return indexIn(primaryWords(), word); }
-
 uint16_t SampleDictionary::secondaryIndex(const std::string& word) const {
-  return indexIn(secondaryWords(), word);
+  const std::vector<std::string> words = secondaryWords();
+  const auto it = std::lower_bound(words.begin(), words.end(), word);
+  EXPECT_TRUE(it != words.end() && *it == word) << "no entry " << word;
+  return static_cast<uint16_t>(it - words.begin());
 }
 
 lexcore::DataFileLayout SampleDictionary::primaryLayout() const {
   lexcore::DataFileLayout layout = wordListLayout(primaryWords(), perBlock_, codes_);
   layout.languageId = 1;
   layout.languageName = "Aish";
-  if (hasEndings_) layout.records.push_back(tableRecord(200, endings_));
-  if (hasVariants_) layout.records.push_back(tableRecord(201, variants_));
+  if (!endings_.empty()) layout.records.push_back(tableRecord(200, endings_));
+  if (!variants_.empty()) layout.records.push_back(tableRecord(201, variants_));
   return layout;
 }
 

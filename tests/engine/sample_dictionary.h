@@ -26,10 +26,6 @@ std::vector<std::string> sortedWords(std::vector<std::string> words);
 lexcore::DataFileLayout wordListLayout(const std::vector<std::string>& words, size_t perBlock = 4,
                                        const CodeTable& codes = lexcore::byteCodeTable());
 
-// The bytes of such a data file.
-std::string wordListFile(const std::vector<std::string>& words, size_t perBlock = 4,
-                         const CodeTable& codes = lexcore::byteCodeTable());
-
 // A record holding `groups`, as the writer stores it.
 lexcore::OptionalRecord tableRecord(uint8_t type, const lexcore::StringGroups& groups);
 
@@ -44,30 +40,28 @@ class SampleDictionary {
   static constexpr const char* kListName = "aa_bb.tdl";
 
   SampleDictionary& add(const std::string& word, const std::vector<std::string>& translations);
+  // The ending and variant tables of the primary file; none while empty.
   SampleDictionary& setEndings(const lexcore::StringGroups& groups);
   SampleDictionary& setVariants(const lexcore::StringGroups& groups);
   SampleDictionary& setPerBlock(size_t perBlock);
   // The code table of both data files; one code per byte unless set.
   SampleDictionary& setCodes(const CodeTable& codes);
 
-  std::vector<std::string> primaryWords() const;
-  std::vector<std::string> secondaryWords() const;
-  // Global entry indexes of a headword and of a translation.
-  uint16_t primaryIndex(const std::string& word) const;
-  uint16_t secondaryIndex(const std::string& word) const;
-
   lexcore::DataFileLayout primaryLayout() const;
   lexcore::DataFileLayout secondaryLayout() const;
   lexcore::ListFileLayout listLayout() const;
+  // The global entry index of a translation.
+  uint16_t secondaryIndex(const std::string& word) const;
 
   void write(const vocaro_test::TempFolder& folder) const;
 
  private:
+  std::vector<std::string> primaryWords() const;
+  std::vector<std::string> secondaryWords() const;
+
   std::map<std::string, std::vector<std::string>> entries_;
   lexcore::StringGroups endings_;
   lexcore::StringGroups variants_;
-  bool hasEndings_ = false;
-  bool hasVariants_ = false;
   size_t perBlock_ = 4;
   CodeTable codes_ = lexcore::byteCodeTable();
 };

@@ -1,5 +1,7 @@
-// The exported interface on translator handles and file paths: opening,
-// closing, the data file roles, the queries and their output buffers.
+// The exported interface: opening and closing translators, the data file
+// roles, the queries and their output buffers, and TD_Translate (the lookup
+// through the list file, case folding, the user dictionary, the ending and
+// variant passes, the phrase fallback and the limits of the result areas).
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -7,25 +9,26 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "datafile/data_file_writer.h"
 #include "sample_dictionary.h"
 #include "temp_folder.h"
 #include "translator/lexcore.h"
-#include "translator_session.h"
-#include "datafile/data_file_writer.h"
 #include "translator/list_file_writer.h"
+#include "translator_session.h"
 
 namespace {
 
 using lexcore_test::SampleDictionary;
-using vocaro_test::TempFolder;
+using lexcore_test::Translation;
 using lexcore_test::TranslatorSession;
+using Strings = std::vector<std::string>;
 
 constexpr char16_t kGuard = 0xBEEF;
-const std::string kLongName = "abcdefghijklmno.tdd";  // 19 characters, the most a list file holds
 
 // True when another opener holds the file exclusively right now.
 bool isHeld(const std::string& path) {
@@ -46,232 +49,88 @@ class Translator : public ::testing::Test {
 
   vocaro_test::WidePath path(const std::string& name) const { return folder_.widePath(name); }
 
-  TempFolder folder_;
+  vocaro_test::TempFolder folder_;
   SampleDictionary dictionary_;
 };
-
-TEST_F(Translator, OpenGivesAHandleForAValidListFile) {
-  TD_HANDLE handle = nullptr;
-  ASSERT_EQ(TD_OK, TD_TransOpen(&handle, path("aa_bb.tdl").c_str(), 0));
-  EXPECT_NE(nullptr, handle);
-  EXPECT_EQ(TD_OK, TD_TransClose(&handle));
-  EXPECT_EQ(nullptr, handle);
-}
 
 TEST_F(Translator, OpenRefusesOtherFilesWithANullHandle) {
   const std::string valid = folder_.read("aa_bb.tdl");
   lexcore::ListFileLayout layout = dictionary_.listLayout();
   layout.headerSize = 129;
-  folder_.write("short.tdl", valid.substr(0, 100));
-  folder_.write("size129.tdl", lexcore::writeListFile(layout));
-  for (char at : {'0', '1', '2', '3'}) {  // each byte of the magic
-    std::string badMagic = valid;
-    badMagic[at - '0'] = 'x';
-    folder_.write(std::string("magic") + at + ".tdl", badMagic);
-  }
-  // Cut short: no count table at all, or the last translation index cut.
-  folder_.write("header.tdl", valid.substr(0, 128));
-  folder_.write("cut.tdl", valid.substr(0, valid.size() - 1));
-  const struct {
-    const char* name;
-    int32_t result;
-  } cases[] = {{"missing.tdl", TD_ERR_READ}, {"short.tdl", TD_ERR_READ}, {"size129.tdl", TD_ERR_FILE},
-               {"magic0.tdl", TD_ERR_FILE}, {"magic1.tdl", TD_ERR_FILE}, {"magic2.tdl", TD_ERR_FILE},
-               {"magic3.tdl", TD_ERR_FILE},   {"header.tdl", TD_ERR_FILE}, {"cut.tdl", TD_ERR_FILE}};
+  const std::pair<std::string, int32_t> cases[] = {
+      {valid.substr(0, 100), TD_ERR_READ}, {lexcore::writeListFile(layout), TD_ERR_FILE},
+      {"x" + valid.substr(1), TD_ERR_FILE}, {valid.substr(0, 3) + "x" + valid.substr(4), TD_ERR_FILE},
+      {valid.substr(0, valid.size() - 1), TD_ERR_FILE}};
   for (const auto& c : cases) {
+    folder_.write("bad.tdl", c.first);
     TD_HANDLE handle = reinterpret_cast<TD_HANDLE>(&layout);  // any non-null value
-    EXPECT_EQ(c.result, TD_TransOpen(&handle, path(c.name).c_str(), 0)) << c.name;
-    EXPECT_EQ(nullptr, handle) << c.name;
+    EXPECT_EQ(c.second, TD_TransOpen(&handle, path("bad.tdl").c_str(), 0)) << c.first.size();
+    EXPECT_EQ(nullptr, handle);
   }
   TD_HANDLE handle = nullptr;
   EXPECT_EQ(TD_ERR_READ, TD_TransOpen(&handle, nullptr, 0));
+  EXPECT_EQ(TD_ERR_READ, TD_TransOpen(&handle, path("missing.tdl").c_str(), 0));
   EXPECT_EQ(TD_ERR_HANDLE, TD_TransOpen(nullptr, path("aa_bb.tdl").c_str(), 0));
-}
-
-TEST_F(Translator, CloseTwiceReportsANullHandle) {
-  TD_HANDLE handle = nullptr;
   EXPECT_EQ(TD_ERR_HANDLE, TD_TransClose(&handle));
   ASSERT_EQ(TD_OK, TD_TransOpen(&handle, path("aa_bb.tdl").c_str(), 0));
   EXPECT_EQ(TD_OK, TD_TransClose(&handle));
-  EXPECT_EQ(TD_ERR_HANDLE, TD_TransClose(&handle));
-  EXPECT_EQ(TD_ERR_HANDLE, TD_TransClose(nullptr));
+  EXPECT_EQ(nullptr, handle);
 }
 
 TEST_F(Translator, NullHandleIsRefusedEverywhereAndTouchesNothing) {
-  const std::u16string data = path("aa.tdd");
-  EXPECT_EQ(TD_ERR_HANDLE, TD_TransOpenPrim(nullptr, data.c_str()));
-  EXPECT_EQ(TD_ERR_HANDLE, TD_TransOpenSec(nullptr, data.c_str()));
-  EXPECT_EQ(TD_ERR_HANDLE, TD_TransOptions(nullptr, 15));
-  EXPECT_EQ(TD_ERR_HANDLE, TD_TransAddUdr(nullptr, "a", "b"));
   LANGSTRUCT language = {};
-  language.languageId = 99;
-  EXPECT_EQ(TD_ERR_HANDLE, TD_TransGetLanguage(nullptr, &language, 0));
-  EXPECT_EQ(99u, language.languageId);
+  for (int32_t result : {TD_TransOpenPrim(nullptr, path("aa.tdd").c_str()), TD_TransOpenSec(nullptr, path("aa.tdd").c_str()),
+                         TD_TransOptions(nullptr, 15), TD_TransAddUdr(nullptr, "a", "b"),
+                         TD_TransGetLanguage(nullptr, &language, 0)}) {
+    EXPECT_EQ(TD_ERR_HANDLE, result);
+  }
   char16_t name[20] = {kGuard};
   EXPECT_EQ(TD_ERR_HANDLE, TD_TransGetFile(nullptr, name, 20, 0));
   EXPECT_EQ(kGuard, name[0]);
   EXPECT_EQ(0, TD_TransExtensionSupported(nullptr, TD_EXT_ENDINGS));
-
   char trans[16], suggest[16];
   TRANSLATE request = {"apple", 16, 16, 0, trans, suggest, 7, 7, 7, 7, 9};
   EXPECT_EQ(TD_ERR_HANDLE, TD_Translate(nullptr, &request));
   EXPECT_EQ(9, request.status);
-  EXPECT_EQ(7, request.transCount);
   EXPECT_FALSE(folder_.exists("aa_bb.udr"));
 }
 
-TEST_F(Translator, TranslateNeedsBothDataFilesAndLeavesTheListsAlone) {
-  TD_HANDLE handle = nullptr;
-  ASSERT_EQ(TD_OK, TD_TransOpen(&handle, path("aa_bb.tdl").c_str(), 0));
-  char trans[16], suggest[16];
-  TRANSLATE request = {"apple", 16, 16, 0, trans, suggest, 7, 7, 7, 7, 9};
-  EXPECT_EQ(TD_ERR_NO_PRIMARY, TD_Translate(handle, &request));
-  EXPECT_EQ(TD_FAILED, request.status);
-  EXPECT_EQ(7, request.transCount);
-  EXPECT_EQ(7, request.suggestUsed);
-
-  ASSERT_EQ(TD_OK, TD_TransOpenPrim(handle, path("aa.tdd").c_str()));
-  EXPECT_EQ(TD_ERR_FILE, TD_TransOpenSec(handle, path("missing.tdd").c_str()));
-  request.status = 9;
-  EXPECT_EQ(TD_ERR_NO_SECONDARY, TD_Translate(handle, &request));
-  EXPECT_EQ(TD_FAILED, request.status);
-  EXPECT_EQ(7, request.transCount);
-
-  ASSERT_EQ(TD_OK, TD_TransOpenSec(handle, path("bb.tdd").c_str()));
-  EXPECT_EQ(TD_OK, lexcore_test::translate(handle, "apple", 0).result);
-  TD_TransClose(&handle);
-}
-
-// A failed open empties its role even when a file was open there before;
-// the other role stays.
-TEST_F(Translator, FailedOpenEmptiesOnlyItsRole) {
+// A translation needs both data files.  A failed open empties its role even when a file was open
+// there before; the other role and the user dictionary stay.  Languages
+// and extensions come from the role asked for.
+TEST_F(Translator, EachRoleNeedsItsOwnDataFile) {
   TranslatorSession session(folder_);
-  ASSERT_EQ(std::vector<std::string>{"Apfel"}, session.translate("apple").translations);
+  ASSERT_EQ(1, TD_TransAddUdr(session.handle(), "plum", "Pflaume"));
   folder_.write("bad.tdd", "TRD");
   EXPECT_EQ(TD_ERR_FILE, TD_TransOpenPrim(session.handle(), path("bad.tdd").c_str()));
   EXPECT_EQ(TD_ERR_NO_PRIMARY, session.translate("apple").result);
   EXPECT_EQ(0, TD_TransExtensionSupported(session.handle(), TD_EXT_ENDINGS));
   LANGSTRUCT language;
   EXPECT_EQ(TD_ERR_NO_PRIMARY, TD_TransGetLanguage(session.handle(), &language, 0));
-  EXPECT_EQ(TD_OK, TD_TransGetLanguage(session.handle(), &language, 1));
-  EXPECT_EQ(TD_ERR_FILE, TD_TransOpenPrim(session.handle(), nullptr));
-
+  ASSERT_EQ(TD_OK, TD_TransGetLanguage(session.handle(), &language, -1));
+  EXPECT_STREQ("Beeish", language.languageName);
   ASSERT_EQ(TD_OK, TD_TransOpenPrim(session.handle(), path("aa.tdd").c_str()));
-  EXPECT_EQ(std::vector<std::string>{"Apfel"}, session.translate("apple").translations);
+  ASSERT_EQ(TD_OK, TD_TransGetLanguage(session.handle(), &language, 0));
+  EXPECT_EQ(1u, language.languageId);
+  EXPECT_NE(0, TD_TransExtensionSupported(session.handle(), TD_EXT_ENDINGS));
+  EXPECT_EQ(0, TD_TransExtensionSupported(session.handle(), TD_EXT_VARIANTS));
+  EXPECT_EQ(Strings{"Pflaume"}, session.translate("plum", TD_OPT_USER_DICTIONARY).translations);
   EXPECT_EQ(TD_ERR_FILE, TD_TransOpenSec(session.handle(), path("aa_bb.tdl").c_str()));
   EXPECT_EQ(TD_ERR_NO_SECONDARY, session.translate("apple").result);
 }
 
-TEST_F(Translator, ReplacingADataFileKeepsTheOtherFileAndTheUserDictionary) {
-  TranslatorSession session(folder_);
-  ASSERT_EQ(1, TD_TransAddUdr(session.handle(), "plum", "Pflaume"));
-  ASSERT_EQ(TD_OK, TD_TransOpenPrim(session.handle(), path("aa.tdd").c_str()));
-  EXPECT_EQ(std::vector<std::string>{"Pflaume"}, session.translate("plum", TD_OPT_USER_DICTIONARY).translations);
-  EXPECT_EQ(std::vector<std::string>{"Birne"}, session.translate("pear").translations);
-}
-
-// The reserved areas of both headers are not read.
-TEST_F(Translator, ReservedHeaderBytesAreIgnored) {
-  std::string list = folder_.read("aa_bb.tdl");
-  for (size_t i : {4, 5, 6, 7}) list[i] = '\xEE';
-  for (size_t i = 12; i < 76; ++i) list[i] = '\xEE';
-  for (size_t i = 80; i < 88; ++i) list[i] = '\xEE';
-  folder_.write("aa_bb.tdl", list);
-  std::string data = folder_.read("aa.tdd");
-  for (size_t i : {4, 5, 6, 7, 12, 13, 14, 15}) data[i] = '\xEE';
-  folder_.write("aa.tdd", data);
-  TranslatorSession session(folder_);
-  EXPECT_EQ(std::vector<std::string>{"Apfel"}, session.translate("apple").translations);
-  char16_t name[20];
-  ASSERT_EQ(TD_OK, TD_TransGetTDDFiles(path("aa_bb.tdl").c_str(), name, name, 20));
-  EXPECT_EQ(u"bb.tdd", std::u16string(name));
-  ASSERT_EQ(TD_OK, TD_TransGetTDDLanguage(path("aa.tdd").c_str(), name, 20));
-  EXPECT_EQ(u"Aish", std::u16string(name));
-}
-
-TEST_F(Translator, GetLanguageAsksPrimaryForZeroAndSecondaryOtherwise) {
-  TranslatorSession session(folder_);
-  LANGSTRUCT language = {};
-  ASSERT_EQ(TD_OK, TD_TransGetLanguage(session.handle(), &language, 0));
-  EXPECT_EQ(1u, language.languageId);
-  EXPECT_STREQ("Aish", language.languageName);
-  for (int16_t which : {1, 3, -1}) {
-    ASSERT_EQ(TD_OK, TD_TransGetLanguage(session.handle(), &language, which));
-    EXPECT_EQ(2u, language.languageId);
-    EXPECT_STREQ("Beeish", language.languageName);
-  }
-
-  lexcore::DataFileLayout layout = dictionary_.primaryLayout();
-  layout.languageName = std::string(49, 'L');
-  folder_.write("long.tdd", lexcore::writeDataFile(layout));
-  ASSERT_EQ(TD_OK, TD_TransOpenPrim(session.handle(), path("long.tdd").c_str()));
-  ASSERT_EQ(TD_OK, TD_TransGetLanguage(session.handle(), &language, 0));
-  EXPECT_EQ(std::string(49, 'L'), language.languageName);
-}
-
-TEST_F(Translator, ExtensionSupportAsksOnlyThePrimaryFile) {
-  TD_HANDLE handle = nullptr;
-  ASSERT_EQ(TD_OK, TD_TransOpen(&handle, path("aa_bb.tdl").c_str(), 0));
-  EXPECT_EQ(0, TD_TransExtensionSupported(handle, TD_EXT_ENDINGS)) << "before a primary file";
-  ASSERT_EQ(TD_OK, TD_TransOpenPrim(handle, path("aa.tdd").c_str()));
-  EXPECT_NE(0, TD_TransExtensionSupported(handle, TD_EXT_ENDINGS));
-  EXPECT_EQ(0, TD_TransExtensionSupported(handle, TD_EXT_VARIANTS));
-  EXPECT_EQ(0, TD_TransExtensionSupported(handle, 202));
-  EXPECT_EQ(0, TD_TransExtensionSupported(handle, 0));
-
-  // Tables in the secondary file do not count.
-  ASSERT_EQ(TD_OK, TD_TransOpenPrim(handle, path("bb.tdd").c_str()));
-  ASSERT_EQ(TD_OK, TD_TransOpenSec(handle, path("aa.tdd").c_str()));
-  EXPECT_EQ(0, TD_TransExtensionSupported(handle, TD_EXT_ENDINGS));
-  TD_TransClose(&handle);
-}
-
-// Option bits other than the four flags are stored and have no effect.
-TEST_F(Translator, OnlyTheFourOptionFlagsHaveAnEffect) {
-  TranslatorSession session(folder_);
-  const int32_t noFlags = static_cast<int32_t>(0xFFFFFFF0u);
-  EXPECT_EQ(TD_NOT_FOUND, session.translate("APPLE", noFlags).status);
-  EXPECT_EQ(TD_NOT_FOUND, session.translate("apples", noFlags).status);
-  EXPECT_FALSE(folder_.exists("aa_bb.udr")) << "the user dictionary was used";
-
-  EXPECT_EQ(TD_FOUND, session.translate("APPLE", -1).status);
-  EXPECT_EQ(TD_SUGGESTED, session.translate("apples", -1).status);
-  EXPECT_TRUE(folder_.exists("aa_bb.udr"));
-}
-
 // Output buffers take the size argument as their capacity in characters,
-// terminator included.
-class OutputBuffers : public Translator {
- protected:
-  void SetUp() override {
-    Translator::SetUp();
-    lexcore::ListFileLayout list = dictionary_.listLayout();
-    list.primaryFile = kLongName;
-    list.secondaryFile = "b.tdd";
-    folder_.write("long.tdl", lexcore::writeListFile(list));
-    lexcore::DataFileLayout data = dictionary_.primaryLayout();
-    data.languageName = std::string(49, 'n');
-    folder_.write("long.tdd", lexcore::writeDataFile(data));
-  }
-
-  // Calls `fill` with a guarded buffer and returns the text written, or
-  // "<nothing>" when the buffer was left alone.
-  template <typename Fill>
-  std::u16string written(int16_t size, Fill fill) {
-    std::vector<char16_t> buffer(80, kGuard);
-    fill(buffer.data(), size);
-    const size_t capacity = static_cast<size_t>(std::max<int16_t>(size, 0));
-    for (size_t i = capacity; i < buffer.size(); ++i) EXPECT_EQ(kGuard, buffer[i]) << "written past " << size;
-    if (capacity == 0) return u"<nothing>";
-    const auto end = std::find(buffer.begin(), buffer.begin() + capacity, u'\0');
-    EXPECT_NE(buffer.begin() + capacity, end) << "not terminated within " << size;
-    return std::u16string(buffer.begin(), end);
-  }
-};
-
-// The names and the language name cut to the capacity and terminated; no
-// capacity leaves the buffer alone.
-TEST_F(OutputBuffers, QueriesCutToTheCapacityAndTerminate) {
+// terminator included: names and language names are cut to it and
+// terminated; no capacity leaves the buffer alone.  Language names widen
+// from Windows-1252.
+TEST_F(Translator, QueriesCutToTheCapacityAndTerminate) {
+  lexcore::ListFileLayout list = dictionary_.listLayout();
+  list.primaryFile = "abcdefghijklmno.tdd";  // 19 characters, the most a list file holds
+  list.secondaryFile = "b.tdd";
+  folder_.write("long.tdl", lexcore::writeListFile(list));
+  lexcore::DataFileLayout data = dictionary_.primaryLayout();
+  data.languageName = std::string(47, 'n') + "\x80\xE9";
+  folder_.write("long.tdd", lexcore::writeDataFile(data));
   TD_HANDLE handle = nullptr;
   ASSERT_EQ(TD_OK, TD_TransOpen(&handle, path("long.tdl").c_str(), 0));
   std::vector<char16_t> second(80, kGuard);
@@ -285,106 +144,314 @@ TEST_F(OutputBuffers, QueriesCutToTheCapacityAndTerminate) {
     EXPECT_EQ(TD_OK, TD_TransGetTDDLanguage(path("long.tdd").c_str(), out, size));
   };
   const std::u16string longName = u"abcdefghijklmno.tdd";
+  const std::u16string n47(47, u'n');
   const struct {
     std::function<void(char16_t*, int16_t)> query;
     int16_t size;
     std::u16string expected;
   } cases[] = {
-      {getFile(0), 20, longName},     {getFile(0), 70, longName},      {getFile(0), 5, u"abcd"},
-      {getFile(0), 1, u""},           {getFile(0), 0, u"<nothing>"},   {getFile(0), -4, u"<nothing>"},
-      {getFile(1), 20, u"b.tdd"},     {getFile(-9), 20, u"b.tdd"},
-      {tddFiles, 10, u"abcdefghi"},   {tddFiles, 1, u""},              {tddFiles, 0, u"<nothing>"},
-      {language, 50, std::u16string(49, u'n')}, {language, 70, std::u16string(49, u'n')},
-      {language, 20, std::u16string(19, u'n')}, {language, 0, u"<nothing>"},
+      {getFile(0), 70, longName},   {getFile(0), 5, u"abcd"},       {getFile(0), -4, u"<nothing>"},
+      {getFile(-9), 20, u"b.tdd"}, {tddFiles, 20, longName},        {tddFiles, 10, u"abcdefghi"},
+      {language, 70, n47 + u"\u20AC\u00E9"}, {language, 20, std::u16string(19, u'n')},
   };
-  EXPECT_EQ(longName, written(20, tddFiles));
+  for (const auto& c : cases) {
+    std::vector<char16_t> buffer(80, kGuard);
+    c.query(buffer.data(), c.size);
+    const size_t capacity = static_cast<size_t>(std::max<int16_t>(c.size, 0));
+    EXPECT_TRUE(std::all_of(buffer.begin() + capacity, buffer.end(), [](char16_t ch) { return ch == kGuard; }));
+    const auto end = std::find(buffer.begin(), buffer.begin() + capacity, u'\0');
+    EXPECT_EQ(c.expected, capacity == 0 ? u"<nothing>" : std::u16string(buffer.begin(), end)) << c.size;
+    EXPECT_TRUE(capacity == 0 || end != buffer.begin() + capacity) << "not terminated within " << c.size;
+  }
   EXPECT_EQ(u"b.tdd", std::u16string(second.data()));
-  for (const auto& c : cases) EXPECT_EQ(c.expected, written(c.size, c.query)) << c.size;
   EXPECT_EQ(TD_OK, TD_TransGetFile(handle, nullptr, 20, 0));
-  EXPECT_EQ(TD_OK, TD_TransGetTDDFiles(path("long.tdl").c_str(), nullptr, nullptr, 20));
   TD_TransClose(&handle);
-
   char16_t unused[20];
   EXPECT_EQ(TD_ERR_FILE, TD_TransGetTDDFiles(path("missing.tdl").c_str(), unused, unused, 20));
   EXPECT_EQ(TD_ERR_FILE, TD_TransGetTDDFiles(path("aa.tdd").c_str(), unused, unused, 20));
-  folder_.write("short.tdl", folder_.read("long.tdl").substr(0, 127));
-  EXPECT_EQ(TD_ERR_FILE, TD_TransGetTDDFiles(path("short.tdl").c_str(), unused, unused, 20));
+  EXPECT_EQ(TD_ERR_FILE, TD_TransGetTDDLanguage(path("aa_bb.tdl").c_str(), unused, 20));
 }
 
-TEST_F(OutputBuffers, LanguageNamesWidenFromWindows1252) {
-  lexcore::DataFileLayout data = dictionary_.primaryLayout();
-  data.languageName = "\x80\x81\xE9\x9Fz";
-  folder_.write("w.tdd", lexcore::writeDataFile(data));
-  char16_t name[20];
-  ASSERT_EQ(TD_OK, TD_TransGetTDDLanguage(path("w.tdd").c_str(), name, 20));
-  EXPECT_EQ(u"\u20AC\u0081\u00E9\u0178z", std::u16string(name));
-}
-
-// The language query reads only the header: it wants a header size of
-// exactly 76 and compares three bytes of the magic, where loading takes any
-// header size from 76 and all four bytes.
-TEST_F(OutputBuffers, GetTDDLanguageChecksOnlyTheHeader) {
-  char16_t name[20];
-  lexcore::DataFileLayout data = dictionary_.primaryLayout();
-  data.headerSize = 80;
-  folder_.write("h80.tdd", lexcore::writeDataFile(data));
-  EXPECT_EQ(TD_ERR_FILE, TD_TransGetTDDLanguage(path("h80.tdd").c_str(), name, 20));
+// No call keeps a file open when it returns, and every open is exclusive:
+// a file another opener holds for longer than the short retry cannot be read.
+TEST_F(Translator, FilesAreHeldOnlyDuringACall) {
   TD_HANDLE handle = nullptr;
   ASSERT_EQ(TD_OK, TD_TransOpen(&handle, path("aa_bb.tdl").c_str(), 0));
-  EXPECT_EQ(TD_OK, TD_TransOpenPrim(handle, path("h80.tdd").c_str()));
-
-  std::string bytes = folder_.read("aa.tdd");
-  bytes[3] = 'x';
-  folder_.write("magic.tdd", bytes);
-  EXPECT_EQ(TD_OK, TD_TransGetTDDLanguage(path("magic.tdd").c_str(), name, 20));
-  EXPECT_EQ(TD_ERR_FILE, TD_TransOpenPrim(handle, path("magic.tdd").c_str()));
-  TD_TransClose(&handle);
-
-  folder_.write("short.tdd", bytes.substr(0, 75));
-  EXPECT_EQ(TD_ERR_FILE, TD_TransGetTDDLanguage(path("short.tdd").c_str(), name, 20));
-  EXPECT_EQ(TD_ERR_FILE, TD_TransGetTDDLanguage(path("missing.tdd").c_str(), name, 20));
-  bytes[2] = 'x';
-  folder_.write("magic3.tdd", bytes);
-  EXPECT_EQ(TD_ERR_FILE, TD_TransGetTDDLanguage(path("magic3.tdd").c_str(), name, 20));
-}
-
-// No call keeps a file open when it returns.
-TEST_F(Translator, NoFileIsHeldBetweenCalls) {
-  const std::vector<std::string> files = {"aa_bb.tdl", "aa.tdd", "bb.tdd", "aa_bb.udr"};
-  const auto expectNoneHeld = [&](const char* after) {
-    for (const std::string& name : files) EXPECT_FALSE(isHeld(folder_.path(name))) << name << " after " << after;
-  };
-  TD_HANDLE handle = nullptr;
-  ASSERT_EQ(TD_OK, TD_TransOpen(&handle, path("aa_bb.tdl").c_str(), 0));
-  expectNoneHeld("TD_TransOpen");
   ASSERT_EQ(TD_OK, TD_TransOpenPrim(handle, path("aa.tdd").c_str()));
   ASSERT_EQ(TD_OK, TD_TransOpenSec(handle, path("bb.tdd").c_str()));
-  expectNoneHeld("opening the data files");
   EXPECT_EQ(TD_SUGGESTED, lexcore_test::translate(handle, "apples", -1).status);
-  expectNoneHeld("TD_Translate");
   EXPECT_EQ(1, TD_TransAddUdr(handle, "plum", "Pflaume"));
-  expectNoneHeld("TD_TransAddUdr");
-  LANGSTRUCT language;
-  EXPECT_EQ(TD_OK, TD_TransGetLanguage(handle, &language, 0));
   char16_t name[20];
   EXPECT_EQ(TD_OK, TD_TransGetTDDFiles(path("aa_bb.tdl").c_str(), name, name, 20));
   EXPECT_EQ(TD_OK, TD_TransGetTDDLanguage(path("aa.tdd").c_str(), name, 20));
-  expectNoneHeld("the queries");
+  for (const char* file : {"aa_bb.tdl", "aa.tdd", "bb.tdd", "aa_bb.udr"}) EXPECT_FALSE(isHeld(folder_.path(file))) << file;
   TD_TransClose(&handle);
-}
 
-// Every open is exclusive: a file that another opener holds for longer than
-// the engine's short retry cannot be read.
-TEST_F(Translator, FileHeldByAnotherOpenerCannotBeRead) {
   const int fd = open(folder_.path("aa_bb.tdl").c_str(), O_RDONLY);
   ASSERT_EQ(0, flock(fd, LOCK_EX | LOCK_NB));
-  TD_HANDLE handle = nullptr;
   EXPECT_EQ(TD_ERR_READ, TD_TransOpen(&handle, path("aa_bb.tdl").c_str(), 0));
-  char16_t name[20];
   EXPECT_EQ(TD_ERR_FILE, TD_TransGetTDDFiles(path("aa_bb.tdl").c_str(), name, name, 20));
   close(fd);
   EXPECT_EQ(TD_OK, TD_TransOpen(&handle, path("aa_bb.tdl").c_str(), 0));
   TD_TransClose(&handle);
+}
+
+constexpr int32_t kFolded = TD_OPT_CASE_INSENSITIVE;
+constexpr int32_t kUser = TD_OPT_USER_DICTIONARY;
+constexpr int32_t kSmart = TD_OPT_SMART_SEARCH;
+constexpr int32_t kSpelling = TD_OPT_SPELLING;
+
+class Translate : public ::testing::Test {
+ protected:
+  TranslatorSession open() {
+    dictionary_.write(folder_);
+    return TranslatorSession(folder_);
+  }
+
+  vocaro_test::TempFolder folder_;
+  SampleDictionary dictionary_;
+};
+
+// The user dictionary is asked first, and only with its option; a word it
+// alone knows runs no passes.  Words nobody knows are not found.
+TEST_F(Translate, UserDictionaryIsAskedFirstAndOnlyWithItsOption) {
+  dictionary_.add("apple", {"Apfel"}).add("cat", {"Katze"}).setEndings({{"", "s"}});
+  folder_.write("aa_bb.udr", "apple:Apfel-user\r\ncats:Katzen\r\n");
+  const TranslatorSession session = open();
+  EXPECT_EQ((Strings{"Apfel-user", "Apfel"}), session.translate("apple", kUser).translations);
+  EXPECT_EQ(Strings{"Apfel"}, session.translate("apple").translations);
+  const Translation t = session.translate("CATS", kUser | kSmart);
+  EXPECT_EQ(TD_FOUND, t.status);
+  EXPECT_EQ(Strings{"Katzen"}, t.translations);
+  EXPECT_TRUE(t.suggestions.empty());
+  for (const std::string& word : {std::string("dog"), std::string(""), std::string(255, 'h')}) {
+    EXPECT_EQ(TD_NOT_FOUND, session.translate(word, -1).status) << word;
+  }
+}
+
+// The spell checker's step budget: a step before each string of a group,
+// each position in the word and each replacement; the pass stops once 2001
+// steps are taken.  A group of three one-letter strings that a ten-letter
+// word does not hold takes 3 x (1 + 10) = 33 steps, and a string longer
+// than the word one step.  Sixty such groups and 17 long strings take 1997
+// steps; the group {"x", "y"} then reaches the replacement of "x" by "y"
+// at step 2001, or at step 2002 behind one more long string.
+lexcore::StringGroups budgetGroups(int longStrings) {
+  lexcore::StringGroups groups(60, {"q", "r", "t"});
+  groups.push_back(Strings(static_cast<size_t>(longStrings), std::string(11, 'q')));
+  groups.push_back({"x", "y"});
+  return groups;
+}
+
+// One dictionary and what some words give with some options.
+struct Query {
+  std::string word;
+  int32_t options;
+  int16_t status;
+  Strings suggestions;
+  Strings translations;
+  int16_t transSize = 256;
+  int16_t suggestSize = 256;
+};
+
+struct PassCase {
+  const char* what;
+  std::vector<std::pair<std::string, Strings>> entries;
+  lexcore::StringGroups endings;
+  lexcore::StringGroups variants;
+  std::vector<Query> queries;
+  size_t perBlock = 4;
+};
+
+// The lookup (translations in list order; every folded match once, entry 0
+// included, until one without translations; what does not fit the area
+// dropped with status 2), then the ending pass (smart search), the variant
+// pass (spell checker) and the phrase fallback: which candidates they try,
+// which they suggest and whose translations they give.
+TEST(Lookups, FindWordsAndSuggestCandidates) {
+  const PassCase cases[] = {
+      {"case folding collects every folded match once", {{"Bill", {"Rechnung"}}, {"bill", {"Schnabel"}},
+       {"a", {"ein"}}}, {}, {},
+       {{"BILL", 0, TD_NOT_FOUND, {}, {}}, {"BILL", kFolded, TD_FOUND, {}, {"Rechnung", "Schnabel"}},
+        {"A", kFolded, TD_FOUND, {}, {"ein"}}}, 1},
+      {"a folded match without translations ends the matches", {{"Bill", {"Rechnung"}}, {"bill", {}}, {"BOX", {}},
+       {"box", {"Kiste"}}}, {}, {},
+       {{"bill", kFolded, TD_FOUND, {}, {"Rechnung"}}, {"box", kFolded, TD_NOT_FOUND, {}, {}}}, 1},
+      {"translations that do not fit are dropped with status 2", {{"go", {"gehen", "fahren", "laufen"}}}, {}, {},
+       {{"go", 0, TD_FOUND, {}, {"gehen", "fahren", "laufen"}, 6 + 7 + 7},
+        {"go", 0, TD_LIST_FULL, {}, {"gehen", "fahren"}, 6 + 7 + 7 - 1}}},
+      {"a later folded match that fits after an overflow is found", {{"Go", {"a-very-long-translation"}},
+       {"go", {"gehen"}}}, {}, {}, {{"GO", kFolded, TD_FOUND, {}, {"gehen"}, 10}}, 1},
+      {"a headword without translations counts as not found, so the passes run", {{"dogs", {}}, {"dog", {"Hund"}}},
+       {{"", "s"}}, {},
+       {{"dogs", 0, TD_NOT_FOUND, {}, {}}, {"dogs", kSmart, TD_SUGGESTED, {"dog"}, {"Hund"}}}},
+      {"an empty base strips the ending; a word no longer than the ending makes no candidate",
+       {{"cat", {"Katze"}}, {"s", {"es"}}}, {{"", "s"}}, {},
+       {{"cats", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}}, {"t", kSmart, TD_NOT_FOUND, {}, {}},
+        {"ss", kSmart, TD_SUGGESTED, {"s"}, {"es"}}}},
+      {"a base replaces the ending", {{"city", {"Stadt"}}}, {{"y", "ies"}}, {},
+       {{"cities", kSmart, TD_SUGGESTED, {"city"}, {"Stadt"}}}},
+      {"every group can suggest, only the first found gives translations",
+       {{"base", {"Basis"}}, {"basis", {"Grundlage"}}}, {{"", "s"}, {"is", "es"}}, {},
+       {{"bases", kSmart, TD_SUGGESTED, {"base", "basis"}, {"Basis"}}}},
+      {"the first found ending ends its group", {{"cat", {"Katze"}}, {"ca", {"circa"}}, {"ci", {"CI"}}},
+       {{"", "s", "ts"}}, {},
+       {{"cats", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}}, {"cits", kSmart, TD_SUGGESTED, {"ci"}, {"CI"}}}},
+      {"a candidate already suggested is not tried again", {{"cat", {"Katze"}}}, {{"", "s"}, {"", "s"}}, {},
+       {{"cats", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}}}},
+      {"endings compare bytes; the candidate as built is the suggestion", {{"cat", {"Katze"}}}, {{"", "s"}}, {},
+       {{"CATS", kSmart | kFolded, TD_NOT_FOUND, {}, {}}, {"CATs", kSmart | kFolded, TD_SUGGESTED, {"CAT"}, {"Katze"}}}},
+      {"a variant replaces each string by the others of its group", {{"cat", {"Katze"}}, {"cake", {"Kuchen"}}}, {},
+       {{"c", "k"}},
+       {{"kake", kSpelling, TD_SUGGESTED, {"cake"}, {"Kuchen"}}, {"kat", 0, TD_NOT_FOUND, {}, {}}}},
+      {"a found variant does not end the loop", {{"bet", {"Wette"}}, {"bot", {"Roboter"}}}, {}, {{"a", "e", "o"}},
+       {{"bat", kSpelling, TD_SUGGESTED, {"bet", "bot"}, {"Wette"}}}},
+      {"an empty variant inserts and deletes everywhere", {{"what", {"was"}}}, {}, {{"", "h"}},
+       {{"wat", kSpelling, TD_SUGGESTED, {"what"}, {"was"}}, {"whath", kSpelling, TD_SUGGESTED, {"what"}, {"was"}}}},
+      {"a phrase falls back to its found first word; a phrase headword is found",
+       {{"apple", {"Apfel"}}, {"ice cream", {"Eis"}}}, {}, {},
+       {{"apple pie", 0, TD_SUGGESTED, {"apple"}, {"Apfel"}}, {"ice cream", 0, TD_FOUND, {}, {"Eis"}},
+        {"pear tree grove", 0, TD_SUGGESTED, {"pear"}, {}}, {" apple", 0, TD_NOT_FOUND, {}, {}}}},
+      {"the first word survives the candidates of its own passes", {{"apple", {"Apfel"}}}, {{"", "s", "es"}},
+       {{"a", "e"}}, {{"cats pyjamas", kSmart | kSpelling, TD_SUGGESTED, {"cats"}, {}}}},
+      {"a candidate counts as found when it appended a translation, even when a later one did not fit or a later "
+       "folded match had none: its translations never stand without it as a suggestion",
+       {{"cat", {"Katze", "Kater"}}, {"Dog", {"Hund"}}, {"dog", {}}}, {{"", "s"}}, {},
+       {{"cats", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}, 7}, {"dogs", kSmart | kFolded, TD_SUGGESTED, {"dog"}, {"Hund"}}},
+       1},
+      {"the candidate at step 2001 is tried", {{"ybbbbbbbbb", {"found"}}}, {}, budgetGroups(17),
+       {{"xbbbbbbbbb", kSpelling, TD_SUGGESTED, {"ybbbbbbbbb"}, {"found"}}}},
+      {"the candidate at step 2002 is not", {{"ybbbbbbbbb", {"found"}}}, {}, budgetGroups(18),
+       {{"xbbbbbbbbb", kSpelling, TD_NOT_FOUND, {}, {}}}},
+      // A candidate is tried only when it would fit the room left in the
+      // suggestion area, so every translation belongs to a listed suggestion.
+      {"a candidate that would not fit is not tried", {{"cat", {"Katze"}}}, {{"", "s"}}, {},
+       {{"cats", kSmart, TD_NOT_FOUND, {}, {}, 256, 3}, {"cats", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}, 256, 4}}},
+      // The first word of a phrase is a suggestion too.  When it cannot be
+      // listed, what its own run suggested still stands (with the
+      // translations it found); with nothing suggested, the phrase is not
+      // found.
+      {"the phrase fallback keeps what its first word found", {{"apple", {"Apfel"}}, {"cat", {"Katze"}}}, {{"", "s"}},
+       {},
+       {{"apple pie", kSmart, TD_NOT_FOUND, {}, {}, 256, 5},
+        {"apple pie", kSmart, TD_SUGGESTED, {"apple"}, {"Apfel"}, 256, 6},
+        {"cats dogs", kSmart, TD_SUGGESTED, {"cat"}, {"Katze"}, 256, 4},
+        {"cats dogs", kSmart, TD_NOT_FOUND, {}, {}, 256, 3}}},
+  };
+  for (const PassCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    vocaro_test::TempFolder folder;
+    SampleDictionary dictionary;
+    for (const auto& entry : c.entries) dictionary.add(entry.first, entry.second);
+    if (!c.endings.empty()) dictionary.setEndings(c.endings);
+    if (!c.variants.empty()) dictionary.setVariants(c.variants);
+    dictionary.setPerBlock(c.perBlock).write(folder);
+    const TranslatorSession session(folder);
+    for (const Query& q : c.queries) {
+      const Translation t = session.translate(q.word, q.options, q.transSize, q.suggestSize);
+      EXPECT_EQ(q.status, t.status) << q.word;
+      EXPECT_EQ(q.suggestions, t.suggestions) << q.word;
+      EXPECT_EQ(q.translations, t.translations) << q.word;
+    }
+  }
+}
+
+// Candidates and first words longer than a dictionary entry can be (127
+// bytes) are skipped, not cut: cut to 127 bytes they would match here.
+TEST_F(Translate, CandidatesAndFirstWordsOver127BytesAreSkipped) {
+  lexcore_test::CodeTable codes = lexcore::byteCodeTable();
+  codes[1] = std::string(15, 'a');
+  const std::string longest(127, 'a');
+  dictionary_.setCodes(codes).add(longest, {"long"}).setEndings({{"", "s"}});
+  const TranslatorSession session = open();
+  EXPECT_EQ(TD_SUGGESTED, session.translate(longest + "s", kSmart).status);
+  EXPECT_EQ(TD_NOT_FOUND, session.translate(longest + "as", kSmart).status);
+  EXPECT_EQ(Strings{longest}, session.translate(longest + " phrase").suggestions);
+  EXPECT_EQ(TD_NOT_FOUND, session.translate(longest + "a phrase").status);
+}
+
+// Odd list files: an index that names no entry of the secondary file is
+// skipped (no other text takes its place); entries beyond the list's count
+// have no translations.
+TEST_F(Translate, OddListFiles) {
+  dictionary_.add("apple", {"Apfel", "Obst"}).add("pear", {"Birne"}).add("plum", {"Pflaume"});
+  dictionary_.write(folder_);
+  lexcore::ListFileLayout list = dictionary_.listLayout();
+  list.translations[0] = {dictionary_.secondaryIndex("Apfel"), 60000, dictionary_.secondaryIndex("Obst"), 4};
+  list.translations[1] = {65535};
+  list.entryCountField = 2;
+  list.translations.pop_back();
+  folder_.write(SampleDictionary::kListName, lexcore::writeListFile(list));
+  TranslatorSession session(folder_);
+  EXPECT_EQ((Strings{"Apfel", "Obst"}), session.translate("apple").translations);
+  EXPECT_EQ(TD_NOT_FOUND, session.translate("pear").status);
+  EXPECT_EQ(TD_NOT_FOUND, session.translate("plum").status);
+}
+
+// Once the translator is open, a file that can no longer be read (gone, cut
+// short, changed by another program) fails the translation with a reason
+// naming it, also when only a candidate or the first word of a phrase needs
+// it; translations the user dictionary gave stay.  Restored, it works again.
+TEST_F(Translate, FilesThatCanNoLongerBeReadFailTheTranslationWithAReason) {
+  dictionary_.add("apple", {"Apfel"}).add("zo", {"Zo"}).add("zoo", {"Zoo"}).setEndings({{"", "s"}});
+  const std::string list = SampleDictionary::kListName;
+  const std::string primary = SampleDictionary::kPrimaryName;
+  const std::string secondary = SampleDictionary::kSecondaryName;
+  enum Damage { kRemove, kCut, kGrow };
+  const struct {
+    std::string file;  // the file damaged after opening
+    Damage damage;
+    std::string word;
+    int32_t options;
+    std::string reason;  // part of the reason
+    Strings translations;
+  } cases[] = {
+      {secondary, kRemove, "apple", 0, secondary + ": the file cannot be opened any more", {}},
+      {list, kGrow, "zoos", kSmart, list + ": the file has ", {}},
+      {list, kCut, "zoos house", kSmart, "another program changed it", {}},
+      {list, kCut, "zoo", kUser, list + ": the file has ", {"Menagerie"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file + " / " + c.word);
+    dictionary_.write(folder_);
+    folder_.write("aa_bb.udr", "zoo:Menagerie\r\n");
+    TranslatorSession session(folder_);
+    const std::string original = folder_.read(c.file);
+    if (c.damage == kRemove) std::remove(folder_.path(c.file).c_str());
+    if (c.damage == kCut) folder_.write(c.file, original.substr(0, original.size() - 1));
+    if (c.damage == kGrow) folder_.write(c.file, original + "x");
+    Translation t = session.translate(c.word, c.options);
+    EXPECT_EQ(TD_ERR_FILE, t.result);
+    EXPECT_EQ(TD_FAILED, t.status);
+    EXPECT_EQ(c.translations, t.translations);
+    EXPECT_NE(std::string::npos, t.reason.find(c.reason)) << t.reason;
+    folder_.write(c.file, original);
+    t = session.translate(c.word, c.options);
+    EXPECT_EQ(TD_OK, t.result);
+    EXPECT_NE(TD_FAILED, t.status);
+  }
+}
+
+// Entry indexes above 32767 through the list file, in both data files: one
+// file of 40000 entries serves as primary and secondary, and entry i
+// translates to entry (i + 20000) mod 40000.
+TEST_F(Translate, IndexesAbove32767WorkThroughTheListFile) {
+  std::vector<std::string> words;
+  char buffer[16];
+  for (int i = 0; i < 40000; ++i) {
+    std::snprintf(buffer, sizeof buffer, "w%05d", i);
+    words.push_back(buffer);
+  }
+  folder_.write("big.tdd", lexcore::writeDataFile(lexcore_test::wordListLayout(words, 16)));
+  lexcore::ListFileLayout list;
+  list.primaryFile = list.secondaryFile = "big.tdd";
+  for (int i = 0; i < 40000; ++i) list.translations.push_back({static_cast<uint16_t>((i + 20000) % 40000)});
+  list.translations[39999].push_back(32768);
+  folder_.write("big_big.tdl", lexcore::writeListFile(list));
+  TranslatorSession session(folder_, "big_big.tdl");
+  EXPECT_EQ((Strings{"w19999", "w32768"}), session.translate("w39999").translations);
+  EXPECT_EQ(Strings{"w12768"}, session.translate("w32768").translations);
+  EXPECT_EQ(Strings{"w12769"}, session.translate("W32769", kFolded).translations);
 }
 
 }  // namespace

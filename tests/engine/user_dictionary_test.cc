@@ -11,25 +11,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "sample_dictionary.h"
 #include "temp_folder.h"
 #include "translator/lexcore.h"
-#include "translator_session.h"
-#include "translator/list_file_writer.h"
+#include "translator_client.h"
 
 namespace lexcore {
 namespace {
 
-using lexcore_test::SampleDictionary;
-using vocaro_test::TempFolder;
-using lexcore_test::TranslatorSession;
 using Strings = std::vector<std::string>;
 
 // The translations `search` appends for `word`, sorted; `result` gets its
@@ -43,9 +36,7 @@ Strings lookUp(const UserDictionary& dictionary, const std::string& word, int* r
   request.transList = area.data();
   const int r = dictionary.search(word.c_str(), request);
   if (result != nullptr) *result = r;
-  Strings out;
-  const char* p = area.data();
-  for (int i = 0; i < request.transCount; ++i, p += std::strlen(p) + 1) out.push_back(p);
+  Strings out = vocaro::unpackStrings(area.data(), area.size(), request.transCount);
   std::sort(out.begin(), out.end());
   return out;
 }
@@ -55,20 +46,6 @@ ino_t inodeOf(const std::string& path) {
   EXPECT_EQ(0, stat(path.c_str(), &st)) << path;
   return st.st_ino;
 }
-
-// Holds a file exclusively, as another process using it would.
-class HeldFile {
- public:
-  explicit HeldFile(const std::string& path) : fd_(open(path.c_str(), O_RDONLY)) {
-    EXPECT_EQ(0, flock(fd_, LOCK_EX | LOCK_NB)) << path;
-  }
-  ~HeldFile() { close(fd_); }
-  HeldFile(const HeldFile&) = delete;
-  HeldFile& operator=(const HeldFile&) = delete;
-
- private:
-  int fd_;
-};
 
 class UserDictionaryTest : public ::testing::Test {
  protected:
@@ -81,7 +58,7 @@ class UserDictionaryTest : public ::testing::Test {
     return open();
   }
 
-  TempFolder folder_;
+  vocaro_test::TempFolder folder_;
 };
 
 // The file is the list file's name with ".udr"; without it, the opposite
@@ -100,13 +77,10 @@ TEST_F(UserDictionaryTest, ChoosesItsFileByTheListFileName) {
     Strings expected;
   } cases[] = {
       {{}, "aa_bb.tdl", "aa_bb.udr", false, "x", {}},
-      {{{"bb_aa.udr", "x:y\r\n"}}, "aa_bb.tdl", "bb_aa.udr", true, "y", {"x"}},
       {{{"bb_aa.udr", "x:y\r\n"}, {"aa_bb.udr", "y:z\r\n"}}, "aa_bb.tdl", "aa_bb.udr", false, "y", {"z"}},
       {{{"my_dicts.v2/de_en.udr", "Haus:house\r\n"}}, "my_dicts.v2/en_de.tdl", "my_dicts.v2/de_en.udr", true, "house",
        {"Haus"}},
-      {{}, "my_dicts.v2/plain", "my_dicts.v2/plain.udr", false, "x", {}},
-      {{{"_plain.udr", "word:decoy\r\n"}, {"plain_.udr", "word:decoy\r\n"}, {"tdl_plain.udr", "word:decoy\r\n"},
-        {".udr", "word:decoy\r\n"}, {"_.udr", "word:decoy\r\n"}, {"plain.tdl_plain.udr", "word:decoy\r\n"}},
+      {{{"_plain.udr", "word:decoy\r\n"}, {"tdl_plain.udr", "word:decoy\r\n"}, {"_.udr", "word:decoy\r\n"}},
        "plain.tdl", "plain.udr", false, "word", {}},
       {{{"bb_cc_aa.udr", "x:y\r\n"}}, "aa_bb_cc.tdl", "bb_cc_aa.udr", true, "y", {"x"}},
   };
@@ -116,19 +90,10 @@ TEST_F(UserDictionaryTest, ChoosesItsFileByTheListFileName) {
     EXPECT_EQ(folder_.widePath(c.file), dictionary.filePath()) << c.list;
     EXPECT_EQ(c.reversed, dictionary.reversed()) << c.list;
     EXPECT_EQ(c.expected, lookUp(dictionary, c.lookUp)) << c.list;
-    EXPECT_TRUE(folder_.exists(c.file)) << c.list;
-    if (c.files.empty()) {
-      EXPECT_EQ("", folder_.read(c.file)) << c.list;
-    }
+    EXPECT_TRUE(!c.files.empty() || folder_.read(c.file).empty()) << c.list;
     for (const auto& file : c.files) std::filesystem::remove(folder_.path(file.first));
     std::filesystem::remove(folder_.path(c.file));
   }
-  // An add to an opposite-direction file writes it reversed.
-  folder_.write("bb_aa.udr", "x:y\r\n");
-  UserDictionary dictionary = open();
-  ASSERT_EQ(1, dictionary.add("house", "Haus"));
-  EXPECT_EQ("Haus:house\r\nx:y\r\n", folder_.read("bb_aa.udr"));
-  EXPECT_FALSE(folder_.exists("aa_bb.udr"));
 }
 
 // Reading: blanks around a word and a translation go, every line end
@@ -161,30 +126,12 @@ TEST_F(UserDictionaryTest, ReadsOnePairALineAndSearchesIgnoringCase) {
   }
 }
 
-TEST_F(UserDictionaryTest, FullTranslationListEndsTheSearchKeepingWhatFitted) {
-  const UserDictionary dictionary = withFile("a:one\r\na:two\r\na:six\r\n");
+// A full translation area ends the search keeping what fitted.
+TEST_F(UserDictionaryTest, FullTranslationAreaEndsTheSearch) {
+  const UserDictionary dictionary = withFile("a:one\r\na:two\r\n");
   int result = -1;
-  const Strings fitted = lookUp(dictionary, "a", &result, 9);
+  EXPECT_EQ(1u, lookUp(dictionary, "a", &result, 7).size());
   EXPECT_EQ(2, result);
-  EXPECT_EQ(2u, fitted.size());
-  EXPECT_EQ(3u, lookUp(dictionary, "a", &result, 12).size());
-  EXPECT_EQ(0, result);
-}
-
-// Many pairs, loaded in an order unlike their sorted one: every word is
-// found with all of its translations.
-TEST_F(UserDictionaryTest, ManyPairsAreAllFound) {
-  std::string text;
-  for (int i = 199; i >= 0; --i) {
-    text += "w" + std::to_string(i * 7919 % 200) + ":t" + std::to_string(i) + "\r\n";
-    if (i % 3 == 0) text += "W" + std::to_string(i * 7919 % 200) + ":u" + std::to_string(i) + "\r\n";
-  }
-  const UserDictionary dictionary = withFile(text);
-  for (int i = 0; i < 200; ++i) {
-    Strings expected = {"t" + std::to_string(i)};
-    if (i % 3 == 0) expected.push_back("u" + std::to_string(i));
-    EXPECT_EQ(expected, lookUp(dictionary, "w" + std::to_string(i * 7919 % 200))) << i;
-  }
 }
 
 // Adds in turn, by two dictionaries on one file: every pair one line in
@@ -212,13 +159,7 @@ TEST_F(UserDictionaryTest, AddsKeepTheFileOnePairALineInSortedOrder) {
       {&first, "Apple", "Apfel", 1, "="},
       {&first, "APPLE", "aPFEL", 1, "="},
       {&first, "", "x", 0, "="},
-      {&first, "x", "", 0, "="},
-      {&first, " ", "x", 0, "="},
-      {&first, "x", " \t ", 0, "="},
       {&first, "a\r\nb", "x", 0, "="},
-      {&first, "x", "y\n", 0, "="},
-      {&first, "x", "\ry", 0, "="},
-      {&first, nullptr, "x", 0, "="},
       {&first, "x", nullptr, 0, "="},
       {&first, "x:y", "z", 0, "="},
       {&second, "z", "x:y", 1, "Apple:Apfel\r\nkeep:me\r\npear:Birne\r\nx:y\r\nz:x:y\r\n"},
@@ -234,17 +175,8 @@ TEST_F(UserDictionaryTest, AddsKeepTheFileOnePairALineInSortedOrder) {
   }
   EXPECT_EQ("keep:me\r\n", folder_.read("old-link"));
   EXPECT_EQ((Strings{"aa_bb.udr", "old-link"}), folder_.names());
-  // A second translation of a word is a second line; blanks around a pair
-  // do not survive a reload.
   EXPECT_EQ(1, first.add("pear", "Zwiebel"));
-  EXPECT_EQ(1, first.add("  sun ", "\tSonne  "));
-  const std::string file = folder_.read("aa_bb.udr");
-  EXPECT_EQ(7, std::count(file.begin(), file.end(), '\n'));
-  const UserDictionary reread = open();
-  EXPECT_EQ(Strings{"Sonne"}, lookUp(reread, "sun"));
-  EXPECT_EQ((Strings{"Birne", "Zwiebel"}), lookUp(reread, "PEAR"));
-  EXPECT_EQ(Strings{"y"}, lookUp(reread, "x"));
-  EXPECT_EQ(Strings{"x:y"}, lookUp(first, "z"));
+  EXPECT_EQ((Strings{"Birne", "Zwiebel"}), lookUp(open(), "PEAR"));
   folder_.write("aa_bb.udr", "two:zwei\r\n");
   EXPECT_EQ(1, first.add("x", "y"));
   EXPECT_EQ("two:zwei\r\nx:y\r\n", folder_.read("aa_bb.udr"));
@@ -264,13 +196,14 @@ TEST_F(UserDictionaryTest, AddsKeepTheFileOnePairALineInSortedOrder) {
 // is gone the same add succeeds.
 TEST_F(UserDictionaryTest, FailedAddsLeaveTheFileAlone) {
   const std::string file = folder_.path("aa_bb.udr");
-  std::unique_ptr<HeldFile> held;
+  int held = -1;
   const struct {
     const char* obstacle;
     std::function<void()> make, remove;
     std::string contents;
   } cases[] = {
-      {"held", [&] { held.reset(new HeldFile(file)); }, [&] { held.reset(); }, "keep:me\r\n"},
+      {"held", [&] { held = ::open(file.c_str(), O_RDONLY); ASSERT_EQ(0, flock(held, LOCK_EX | LOCK_NB)); },
+       [&] { close(held); }, "keep:me\r\n"},
       {"new copy cannot be written", [&] { std::filesystem::create_directory(file + ".new"); },
        [&] { std::filesystem::remove(file + ".new"); }, "keep:me\r\n"},
       {"2 GiB", [&] { ASSERT_EQ(0, truncate(file.c_str(), 0x80000000LL)); }, [&] { folder_.write("aa_bb.udr", ""); },
@@ -291,37 +224,6 @@ TEST_F(UserDictionaryTest, FailedAddsLeaveTheFileAlone) {
     EXPECT_EQ(1, dictionary.add("new", "neu"));
     EXPECT_EQ(c.contents + "new:neu\r\n", folder_.read("aa_bb.udr"));
   }
-}
-
-// Through the exported interface: the first use creates an empty file, and
-// both directions of a language pair share one file, the reverse one reading
-// it swapped; a translator sees another's pairs once it reloads (on its next
-// add, or opened anew).
-TEST(UserDictionaryThroughTranslators, BothDirectionsShareOneFile) {
-  TempFolder folder;
-  SampleDictionary forwardFiles;
-  forwardFiles.add("house", {"Haus"}).write(folder);
-  lexcore::ListFileLayout reverseList;
-  reverseList.primaryFile = SampleDictionary::kSecondaryName;
-  reverseList.secondaryFile = SampleDictionary::kPrimaryName;
-  reverseList.translations = {{0}};
-  folder.write("bb_aa.tdl", lexcore::writeListFile(reverseList));
-  TranslatorSession forward(folder);
-  TranslatorSession reverse(folder, "bb_aa.tdl");
-  EXPECT_FALSE(folder.exists("aa_bb.udr"));
-  EXPECT_EQ(TD_FOUND, forward.translate("house", TD_OPT_USER_DICTIONARY).status);
-  EXPECT_EQ("", folder.read("aa_bb.udr"));
-  ASSERT_EQ(1, TD_TransAddUdr(forward.handle(), "tree", "Baum"));
-  EXPECT_EQ(Strings{"tree"}, reverse.translate("BAUM", TD_OPT_USER_DICTIONARY).translations);
-  ASSERT_EQ(1, TD_TransAddUdr(reverse.handle(), "Garten", "garden"));
-  EXPECT_EQ(0, TD_TransAddUdr(reverse.handle(), "Garten", ""));
-  EXPECT_EQ(0, TD_TransAddUdr(reverse.handle(), nullptr, nullptr));
-  EXPECT_FALSE(folder.exists("bb_aa.udr"));
-  EXPECT_EQ("tree:Baum\r\ngarden:Garten\r\n", folder.read("aa_bb.udr"));
-  EXPECT_TRUE(forward.translate("garden", TD_OPT_USER_DICTIONARY).translations.empty());
-  EXPECT_EQ(Strings{"Garten"}, TranslatorSession(folder).translate("garden", TD_OPT_USER_DICTIONARY).translations);
-  ASSERT_EQ(1, TD_TransAddUdr(forward.handle(), "leaf", "Blatt"));
-  EXPECT_EQ(Strings{"Garten"}, forward.translate("garden", TD_OPT_USER_DICTIONARY).translations);
 }
 
 }  // namespace
