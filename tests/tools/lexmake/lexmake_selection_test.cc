@@ -43,16 +43,10 @@ TEST(LexmakeSelection, RanksSingleWordsThenShortPhrasesThenInflectedFormsThenLon
   ASSERT_EQ(leftOut.items.size(), 2u);
   EXPECT_EQ(leftOutMessage(leftOut.items[0], pairs),
             "p:1: \"the big house\" left out: ranked below every word its language keeps");
-}
-
-TEST(LexmakeSelection, PutsTheUsersWordListFirst) {
-  const PairList pairs = toOneWord({"the big house", "houses", "ice cream", "cat", "house"});
-  SelectionRules rules;
+  // The user's word list comes first.
   rules.maxWords = 2;
   rules.rankA = {"the big house", "not in the input", "houses"};
-  Selector selector(pairs, rules);
-  LeftOut leftOut;
-  EXPECT_EQ(selector.select(&leftOut).wordsA, (Strings{"houses", "the big house"}));
+  EXPECT_EQ(Selector(pairs, rules).select(&leftOut).wordsA, (Strings{"houses", "the big house"}));
 }
 
 TEST(LexmakeSelection, KeepsAWordTogetherWithItsFirstTranslation) {
@@ -63,9 +57,8 @@ TEST(LexmakeSelection, KeepsAWordTogetherWithItsFirstTranslation) {
   pairs.add("Bank", "bench", Side::B, file, 3);
   SelectionRules rules;
   rules.maxWords = 1;
-  Selector selector(pairs, rules);
   LeftOut leftOut;
-  const Lexicon lexicon = selector.select(&leftOut);
+  const Lexicon lexicon = Selector(pairs, rules).select(&leftOut);
   EXPECT_EQ(lexicon.wordsB, Strings{"Ufer"});  // "Bank" ranks higher, but "bank" brought "Ufer"
   EXPECT_EQ(translationsOf(lexicon, Side::B, "Ufer"), Strings{"bank"});
   EXPECT_EQ(leftOut.count(LeftOutReason::BeyondLimit, Side::B), 1u);
@@ -82,12 +75,9 @@ struct Sense {
 
 PairList pairsOf(const std::vector<Sense>& senses) {
   PairList pairs;
-  const uint16_t english = pairs.addFile("eng-deu");
-  const uint16_t german = pairs.addFile("deu-eng");
+  const uint16_t file = pairs.addFile("p");
   uint32_t line = 0;
-  for (const Sense& s : senses) {
-    pairs.add(s.head, s.translation, s.side, s.side == Side::A ? english : german, ++line, senseScore(s.evidence));
-  }
+  for (const Sense& s : senses) pairs.add(s.head, s.translation, s.side, file, ++line, senseScore(s.evidence));
   return pairs;
 }
 

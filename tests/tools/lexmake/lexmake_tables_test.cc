@@ -1,9 +1,11 @@
-// The description of a language's ending and variant tables.
+// The tables a data file carries: the ending and variant tables read from
+// their text description, and the 256 byte codes chosen for its words.
 #include <gtest/gtest.h>
 
+#include <set>
 
-
-
+#include "code_table.h"
+#include "datafile/data_file_writer.h"
 #include "word_tables.h"
 
 namespace lexmake {
@@ -73,21 +75,45 @@ TEST(LexmakeTables, EnforcesTheRecordLimits) {
   const std::string tooLong = "variant " + std::string(126, 'a') + " " + std::string(127, 'b') + "\n";  // 255
   Parsed p = parse(fits + tooLong);
   EXPECT_FALSE(p.ok);
-  ASSERT_EQ(p.diagnostics.errors.size(), 1u);
-  EXPECT_EQ(p.diagnostics.errors[0], "en.tables:2: the line's strings take more than 254 bytes");
+  EXPECT_EQ(p.diagnostics.errors, std::vector<std::string>{"en.tables:2: the line's strings take more than 254 bytes"});
   EXPECT_EQ(p.tables.variants.size(), 1u);
 
   // At most 255 groups of a kind.
   std::string many;
   for (int i = 0; i < 256; ++i) many += "ending \"\" <- s" + std::to_string(i) + "\n";
   p = parse(many + "variant a b\n");
-  EXPECT_FALSE(p.ok);
-  ASSERT_EQ(p.diagnostics.errors.size(), 1u);
-  EXPECT_EQ(p.diagnostics.errors[0], "en.tables:256: more than 255 ending lines");
+  EXPECT_EQ(p.diagnostics.errors, std::vector<std::string>{"en.tables:256: more than 255 ending lines"});
   EXPECT_EQ(p.tables.endings.size(), 255u);
   EXPECT_EQ(p.tables.variants.size(), 1u);
 }
 
+
+// Every byte of the words is its own code; the other codes go to frequent
+// substrings, so the words take fewer code bytes than bytes, and to long
+// phrases that occur once, which must still encode in at most 15 codes.
+TEST(LexmakeCodeTable, GivesEveryByteACodeAndTheRestToFrequentSubstringsAndLongTexts) {
+  std::vector<std::string> words = {"a stitch in time saves nine, they used to say",
+                                    "the quick brown fox jumps over the lazy dog again", "Stra\xDF" "e"};
+  for (const char* stem : {"walk", "talk", "play", "work", "sing", "read", "jump", "look", "cook", "paint"}) {
+    for (const char* ending : {"", "s", "ed", "ing", "er", "ers"}) words.push_back(std::string(stem) + ending);
+  }
+  std::vector<size_t> unencodable;
+  const CodeTable codes = chooseCodeTable(words, words, &unencodable);
+  EXPECT_TRUE(unencodable.empty());
+  std::set<std::string> distinct;
+  for (const std::string& c : codes) EXPECT_TRUE(c.empty() || distinct.insert(c).second) << "code \"" << c << "\" twice";
+  EXPECT_EQ(distinct.count("ing"), 1u);
+  size_t bytes = 0, codeBytes = 0;
+  std::string encoded;
+  for (const std::string& w : words) {
+    for (const char b : w) EXPECT_EQ(codes[static_cast<unsigned char>(b)], std::string(1, b));
+    ASSERT_TRUE(lexcore::encodeText(codes, w, &encoded)) << w;
+    EXPECT_LE(encoded.size(), 15u) << w;
+    bytes += w.size();
+    codeBytes += encoded.size();
+  }
+  EXPECT_LT(codeBytes, bytes / 2);
+}
 
 }  // namespace
 }  // namespace lexmake
