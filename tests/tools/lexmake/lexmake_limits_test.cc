@@ -46,6 +46,21 @@ TEST(LexmakeLimits, KeepsFifteenTranslationsOfAWordInEachDirection) {
   EXPECT_EQ(diagnostics.warnings[1], "p:33: translation \"x115\" of \"Wort\" left out: a word has at most 15");
 }
 
+// A word of 128 bytes does not fit an entry; a word whose only translation
+// is such a word has nothing left to translate to.
+TEST(LexmakeLimits, LeavesOutWordsOver127BytesAndWhatOnlyTheyTranslate) {
+  const std::string fits(127, 'a');
+  const std::string tooLong(128, 'b');
+  CompiledPair pair;
+  Diagnostics diagnostics;
+  ASSERT_TRUE(compile(pairsOf({{fits, "lang"}, {tooLong, "zu lang"}, {"short", tooLong}}), &pair, &diagnostics));
+  EXPECT_EQ(pair.wordsA, (std::vector<std::string>{fits}));
+  EXPECT_EQ(pair.wordsB, (std::vector<std::string>{"lang"}));
+  EXPECT_EQ(leftOutSummary(pair.leftOut, "English", "German"),
+            "1 English word over 127 bytes, 1 German word over 127 bytes, 1 English word without a kept translation, "
+            "1 German word without a kept translation");
+}
+
 TEST(LexmakeLimits, RefusesAnInputWithNothingLeft) {
   CompiledPair pair;
   Diagnostics diagnostics;

@@ -155,5 +155,37 @@ TEST(LexmakeFreedictEntry, TakesHeadwordsAndTheTranslationsOfEverySense) {
   EXPECT_EQ(drops[TermDrop::OutsideCharacterSet], 1u);
 }
 
+TEST(LexmakeFreedictEntry, KeepsWhatTheEntrySaysAboutEachSenseAndTheFormsItsHeadwordNames) {
+  const DatabaseEntry e = parseEntry(
+      " go /\xC9\xA1/ (went /w/ <>, gone /\xC9\xA1/ <>) <v>\n"
+      "gehen <v, intr>, fahren [Br.]\n"
+      " [techn.] laufen, funktionieren <v>\n"
+      "      \"Let's go!\"  - Gehen wir!\n"
+      "         Note: of machines\n"
+      " see: {going}, {gone}, {I go home.}\n");
+  EXPECT_EQ(e.forms, (Strings{"went", "gone"}));
+  ASSERT_EQ(e.evidence.size(), 4u);
+  for (const SenseEvidence& s : e.evidence) {
+    EXPECT_EQ(s.examples, 2);  // one example, one sentence among the references
+    EXPECT_EQ(s.references, 2);
+    EXPECT_TRUE(s.noted);
+  }
+  EXPECT_EQ(e.evidence[0].labelPenalty, 0);
+  EXPECT_TRUE(e.evidence[0].inExamples);  // "Gehen wir!"
+  EXPECT_FALSE(e.evidence[1].inExamples);
+  EXPECT_EQ(e.evidence[1].labelPenalty, labelPenalty("Br."));
+  EXPECT_EQ(e.evidence[1].place, 1);
+  // A label that starts a line is the whole line's.
+  EXPECT_EQ(e.evidence[3].labelPenalty, labelPenalty("techn."));
+  EXPECT_EQ(e.evidence[3].sense, 1);
+  // An object is grammar: neither a label nor a note that restricts the sense.
+  const DatabaseEntry geben = parseEntry(" etw. geben /g/ <v, trans>\n [jdm.] give sth. <v>\n         Note: to sb.\n");
+  ASSERT_EQ(geben.evidence.size(), 1u);
+  EXPECT_EQ(geben.evidence[0].labelPenalty, 0);
+  EXPECT_FALSE(geben.evidence[0].noted);
+  // An abbreviation in parentheses is no form.
+  EXPECT_TRUE(parseEntry(" mountain bike /m/ (MTB /e/)\nMountainbike\n").forms.empty());
+}
+
 }  // namespace
 }  // namespace lexmake

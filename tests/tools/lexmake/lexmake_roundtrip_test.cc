@@ -155,8 +155,17 @@ TEST(LexmakeSelfCheck, FindsEntriesAndTranslationsThatDoNotReadBack) {
   std::vector<std::string> problems;
   ASSERT_TRUE(selfCheck(pair, folder.root(), &problems));
 
+  // The last byte of the English file is a code byte of its last entry.
+  std::string englishFile = files[0].bytes;
+  englishFile.back() = static_cast<char>(englishFile.back() ^ 0x01);
+  folder.write(files[0].name, englishFile);
+  EXPECT_FALSE(selfCheck(pair, folder.root(), &problems));
+  ASSERT_FALSE(problems.empty());
+  EXPECT_NE(problems[0].find("en_de.tdl: entry 9 does not decode to \"town\""), std::string::npos) << problems[0];
+
   // The last two bytes of the German-English list name the English entry of
   // the last German word's translation.
+  folder.write(files[0].name, files[0].bytes);
   std::string reverse = files[3].bytes;
   reverse[reverse.size() - 2] = static_cast<char>(reverse[reverse.size() - 2] ^ 0x01);
   folder.write(files[3].name, reverse);
@@ -195,9 +204,12 @@ TEST(LexmakeCommandLine, RefusesBadUsageWithStatusTwo) {
   };
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {without("--lang-a"), "missing --lang-a"},
+      {without("--id-b"), "missing --id-b"},
       {with("--lang-a", "de"), "the two languages need different codes"},
+      {with("--lang-a", "DE"), "the two languages need different codes"},
       {with("--lang-a", "engl1"), "a language code is 1 to 4 ASCII letters or digits, not \"engl1\""},
       {with("--id-a", "12x"), "a language id is a number from 0 to 4294967295, not \"12x\""},
+      {with("--id-a", "4294967296"), "a language id is a number from 0 to 4294967295, not \"4294967296\""},
       {with("--name-a", std::string(50, 'E')), "is longer than 49 characters"},
       {with("--name-b", "Русский"), "has no Windows-1252 character"},
       {{"--lang-a"}, "--lang-a needs a value"},

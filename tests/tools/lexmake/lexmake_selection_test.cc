@@ -105,6 +105,17 @@ TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
   EXPECT_EQ(translationsOf(lexicon, Side::B, "Hund"), (Strings{"dog", "tub"}));
   EXPECT_EQ(translationsOf(lexicon, Side::A, "go"), (Strings{"fahren", "gehen", "laufen", "wandern"}));
 
+  // A translation that several senses give before one sense's that stands
+  // earlier; senses that a label or a note restricts do not count.
+  const PairList klar = pairsOf({{"klar", "straight", Side::A, plain},
+                                 {"klar", "clear", Side::A, plain},
+                                 {"klar", "clear", Side::A, plain},
+                                 {"klar", "flux", Side::A, plain},
+                                 {"klar", "flux", Side::A, labelled},
+                                 {"klar", "flux", Side::A, noted}});
+  EXPECT_EQ(translationsOf(Selector(klar, SelectionRules()).select(&leftOut), Side::A, "klar"),
+            (Strings{"clear", "straight", "flux"}));
+
   // A plural after its singular, whatever the evidence.
   PairList window = pairsOf({{"Fenster", "windows", Side::B, examples}, {"Fenster", "window", Side::B, plain}});
   SelectionRules english;
@@ -112,6 +123,36 @@ TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
   EXPECT_EQ(translationsOf(Selector(window, english).select(&leftOut), Side::B, "Fenster"),
             (Strings{"window", "windows"}));
 
+  // A common translation comes before a rare one of equal evidence; being
+  // given in both directions counts for more than being 20 times as common.
+  SelectionRules rules;
+  Strings common(5000, "filler");
+  common[100] = "wandern";
+  common[2000] = "fahren";
+  common.push_back("laufen");
+  rules.frequencyB.add(common);
+  EXPECT_EQ(translationsOf(Selector(pairs, rules).select(&leftOut), Side::A, "go"),
+            (Strings{"fahren", "wandern", "laufen", "gehen"}));
+
+  // A common translation that gives the word back first ("seven") before a
+  // more common one that gives it third ("screen"); a rare translation
+  // that gives it back first ("sift") gains nothing.
+  const PairList sieben = pairsOf({{"sieben", "screen", Side::B, plain},
+                                   {"sieben", "sift", Side::B, examples},
+                                   {"sieben", "seven", Side::B, plain},
+                                   {"screen", "Bildschirm", Side::A, examples},
+                                   {"screen", "Schirm", Side::A, plain},
+                                   {"screen", "sieben", Side::A, plain},
+                                   {"seven", "sieben", Side::A, plain},
+                                   {"sift", "sieben", Side::A, plain}});
+  SelectionRules ranks;
+  Strings words(5000, "filler");
+  words[100] = "screen";
+  words[200] = "seven";
+  words[4500] = "sift";
+  ranks.frequencyA.add(words);
+  EXPECT_EQ(translationsOf(Selector(sieben, ranks).select(&leftOut), Side::B, "sieben"),
+            (Strings{"seven", "screen", "sift"}));
 }
 
 TEST(LexmakeSelection, ChoosesWordsByFrequencyAndGivesFormsTheirWordsTranslations) {
