@@ -40,17 +40,11 @@ class LexmakeDictionaryInputs : public ::testing::Test {
     german_ = folder_.write("de.tables", "ending \"\" <- e en\n");
   }
 
-  RunResult compile(const std::string& output, const Strings& extra = {}, bool progress = false) {
-    Strings args = {"--lang-a", "en", "--lang-b", "de", "--name-a", "English", "--name-b", "German",
-                    "--id-a", "1033", "--id-b", "1031", "--tables-a", english_, "--tables-b", german_,
-                    "--output", output, folder_.path("freedict-eng-deu.index"), "--from-b", folder_.path("de-en")};
+  RunResult compile(const std::string& output, const Strings& extra = {}) {
+    Strings args = lexmake_test::pairArguments(folder_.path("freedict-eng-deu.index"), output, english_, german_);
+    args.insert(args.end(), {"--from-b", folder_.path("de-en")});
     args.insert(args.end(), extra.begin(), extra.end());
-    std::ostringstream out, err;
-    RunResult result;
-    result.status = runLexmake(args, out, err, progress);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
+    return lexmake_test::runLexmake(args);
   }
 
   TempFolder folder_;
@@ -67,53 +61,47 @@ TEST_F(LexmakeDictionaryInputs, MergesBothInputsAndTranslatesInSourceOrder) {
   // The database's senses first, then what the Ding file adds.
   EXPECT_EQ(forward.translate("bank", 0).translations, (Strings{"Bank", "Ufer"}));
   EXPECT_EQ(forward.translate("bench", 0).translations, (Strings{"Bank", "Sitzbank"}));
-  EXPECT_EQ(forward.translate("overhaul", 0).translations, Strings{"überholen"});
+  EXPECT_EQ(forward.translate("overhaul", 0).translations, Strings{"überholen"});  // "sth.", "etw." and marks dropped
   EXPECT_EQ(forward.translate("houses", 0).translations, Strings{"Häuser"});
   Translator reverse(folder_.path("out"), "de_en.tdl");
   // The Ding file's own pairs (German headwords) come before the database's.
   EXPECT_EQ(reverse.translate("Bank", 0).translations, (Strings{"bench", "bank"}));
   EXPECT_EQ(reverse.translate("Häuser", 0).translations, Strings{"houses"});
   EXPECT_EQ(reverse.translate("Sitzbank", 0).translations, Strings{"bench"});
-}
-
-TEST_F(LexmakeDictionaryInputs, SameInputGivesTheSameBytes) {
-  ASSERT_EQ(compile(folder_.path("one")).status, kExitDone);
-  ASSERT_EQ(compile(folder_.path("two")).status, kExitDone);
-  for (const char* name : {"en_de.tdl", "de_en.tdl", "ende_en.tdd", "ende_de.tdd"}) {
-    const std::string first = lexmake_test::readFile(folder_.path("one/") + name);
-    EXPECT_FALSE(first.empty());
-    EXPECT_EQ(first, lexmake_test::readFile(folder_.path("two/") + name)) << name;
-  }
+  // The same input gives the same bytes.
+  ASSERT_EQ(compile(folder_.path("again")).status, kExitDone);
+  for (const char* name : {"en_de.tdl", "de_en.tdl", "ende_en.tdd", "ende_de.tdd"})
+    EXPECT_EQ(lexmake_test::readFile(folder_.path("out/") + name), lexmake_test::readFile(folder_.path("again/") + name));
 }
 
 TEST_F(LexmakeDictionaryInputs, ListsWhatWasLeftOut) {
-  // A translation that no entry can hold, and a term with a slash.
-  folder_.write("more.tsv", "house\t" + std::string(130, 'x') + "\n");
+  // A translation that no entry can hold, a word with nothing else to
+  // translate to, and a term with a slash.
+  folder_.write("more.tsv", "house\t" + std::string(130, 'x') + "\nshort\t" + std::string(130, 'x') + "\n");
   folder_.write("de-en", "er/sie geht :: he/she goes\nHaus {n} :: house\n");
   const RunResult run = compile(folder_.path("out"), {folder_.path("more.tsv"), "--left-out", folder_.path("out.txt")});
   ASSERT_EQ(run.status, kExitDone) << run.err;
-  EXPECT_NE(run.out.find("left out: 1 German word over 127 bytes, 2 dictionary terms not usable (2 phrases with a slash)"),
-            std::string::npos)
-      << run.out;
+  // Messages quote at most 60 characters of a word.
+  EXPECT_NE(run.err.find("more.tsv:1: \"" + std::string(57, 'x') + "...\" (130 characters) left out: longer than 127 bytes"),
+            std::string::npos) << run.err;
+  EXPECT_NE(run.out.find("left out: 1 German word over 127 bytes, 1 English word without a kept translation, 2 dictionary "
+                         "terms not usable (2 phrases with a slash)\n"),
+            std::string::npos) << run.out;
+  const std::string more = folder_.path("more.tsv");
   EXPECT_EQ(lexmake_test::readFile(folder_.path("out.txt")),
-            folder_.path("more.tsv") + ":1\tGerman\t" + std::string(130, 'x') + "\tlonger than 127 bytes\n");
+            more + ":2\tEnglish\tshort\tnone of its translations is kept\n" + more + ":1\tGerman\t" + std::string(130, 'x') +
+                "\tlonger than 127 bytes\n");
 }
 
-TEST_F(LexmakeDictionaryInputs, RanksTranslationsByFrequencyLists) {
+TEST_F(LexmakeDictionaryInputs, RanksByFrequencyListsAndReadsWordLists) {
   // Counts after a tab or a blank are no part of the word.
   folder_.write("de.frequency", "# most common first\nUfer 1200\nHaus\t800\n");
   RunResult run = compile(folder_.path("out"), {"--frequency-b", folder_.path("de.frequency")});
   ASSERT_EQ(run.status, kExitDone) << run.err;
   Translator forward(folder_.path("out"), "en_de.tdl");
   EXPECT_EQ(forward.translate("bank", 0).translations, (Strings{"Ufer", "Bank"}));
-  run = compile(folder_.path("out"), {"--frequency-a", folder_.path("missing.frequency")});
-  EXPECT_EQ(run.status, kExitFailed);
-  EXPECT_NE(run.err.find("missing.frequency: cannot read the file"), std::string::npos) << run.err;
-}
-
-TEST_F(LexmakeDictionaryInputs, ReadsWordListsAndReportsTheirProblems) {
   folder_.write("en.words", "# most useful first\nhouse\n\nМосква\nbank\n");
-  RunResult run = compile(folder_.path("out"), {"--rank-a", folder_.path("en.words")});
+  run = compile(folder_.path("out"), {"--rank-a", folder_.path("en.words")});
   EXPECT_EQ(run.status, kExitDone) << run.err;
   EXPECT_NE(run.err.find("en.words: 1 word has no Windows-1252 spelling and cannot be used"), std::string::npos)
       << run.err;
@@ -122,28 +110,33 @@ TEST_F(LexmakeDictionaryInputs, ReadsWordListsAndReportsTheirProblems) {
   EXPECT_NE(run.err.find("missing.words: cannot read the file"), std::string::npos) << run.err;
 }
 
-TEST_F(LexmakeDictionaryInputs, NamesADatabaseWithoutItsDataFile) {
-  const std::string index = folder_.write("lonely.index", "word\tA\tB\n");
-  Strings args = {"--lang-a", "en", "--lang-b", "de", "--name-a", "E", "--name-b", "G", "--id-a", "1",
-                  "--id-b", "2", "--output", folder_.path("out"), index};
-  const RunResult run = lexmake_test::runLexmake(args);
-  EXPECT_EQ(run.status, kExitFailed);
-  EXPECT_NE(run.err.find(index + ": a dictd database needs NAME.index and NAME.dict.dz (or NAME.dict)"),
-            std::string::npos)
-      << run.err;
-}
-
-TEST_F(LexmakeDictionaryInputs, DrawsAProgressBarOnlyWhenAskedAndClearsIt) {
-  RunResult run = compile(folder_.path("quiet"));
-  EXPECT_EQ(run.err.find('\r'), std::string::npos);
-  run = compile(folder_.path("bar"), {}, true);
-  ASSERT_EQ(run.status, kExitDone);
-  EXPECT_NE(run.err.find("\rlexmake: reading " + folder_.path("de-en") + " ["), std::string::npos);
-  // The last thing drawn is the blank line that clears the bar.
-  const size_t last = run.err.rfind('\r');
-  ASSERT_NE(last, std::string::npos);
-  EXPECT_EQ(run.err.substr(last - 1, 2), " \r");
-  EXPECT_EQ(run.err.find_first_not_of(' ', run.err.rfind('\r', last - 1) + 1), last);
+// Bad index lines (no tab, a length beyond 2^40, no base-64 digit, an entry
+// beyond the data), damaged data and a missing data file fail the run, named.
+TEST_F(LexmakeDictionaryInputs, NamesBadIndexLinesAndDamagedData) {
+  const std::string index = folder_.path("freedict-eng-deu.index");
+  const std::string data = folder_.path("freedict-eng-deu.dict.dz");
+  const std::string goodIndex = lexmake_test::readFile(index), goodData = lexmake_test::readFile(data);
+  std::string damaged = goodData;
+  damaged[damaged.size() / 2] = static_cast<char>(damaged[damaged.size() / 2] ^ 0x55);
+  const std::string expected = index + ":4: expected \"headword<TAB>offset<TAB>length\"";
+  const struct {
+    std::string index, data, message;
+  } cases[] = {
+      {goodIndex + "broken line\n", goodData, expected},
+      {goodIndex + "last\tA\t" + std::string(8, '/') + "\n", goodData, expected},
+      {goodIndex + "last\tB\t" + std::string(6, '/') + "\n", goodData, index + ":4: the entry lies beyond the end of " + data},
+      {goodIndex, damaged, data + ": "},
+  };
+  for (const auto& c : cases) {
+    folder_.write("freedict-eng-deu.index", c.index);
+    folder_.write("freedict-eng-deu.dict.dz", c.data);
+    const RunResult run = compile(folder_.path("out"));
+    EXPECT_EQ(run.status, kExitFailed) << c.message;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
+  std::filesystem::remove(data);
+  EXPECT_NE(compile(folder_.path("out")).err.find(index + ": a dictd database needs NAME.index and NAME.dict.dz (or NAME.dict)"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ std::map<std::string, std::string> answers(const std::string& folder) {
     Translator translator(folder, entry.path().filename().string());
     text = "open " + std::to_string(translator.openResult());
     for (const std::string& probe : kProbes) {
-      const lexmake_test::Translation t = translator.translate(probe, 0);
+      const vocaro::Translation t = translator.translate(probe, 0);
       text += "; " + probe + " " + std::to_string(t.result) + "/" + std::to_string(t.status);
       for (const std::string& translation : t.translations) text += " " + translation;
     }
@@ -111,41 +111,25 @@ TEST(LexmakePublish, AFailureAtAnyStepLeavesEveryListFileWholeAndTheNextRunClear
   const std::string output = folder.path("out");
   const std::string leftOut = folder.path("left-out.txt");
   const Strings newRun = arguments(sets.newInput, output, {"--left-out", leftOut});
-  size_t points = 0, failedRuns = 0, mixed = 0;
-  // Into a fresh folder, and over the old set.
+  size_t points = 0;
+  // Into a fresh folder, and over the old set; the step that fails counts up
+  // until a run passes every step.
   for (const bool overOldSet : {false, true}) {
-    const auto prepare = [&] {
+    for (size_t failing = 0;; ++failing) {
+      const std::string where = (overOldSet ? "over the old set, step " : "fresh folder, step ") + std::to_string(failing);
       fs::remove_all(output);
-      if (overOldSet) {
-        ASSERT_EQ(lexmake_test::runLexmake(arguments(sets.oldInput, output)).status, kExitDone);
-      }
-    };
-    Strings steps;
-    prepare();
-    setStepFailure([&steps](const std::string& step) {
-      steps.push_back(step);
-      return false;
-    });
-    ASSERT_EQ(lexmake_test::runLexmake(newRun).status, kExitDone);
-    setStepFailure(nullptr);
-    for (size_t failing = 0; failing < steps.size(); ++failing) {
-      const std::string where = (overOldSet ? "over the old set, " : "fresh folder, ") + steps[failing];
-      prepare();
+      ASSERT_TRUE(!overOldSet || lexmake_test::runLexmake(arguments(sets.oldInput, output)).status == kExitDone);
       size_t step = 0;
       setStepFailure([&step, failing](const std::string&) { return step++ == failing; });
       const RunResult run = lexmake_test::runLexmake(newRun);
       setStepFailure(nullptr);
       const std::string state = setState(output, sets.oldAnswers, sets.newAnswers);
-      ++points;
-      failedRuns += run.status != kExitDone;
-      mixed += state.compare(0, 5, "mixed") == 0;
       EXPECT_TRUE(state == "new" || state == "old" || state == "half" || (state == "none" && !overOldSet))
           << where << ": " << state;
-      if (run.status == kExitDone) {
-        EXPECT_EQ(state, "new") << where;
-      } else {
-        EXPECT_NE(run.err.find("lexmake: error: "), std::string::npos) << where;
-      }
+      EXPECT_TRUE(run.status != kExitDone || state == "new") << where << ": " << state;
+      if (step <= failing) break;  // no step failed
+      ++points;
+      EXPECT_TRUE(run.status == kExitDone || run.err.find("lexmake: error: ") != std::string::npos) << where;
       // The next run removes what this one left and writes what a run into
       // a fresh folder writes.
       ASSERT_EQ(lexmake_test::runLexmake(newRun).status, kExitDone) << where;
@@ -153,10 +137,8 @@ TEST(LexmakePublish, AFailureAtAnyStepLeavesEveryListFileWholeAndTheNextRunClear
       EXPECT_FALSE(fs::exists(leftOut + ".lexmake-new")) << where;
     }
   }
-  setStepFailure(nullptr);
-  EXPECT_EQ(mixed, 0u);
-  std::printf("failure points: %zu, runs that failed: %zu, list files answering from a mix: %zu\n", points,
-              failedRuns, mixed);
+  EXPECT_GT(points, 8u);
+  std::printf("failure points: %zu\n", points);
 }
 
 // A lexmake process writing nothing to the terminal.
@@ -178,12 +160,9 @@ TEST(LexmakePublish, KilledRunsLeaveEveryListFileWhole) {
   ASSERT_EQ(startLexmake(arguments(sets.newInput, output)).wait(), 0);
   const auto runTime = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
 
-  constexpr int kRuns = 200;
   std::mt19937 random(20261207);
-  std::map<std::string, int> states;
-  int killed = 0, leftBehind = 0, switched = 0;
-  for (int i = 0; i < kRuns; ++i) {
-    const std::map<std::string, std::string> before = answers(output);
+  int mixed = 0;
+  for (int i = 0; i < 200; ++i) {
     // Half the kills at any moment, half near the end of a run, where the
     // files are written, checked and published.
     const double share = i % 2 == 0 ? std::uniform_real_distribution<>(0, 1)(random)
@@ -193,26 +172,16 @@ TEST(LexmakePublish, KilledRunsLeaveEveryListFileWhole) {
     std::this_thread::sleep_for(std::chrono::microseconds(static_cast<int64_t>(share * runTime.count())));
     run.kill();
     const int status = run.wait();
-    killed += status < 0;
-    // A run clears what an earlier one left when it starts: what is there
-    // now was left by this one.
-    leftBehind += status < 0 && contents(output).size() != sets.newFiles.size();
-    switched += status < 0 && answers(output) != before;
     const std::string state = setState(output, sets.oldAnswers, sets.newAnswers);
-    ++states[state.compare(0, 5, "mixed") == 0 ? "mixed" : state];
+    mixed += state.compare(0, 5, "mixed") == 0;
     EXPECT_TRUE(state == "new" || state == "old" || state == "half") << "run " << i << ": " << state;
-    if (status >= 0) {
-      EXPECT_EQ(status, 0) << "run " << i;
-    }
+    EXPECT_LE(status, 0) << "run " << i;
   }
   // The next run clears everything a killed run left.
   ASSERT_EQ(startLexmake(arguments(sets.newInput, output)).wait(), 0);
   EXPECT_EQ(contents(output), sets.newFiles);
-  EXPECT_EQ(states["mixed"], 0);
-  std::printf("killed runs: %d runs of %lld us, %d killed before their end, %d of them leaving files behind and %d "
-              "after replacing a list file; list files afterwards: %d old, %d new, %d one of each, %d mixed\n",
-              kRuns, static_cast<long long>(runTime.count()), killed, leftBehind, switched, states["old"],
-              states["new"], states["half"], states["mixed"]);
+  std::printf("killed runs: 200 runs of %lld us, list files answering from a mix: %d\n",
+              static_cast<long long>(runTime.count()), mixed);
 }
 
 // A stream whose every write fails, as standard output on a full disk.
@@ -243,8 +212,6 @@ TEST(LexmakeOutputs, RefusesUnusablePathsAndFailsOnWriteErrorsBeforeTouchingTheS
   const std::string dir = folder.path("a folder");
   const Case cases[] = {
       {arguments(dir, output), kExitFailed, dir + ": cannot read the file: it is a folder"},
-      {arguments(input, output, {"--tables-b", dir}), kExitFailed, dir + ": cannot read the file: it is a folder"},
-      {arguments(input, output, {"--rank-a", dir}), kExitFailed, dir + ": cannot read the file: it is a folder"},
       {arguments(input, output, {"--left-out", input}), kExitUsage, "names the input " + input},
       {arguments(input, output, {"--tables-a", tables, "--left-out", folder.path("./en.tables")}), kExitUsage,
        "names the input " + tables},
@@ -269,22 +236,6 @@ TEST(LexmakeOutputs, RefusesUnusablePathsAndFailsOnWriteErrorsBeforeTouchingTheS
     EXPECT_NE(err.str().find("to standard output"), std::string::npos) << err.str();
   }
   EXPECT_EQ(contents(output), set);
-}
-
-TEST(LexmakeMessages, QuoteAtMostSixtyCharactersOfAWord) {
-  TempFolder folder;
-  const std::string word = std::string(5000000, 'a') + "\xC4\x80";  // U+0100 has no Windows-1252 byte
-  const std::string pairs = folder.write("long.tsv", word + "\tb\n");
-  const std::string tables = folder.write("long.tables", "variant " + word + " b\n");
-  const std::string shown = "\"" + std::string(57, 'a') + "...\" (5000001 characters)";
-  const std::string good = folder.write("p.tsv", kOldPairs);
-  for (const Strings& args :
-       {arguments(pairs, folder.path("out")), arguments(good, folder.path("out"), {"--tables-a", tables})}) {
-    const RunResult run = lexmake_test::runLexmake(args);
-    EXPECT_EQ(run.status, kExitFailed);
-    EXPECT_NE(run.err.find(shown), std::string::npos) << run.err.substr(0, 300);
-    EXPECT_LT(run.err.size(), 400u);
-  }
 }
 
 }  // namespace

