@@ -13,6 +13,7 @@ constexpr UINT kLexpadNotifyIconMessage = WM_USER + 102;
 constexpr WPARAM kLexpadIconId = 112;
 HWND control = nullptr;
 LONG queriesSeen = 0;
+LONG marksSeen = 0;
 WNDPROC controlProcedure = nullptr;
 
 LRESULT CALLBACK slowCopyProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -75,6 +76,11 @@ LRESULT CALLBACK targetProcedure(HWND window, UINT message, WPARAM wParam, LPARA
       return queriesSeen;
     case TARGET_PING:
       return kTargetAlive;
+    case TARGET_MARK:
+      ++marksSeen;
+      return 0;
+    case TARGET_MARKS_SEEN:
+      return marksSeen;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;

@@ -1,6 +1,5 @@
 #include "e2e_support.h"
 
-#include "app_test_support.h"
 #include "capture_target.h"
 #include "platform/handheld.h"
 #include "resource.h"
@@ -10,31 +9,7 @@ namespace {
 
 constexpr UINT kAnswerTimeoutMs = 5000;
 
-// The items of a list box or combo box, read with its count, length and
-// text messages.
-std::vector<std::wstring> itemTexts(HWND control, UINT countMessage, UINT lengthMessage, UINT textMessage) {
-  std::vector<std::wstring> items;
-  const LRESULT count = SendMessageW(control, countMessage, 0, 0);
-  for (LRESULT index = 0; index < count; ++index) {
-    const LRESULT length = SendMessageW(control, lengthMessage, index, 0);
-    if (length < 0) break;
-    std::wstring text(length + 1, L'\0');
-    text.resize(SendMessageW(control, textMessage, index, reinterpret_cast<LPARAM>(&text[0])));
-    items.push_back(text);
-  }
-  return items;
-}
-
 }  // namespace
-
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start >= timeoutMs) return false;
-    Sleep(20);
-  }
-  return true;
-}
 
 std::wstring textOf(HWND window) {
   DWORD_PTR length = 0;
@@ -93,12 +68,14 @@ Lexpad::Lexpad(const std::wstring& folder) : process(L"lexpad.exe", L"", folder)
   });
 }
 
-std::vector<std::wstring> Lexpad::listItems(int id) const {
-  return itemTexts(item(id), LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
-}
-
 std::vector<std::wstring> Lexpad::comboItems(int id) const {
-  return itemTexts(item(id), CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+  std::vector<std::wstring> items;
+  for (LRESULT index = 0; index < SendMessageW(item(id), CB_GETCOUNT, 0, 0); ++index) {
+    std::wstring text(SendMessageW(item(id), CB_GETLBTEXTLEN, index, 0) + 1, L'\0');
+    text.resize(SendMessageW(item(id), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0])));
+    items.push_back(text);
+  }
+  return items;
 }
 
 DWORD Lexpad::tap() {
@@ -177,4 +154,10 @@ LRESULT Target::ask(UINT message) const {
   DWORD_PTR answer = 0;
   if (!SendMessageTimeoutW(top, message, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer)) return -1;
   return static_cast<LRESULT>(answer);
+}
+
+bool Target::settle() const {
+  const LRESULT marks = ask(TARGET_MARKS_SEEN);
+  PostMessageW(top, TARGET_MARK, 0, 0);
+  return waitUntil([&] { return ask(TARGET_MARKS_SEEN) > marks; });
 }

@@ -6,14 +6,12 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
-constexpr DWORD kE2ETimeoutMs = 10000;
+#include "app_test_support.h"
 
-// Polls `condition` every 20 ms until it holds or `timeoutMs` passed.
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kE2ETimeoutMs);
+constexpr DWORD kE2ETimeoutMs = 10000;
 
 // The text of a window of another process; "<no answer>" when it does not
 // answer within the timeout.
@@ -49,7 +47,6 @@ class Lexpad {
 
   HWND item(int id) const { return GetDlgItem(window, id); }
   std::wstring text(int id) const { return textOf(item(id)); }
-  std::vector<std::wstring> listItems(int id) const;
   std::vector<std::wstring> comboItems(int id) const;
   bool visible() const { return IsWindowVisible(window) != FALSE; }
 
@@ -85,6 +82,9 @@ class Target {
   void select(const std::wstring& text, const std::wstring& selection) const;
   std::wstring text() const { return textOf(control); }
   LRESULT ask(UINT message) const;
+  // Waits until the target has handled every message posted to it before:
+  // a mark posted after them is counted.
+  bool settle() const;
 
   ChildProcess process;
   HWND top = nullptr;
