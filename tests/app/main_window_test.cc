@@ -262,22 +262,13 @@ TEST(RunApplication, WithoutAMainWindowItReportsTheFailureEndsWithCode0AndWrites
   // lexcore.dll holds no dialog template, so no main window can be made.
   HINSTANCE withoutResources = GetModuleHandleW(L"lexcore.dll");
   ASSERT_NE(withoutResources, nullptr);
-  static bool answered = false;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND box, LPARAM) -> BOOL {
-          if (answered || !IsWindowVisible(box)) return TRUE;
-          answered = true;
-          answer(box, IDOK);
-          return FALSE;
-        },
-        0);
-  });
   Application application;
-  EXPECT_EQ(application.runApplication(withoutResources), 0);
-  KillTimer(nullptr, timer);
-  EXPECT_TRUE(answered) << "the failure is shown in a message box";
+  int code = -1;
+  EXPECT_EQ(runWithDialogs(nullptr, [&] { code = application.runApplication(withoutResources); },
+                           {[](HWND box) { answer(box, IDOK); }}),
+            1)
+      << "the failure is shown in a message box";
+  EXPECT_EQ(code, 0);
   EXPECT_FALSE(settingsKeyExists()) << "no setting is written";
 }
 

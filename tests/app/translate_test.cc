@@ -164,14 +164,14 @@ TEST_F(TranslateTest, TapsTakeAListedWordAndDoubleTapsTranslateIt) {
   driver->tap(IDC_FROM_LIST, 1);
   EXPECT_EQ(driver->text(IDE_FROM_WORD), L"life");
   EXPECT_EQ(driver->items(IDC_TO_LIST), (Words{L"leben", L"wohnen"})) << "a tap translates nothing";
-  driver->doubleTap(IDC_FROM_LIST, 1);
+  driver->tap(IDC_FROM_LIST, 1, true);
   EXPECT_EQ(driver->items(IDC_TO_LIST), (Words{L"Leben"}));
   EXPECT_EQ(status(), L"Word found");
 
   translate(L"live");
   driver->tap(IDC_TO_LIST, 1);
   EXPECT_EQ(driver->text(IDE_TO_WORD), L"wohnen");
-  driver->doubleTap(IDC_TO_LIST, 1);
+  driver->tap(IDC_TO_LIST, 1, true);
   EXPECT_EQ(driver->items(IDC_FROM_LIST), (Words{L"live"})) << "translated back";
   EXPECT_EQ(driver->text(IDE_FROM_WORD), L"live");
 }

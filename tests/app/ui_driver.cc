@@ -77,29 +77,16 @@ void UserDriver::click(int buttonId) {
   pump();
 }
 
-namespace {
-LPARAM itemCentre(HWND list, int index) {
+void UserDriver::tap(int listId, int index, bool twice) {
+  HWND list = GetDlgItem(application_.mainWindow, listId);
   RECT item{};
   EXPECT_NE(SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)), LB_ERR);
-  return MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-}
-}  // namespace
-
-void UserDriver::tap(int listId, int index) {
-  HWND list = GetDlgItem(application_.mainWindow, listId);
-  const LPARAM point = itemCentre(list, index);
-  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
-  SendMessageW(list, WM_LBUTTONUP, 0, point);
-  pump();
-}
-
-void UserDriver::doubleTap(int listId, int index) {
-  HWND list = GetDlgItem(application_.mainWindow, listId);
-  const LPARAM point = itemCentre(list, index);
-  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
-  SendMessageW(list, WM_LBUTTONUP, 0, point);
-  SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
-  SendMessageW(list, WM_LBUTTONUP, 0, point);
+  const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+  for (UINT down : {static_cast<UINT>(WM_LBUTTONDOWN), static_cast<UINT>(WM_LBUTTONDBLCLK)}) {
+    SendMessageW(list, down, MK_LBUTTON, point);
+    SendMessageW(list, WM_LBUTTONUP, 0, point);
+    if (!twice) break;
+  }
   pump();
 }
 

@@ -92,7 +92,7 @@ class WindowTest : public ::testing::Test {
   // The command bar: its menu, whether a command is available in the menu
   // (after the refresh a menu that drops down gets) and as a tool button,
   // and a mouse click on a button of it.
-  HWND commandBar() const { return application->commandBar; }
+  HWND commandBar() const { return FindWindowExW(window, nullptr, TOOLBARCLASSNAMEW, nullptr); }
   HMENU menu() const { return CommandBar_GetMenu(commandBar(), 0); }
   bool menuItemEnabled(UINT id) const {
     SendMessageW(window, WM_INITMENUPOPUP, 0, 0);
