@@ -8,24 +8,37 @@
 #include <cstring>
 
 #include "datafile/data_file_writer.h"
-#include "integration/registry_key.h"
-#include "integration/settings.h"
 #include "integration/focus_query.h"
+#include "integration/settings.h"
 #include "translator/list_file_writer.h"
 #include "window_fixture.h"
 
 namespace {
 
-// Reads a value of the settings key; false when there is none.
-bool readStored(const wchar_t* name, DWORD* type, std::vector<BYTE>* data) {
-  RegistryKey key;
-  DWORD bytes = 0;
-  if (!key.open(HKEY_CURRENT_USER, kSettingsKey, KEY_READ) ||
-      RegQueryValueExW(key, name, nullptr, type, nullptr, &bytes) != ERROR_SUCCESS) {
-    return false;
-  }
+// Runs one file operation of the shell without asking the user; `from`
+// may name several files, each ended by a terminator.
+int shellFileOperation(UINT operation, std::wstring from, std::wstring to = L"") {
+  from += L'\0';  // the list ends with a second terminator
+  to += L'\0';
+  SHFILEOPSTRUCTW files{};
+  files.wFunc = operation;
+  files.pFrom = from.c_str();
+  files.pTo = to.c_str();
+  files.fFlags = FOF_NO_UI;
+  return SHFileOperationW(&files);
+}
+
+// The type of a stored setting, REG_NONE without one, and its bytes.
+DWORD readStored(const wchar_t* name, std::vector<BYTE>* data) {
+  HKEY key;
+  DWORD type = REG_NONE;
+  DWORD bytes = 2048;
   data->assign(bytes, 0);
-  return RegQueryValueExW(key, name, nullptr, type, data->data(), &bytes) == ERROR_SUCCESS;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return REG_NONE;
+  if (RegQueryValueExW(key, name, nullptr, &type, data->data(), &bytes) != ERROR_SUCCESS) type = REG_NONE;
+  RegCloseKey(key);
+  data->resize(bytes);
+  return type;
 }
 
 // Another program may hold the clipboard for a moment.
@@ -39,114 +52,93 @@ ScratchFolder::ScratchFolder() {
   wchar_t temp[MAX_PATH];
   EXPECT_GT(GetTempPathW(MAX_PATH, temp), 0u);
   static int counter = 0;
-  path_ = std::wstring(temp) + L"lexpad-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-          std::to_wstring(++counter);
+  path_ = temp + (L"lexpad-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter));
   EXPECT_TRUE(CreateDirectoryW(path_.c_str(), nullptr));
 }
 
-ScratchFolder::~ScratchFolder() {
-  std::wstring from = path_ + L'\0';  // a list of one, ended by a second terminator
-  SHFILEOPSTRUCTW operation{};
-  operation.wFunc = FO_DELETE;
-  operation.pFrom = from.c_str();
-  operation.fFlags = FOF_NO_UI;
-  SHFileOperationW(&operation);
-}
+ScratchFolder::~ScratchFolder() { shellFileOperation(FO_DELETE, path_); }
 
 void deleteSettingsKey() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brinmoor"); }
 
 bool settingsKeyExists() {
-  RegistryKey key;
-  return key.open(HKEY_CURRENT_USER, kSettingsKey, KEY_READ);
+  HKEY key;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
 }
 
 std::wstring storedString(const wchar_t* name) {
-  DWORD type = 0;
   std::vector<BYTE> data;
-  if (!readStored(name, &type, &data)) return L"<absent>";
-  if (type != REG_SZ) return L"<type " + std::to_wstring(type) + L">";
+  const DWORD type = readStored(name, &data);
+  if (type != REG_SZ) return type == REG_NONE ? L"<absent>" : L"<type " + std::to_wstring(type) + L">";
   const std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), data.size() / sizeof(wchar_t));
   if (text.empty() || text.back() != L'\0') return L"<unterminated>";
   return text.substr(0, text.size() - 1);
 }
 
 DWORD storedNumber(const wchar_t* name) {
-  DWORD type = 0;
   std::vector<BYTE> data;
-  if (!readStored(name, &type, &data)) return 12345;
-  DWORD value = 54321;
+  const DWORD type = readStored(name, &data);
+  DWORD value = type == REG_NONE ? 12345 : 54321;
   if (type == REG_DWORD && data.size() == sizeof value) memcpy(&value, data.data(), sizeof value);
   return value;
 }
 
-void storeSetting(const wchar_t* name, DWORD type, const void* data, DWORD bytes) {
-  RegistryKey key;
-  ASSERT_TRUE(key.create(HKEY_CURRENT_USER, kSettingsKey, KEY_WRITE));
-  ASSERT_EQ(RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), bytes), ERROR_SUCCESS);
-}
-
-LoadedSettings loadedSettings() {
-  Application application;
-  loadSettings(application);
-  EXPECT_EQ(application.dictionaryPathLength, static_cast<int>(wcslen(application.dictionaryPath)));
-  return {application.options, application.dictionaryPath, application.langFrom,
-          application.langTo,  application.showUI,         application.stdEdit};
-}
-
-void pumpMessages() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(message.wParam));  // kept for takeQuitMessage
-      return;
-    }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs, bool pump) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start >= timeoutMs) return false;
-    if (!pump) {
-      Sleep(20);
-      continue;
-    }
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    pumpMessages();
-  }
-  return true;
-}
-
-int takeQuitMessage() {
+int takeQuitMessage(const std::function<void(MSG&)>& route) {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
+    if (route) {
+      route(message);
+      continue;
+    }
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
   return -1;
 }
 
+void pumpMessages(const std::function<void(MSG&)>& route) {
+  const int quit = takeQuitMessage(route);
+  if (quit >= 0) PostQuitMessage(quit);  // kept for the program's loop
+}
+
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs, bool pump) {
+  const DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start >= timeoutMs) return false;
+    if (!pump) Sleep(20);
+    if (pump) MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    if (pump) pumpMessages();
+  }
+  return true;
+}
+
 std::wstring windowText(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(length + 1, L'\0');
-  text.resize(GetWindowTextW(window, &text[0], length + 1));
+  std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
+  text.resize(GetWindowTextW(window, &text[0], static_cast<int>(text.size())));
   return text;
 }
 
 std::wstring itemText(HWND dialog, int id) { return windowText(GetDlgItem(dialog, id)); }
 
-std::unique_ptr<Application> openMainWindow(const std::wstring& folder) {
-  std::unique_ptr<Application> application(new Application);
-  application->instance = GetModuleHandleW(nullptr);
-  loadSettings(*application);
-  EXPECT_TRUE(setDictionaryPath(*application, folder.c_str()));
-  application->createBoldFont();
-  EXPECT_TRUE(application->createMainWindow());
-  pumpMessages();
-  return application;
+std::vector<std::wstring> comboTexts(HWND box) {
+  std::vector<std::wstring> texts;
+  for (LRESULT i = 0; i < SendMessageW(box, CB_GETCOUNT, 0, 0); ++i) {
+    wchar_t text[MAX_PATH] = L"";
+    SendMessageW(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+    texts.push_back(text);
+  }
+  return texts;
+}
+
+bool chooseLanguage(HWND window, int boxId, const wchar_t* language) {
+  HWND box = GetDlgItem(window, boxId);
+  const LRESULT index = SendMessageW(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(language));
+  if (index == CB_ERR) return false;
+  SendMessageW(box, CB_SETCURSEL, index, 0);
+  SendMessageW(window, WM_COMMAND, MAKEWPARAM(boxId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+  return true;
 }
 
 std::wstring programFolder() {
@@ -156,28 +148,19 @@ std::wstring programFolder() {
 }
 
 void copySampleDictionaries(const std::wstring& folder, const std::vector<std::wstring>& names) {
-  const std::wstring samples = programFolder() + L"dictionaries\\";
-  std::vector<std::wstring> files = names;
-  WIN32_FIND_DATAW found;
-  HANDLE search = files.empty() ? FindFirstFileW((samples + L"*.td?").c_str(), &found) : INVALID_HANDLE_VALUE;
-  if (search != INVALID_HANDLE_VALUE) {
-    do files.push_back(found.cFileName);
-    while (FindNextFileW(search, &found));
-    FindClose(search);
+  std::wstring from;
+  for (const std::wstring& name : names.empty() ? std::vector<std::wstring>{L"*.td?"} : names) {
+    from += programFolder() + L"dictionaries\\" + name + L'\0';
   }
-  ASSERT_FALSE(files.empty()) << "no sample dictionaries beside the test program";
-  for (const std::wstring& name : files) {
-    ASSERT_TRUE(CopyFileW((samples + name).c_str(), (folder + L"\\" + name).c_str(), FALSE)) << "cannot copy a sample";
-  }
+  from.pop_back();
+  ASSERT_EQ(shellFileOperation(FO_COPY, from, folder), 0) << "cannot copy the sample dictionaries";
 }
 
 std::string fileBytes(const std::wstring& path) {
   std::string bytes;
   FILE* file = _wfopen(path.c_str(), L"rb");
   if (file == nullptr) return bytes;
-  char buffer[4096];
-  size_t read;
-  while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, read);
+  for (int c; (c = std::fgetc(file)) != EOF;) bytes += static_cast<char>(c);
   std::fclose(file);
   return bytes;
 }
@@ -185,9 +168,8 @@ std::string fileBytes(const std::wstring& path) {
 void writeBytes(const std::wstring& path, const std::string& bytes) {
   FILE* file = _wfopen(path.c_str(), L"wb");
   ASSERT_NE(file, nullptr) << "cannot create a test file";
-  const size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file);
+  EXPECT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
   std::fclose(file);
-  ASSERT_EQ(written, bytes.size());
 }
 
 void writeDataFile(const std::wstring& folder, const std::wstring& dataFile, const std::string& language,
@@ -228,37 +210,26 @@ void writeDirection(const std::wstring& folder, const std::wstring& listFile, co
   writeListFile(folder, listFile, files[0], files[1], kWords.size());
 }
 
-bool setClipboardText(const std::wstring& text) {
-  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+bool setClipboardText(const wchar_t* text) {
   if (!openClipboard()) return false;
-  EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  bool stored = false;
-  if (block != nullptr) {
-    memcpy(GlobalLock(block), text.c_str(), bytes);
+  bool stored = EmptyClipboard() != FALSE;
+  if (text != nullptr) {
+    const size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    memcpy(GlobalLock(block), text, bytes);
     GlobalUnlock(block);
     stored = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
-    if (!stored) GlobalFree(block);
   }
   CloseClipboard();
   return stored;
-}
-
-bool emptyClipboard() {
-  if (!openClipboard()) return false;
-  const bool emptied = EmptyClipboard() != FALSE;
-  CloseClipboard();
-  return emptied;
 }
 
 std::wstring clipboardText() {
   if (!openClipboard()) return L"<not opened>";
   std::wstring text = L"<no text>";
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const wchar_t* block = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text.assign(block, wcsnlen(block, GlobalSize(data) / sizeof(wchar_t)));
-      GlobalUnlock(data);
-    }
+    text.assign(static_cast<const wchar_t*>(GlobalLock(data)));
+    GlobalUnlock(data);
   }
   CloseClipboard();
   return text;
@@ -288,11 +259,9 @@ namespace {
 // The target's own procedure: passes the focus on to its control.
 LRESULT CALLBACK targetProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == QUERY_FOCUS_MESSAGE) ++TargetWindow::queriesSeenByOwnProcedure;
-  if (message == WM_SETFOCUS) {
-    if (HWND control = GetWindow(window, GW_CHILD)) SetFocus(control);
-    return 0;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
+  if (message != WM_SETFOCUS) return DefWindowProcW(window, message, wParam, lParam);
+  if (HWND control = GetWindow(window, GW_CHILD)) SetFocus(control);
+  return 0;
 }
 
 }  // namespace
@@ -309,19 +278,15 @@ TargetWindow::TargetWindow(const wchar_t* controlClass, const wchar_t* text) {
   EXPECT_NE(registered, 0);
   WNDCLASSW edit{};
   if (!GetClassInfoW(nullptr, controlClass, &edit) && !GetClassInfoW(GetModuleHandleW(nullptr), controlClass, &edit)) {
-    EXPECT_TRUE(GetClassInfoW(nullptr, L"Edit", &edit));
+    GetClassInfoW(nullptr, L"Edit", &edit);
     edit.hInstance = GetModuleHandleW(nullptr);
     edit.lpszClassName = controlClass;
     EXPECT_NE(RegisterClassW(&edit), 0);
   }
   top = CreateWindowW(L"LexpadTestTarget", L"target", WS_POPUP | WS_VISIBLE, 0, 0, 300, 100, nullptr, nullptr,
                       nullptr, nullptr);
-  control = CreateWindowW(controlClass, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 10, 250, 24, top, nullptr,
-                          nullptr, nullptr);
-  SendMessageW(control, EM_SETSEL, 0, -1);
-  SetForegroundWindow(top);
-  SetFocus(control);
-  pumpMessages();
+  control = CreateWindowW(controlClass, L"", WS_CHILD | WS_VISIBLE, 10, 10, 250, 24, top, nullptr, nullptr, nullptr);
+  select(text, text);
   ownProcedure = GetWindowLongPtrW(top, GWLP_WNDPROC);
   queriesSeenByOwnProcedure = 0;
 }

@@ -1,18 +1,15 @@
 // Shared helpers of the application and end-to-end tests: a scratch folder,
 // the settings in the registry, waiting, the clipboard, dictionary files, and
-// the main window created from the real template.
+// the language boxes.
 #ifndef LEXPAD_TESTS_APP_TEST_SUPPORT_H
 #define LEXPAD_TESTS_APP_TEST_SUPPORT_H
 
 #include <windows.h>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
-
-#include "shell/application.h"
 
 // A new empty folder under the temporary folder, deleted with its files.
 class ScratchFolder {
@@ -35,36 +32,24 @@ bool settingsKeyExists();
 // "<unterminated>" for a text stored without its terminator.
 std::wstring storedString(const wchar_t* name);
 DWORD storedNumber(const wchar_t* name);
-// Stores a value of any type and size under the settings key.
-void storeSetting(const wchar_t* name, DWORD type, const void* data, DWORD bytes);
 
-// What lexpad reads from the registry at start.
-struct LoadedSettings {
-  DWORD options;
-  std::wstring path;
-  std::wstring langFrom;
-  std::wstring langTo;
-  DWORD showUI;
-  DWORD stdEdit;
-};
-LoadedSettings loadedSettings();
-
-// Runs the messages waiting for this thread (a WM_QUIT stays for
-// takeQuitMessage).
-void pumpMessages();
+// Runs the messages waiting for this thread through `route` (by default
+// translated and dispatched) and returns the exit code of a WM_QUIT among
+// them, which it takes, or -1.
+int takeQuitMessage(const std::function<void(MSG&)>& route = nullptr);
+// The same, leaving a WM_QUIT for the program's loop.
+void pumpMessages(const std::function<void(MSG&)>& route = nullptr);
 // Checks `condition` every 20 ms, running the messages of this thread
 // meanwhile when `pump` is set, until it holds; false when it still does not
 // after `timeoutMs`.
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000, bool pump = true);
-// Removes a WM_QUIT waiting for this thread; its exit code, or -1 without one.
-int takeQuitMessage();
 
 std::wstring windowText(HWND window);
 std::wstring itemText(HWND dialog, int id);
-
-// Creates the main window as runApplication does after reading the settings
-// from the registry, but with the dictionaries folder `folder`.
-std::unique_ptr<Application> openMainWindow(const std::wstring& folder);
+// The texts of a combo box, and a choice of one in a box of `window` as a
+// user makes it (false when it is not listed).
+std::vector<std::wstring> comboTexts(HWND box);
+bool chooseLanguage(HWND window, int boxId, const wchar_t* language);
 
 // The folder of the running test program, with a trailing backslash.
 std::wstring programFolder();
@@ -90,9 +75,9 @@ void writeListFile(const std::wstring& folder, const std::wstring& listFile, con
 void writeDirection(const std::wstring& folder, const std::wstring& listFile, const std::string& from,
                     const std::string& to);
 
-// The clipboard: CF_UNICODETEXT replaced, emptied, or read ("<no text>").
-bool setClipboardText(const std::wstring& text);
-bool emptyClipboard();
+// The clipboard: CF_UNICODETEXT replaced (emptied when `text` is null), or
+// read ("<no text>").
+bool setClipboardText(const wchar_t* text);
 std::wstring clipboardText();
 
 // Keeps the clipboard open from another thread until destroyed.

@@ -84,7 +84,7 @@ TEST_F(ClipboardTest, PasteTakesTheFirstWordOfTheClipboardIntoTheFromWordOnly) {
     list(IDC_FROM_LIST, {L"old"});
     SetDlgItemTextW(window, IDE_TO_WORD, L"house");
     list(IDC_TO_LIST, {L"house"});
-    ASSERT_TRUE(entry.clipboard.empty() ? emptyClipboard() : setClipboardText(entry.clipboard));
+    ASSERT_TRUE(setClipboardText(entry.clipboard.empty() ? nullptr : entry.clipboard.c_str()));
     std::unique_ptr<ClipboardHeldElsewhere> holder(entry.held ? new ClipboardHeldElsewhere : nullptr);
     command(IDM_PASTE);
     EXPECT_EQ(driver->text(IDE_FROM_WORD), entry.fromWord) << testing::PrintToString(entry.clipboard.substr(0, 20));

@@ -5,13 +5,15 @@
 
 #include <string>
 
-#include "app_test_support.h"
-#include "integration/settings.h"
+#include "window_fixture.h"
 
 namespace {
 
+void storeSetting(const wchar_t* name, DWORD type, const void* data, size_t bytes) {
+  ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name, type, data, static_cast<DWORD>(bytes)), ERROR_SUCCESS);
+}
 void storeText(const wchar_t* name, const std::wstring& text, bool terminated = true) {
-  storeSetting(name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + (terminated ? 1 : 0)) * sizeof(wchar_t)));
+  storeSetting(name, REG_SZ, text.c_str(), (text.size() + (terminated ? 1 : 0)) * sizeof(wchar_t));
 }
 void storeNumber(const wchar_t* name, DWORD value) { storeSetting(name, REG_DWORD, &value, sizeof value); }
 

@@ -18,9 +18,27 @@
 #include "integration/settings.h"
 #include "platform/command_bar.h"
 #include "resource.h"
+#include "shell/application.h"
 #include "ui_driver.h"
 
 using Words = std::vector<std::wstring>;
+
+// What lexpad reads from the registry at start.
+struct LoadedSettings {
+  DWORD options;
+  std::wstring path;
+  std::wstring langFrom;
+  std::wstring langTo;
+  DWORD showUI;
+  DWORD stdEdit;
+};
+inline LoadedSettings loadedSettings() {
+  Application application;
+  loadSettings(application);
+  EXPECT_EQ(application.dictionaryPathLength, static_cast<int>(wcslen(application.dictionaryPath)));
+  return {application.options, application.dictionaryPath, application.langFrom,
+          application.langTo,  application.showUI,         application.stdEdit};
+}
 
 class WindowTest : public ::testing::Test {
  protected:
@@ -37,7 +55,14 @@ class WindowTest : public ::testing::Test {
   void open(const std::wstring& dictionaries, const wchar_t* from = L"", const wchar_t* to = L"") {
     writeSettingString(kLangFromValue, from, -1);
     writeSettingString(kLangToValue, to, -1);
-    application = openMainWindow(dictionaries);
+    // As the program's start does after reading the settings, with the
+    // dictionaries folder given here.
+    application.reset(new Application);
+    application->instance = GetModuleHandleW(nullptr);
+    loadSettings(*application);
+    EXPECT_TRUE(setDictionaryPath(*application, dictionaries.c_str()));
+    application->createBoldFont();
+    EXPECT_TRUE(application->createMainWindow());
     window = application->mainWindow;
     ASSERT_NE(window, nullptr);
     driver.reset(new UserDriver(*application));
@@ -68,25 +93,15 @@ class WindowTest : public ::testing::Test {
     driver->press(VK_RETURN);
   }
   // The texts of a language box, and a choice in it as a user makes it.
-  Words languages(int boxId) const {
-    Words texts;
-    for (LRESULT i = 0; i < SendDlgItemMessageW(window, boxId, CB_GETCOUNT, 0, 0); ++i) {
-      wchar_t text[kPathCapacity];
-      SendDlgItemMessageW(window, boxId, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-      texts.push_back(text);
-    }
-    return texts;
-  }
+  Words languages(int boxId) const { return comboTexts(item(boxId)); }
   void chooseItem(int boxId, LRESULT index) {
     SendDlgItemMessageW(window, boxId, CB_SETCURSEL, index, 0);
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(boxId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(item(boxId)));
     driver->pump();
   }
   void choose(int boxId, const wchar_t* language) {
-    const LRESULT index = SendDlgItemMessageW(window, boxId, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                              reinterpret_cast<LPARAM>(language));
-    ASSERT_NE(index, CB_ERR);
-    chooseItem(boxId, index);
+    ASSERT_TRUE(chooseLanguage(window, boxId, language));
+    driver->pump();
   }
 
   // The command bar: its menu, whether a command is available in the menu
@@ -99,17 +114,15 @@ class WindowTest : public ::testing::Test {
     return !(GetMenuState(menu(), id, MF_BYCOMMAND) & MF_GRAYED);
   }
   bool toolButtonEnabled(UINT id) const { return SendMessageW(commandBar(), TB_ISBUTTONENABLED, id, 0) != 0; }
+  // A negative index counts from the end.
   void clickToolBarButton(int index) {
+    if (index < 0) index += static_cast<int>(SendMessageW(commandBar(), TB_BUTTONCOUNT, 0, 0));
     RECT button;
     ASSERT_TRUE(SendMessageW(commandBar(), TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&button)));
     const LPARAM point = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
     SendMessageW(commandBar(), WM_LBUTTONDOWN, MK_LBUTTON, point);
     SendMessageW(commandBar(), WM_LBUTTONUP, 0, point);
     driver->pump();
-  }
-  int toolBarButtonCount() const { return static_cast<int>(SendMessageW(commandBar(), TB_BUTTONCOUNT, 0, 0)); }
-  void clickToolButton(UINT id) {
-    clickToolBarButton(static_cast<int>(SendMessageW(commandBar(), TB_COMMANDTOINDEX, id, 0)));
   }
   // A tap on the notification icon as the shell gives it.
   void tapIcon() {

@@ -20,20 +20,11 @@ void showScene(const char* name) {
   if (std::fgets(line, sizeof line, stdin) == nullptr) return;
 }
 
-bool selectLanguage(HWND window, int boxId, const wchar_t* language) {
-  HWND box = GetDlgItem(window, boxId);
-  const LRESULT index = SendMessageW(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(language));
-  if (index == CB_ERR) return false;
-  SendMessageW(box, CB_SETCURSEL, index, 0);
-  SendMessageW(window, WM_COMMAND, MAKEWPARAM(boxId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
-  return true;
-}
-
 // Opens a dialog with a command, shows it, and closes it again.
 bool dialogScene(const Lexpad& lexpad, UINT command, const char* name) {
   lexpad.command(command);
   HWND dialog = nullptr;
-  if (!waitUntil([&] { return (dialog = lexpad.ownedWindow()) != nullptr; })) return false;
+  if (!waitUntil([&] { return (dialog = GetLastActivePopup(lexpad.window)) != lexpad.window; })) return false;
   Sleep(500);  // painted
   showScene(name);
   PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
@@ -48,8 +39,8 @@ int main() {
     std::fprintf(stderr, "lexpad_scenes: the main window did not appear\n");
     return 1;
   }
-  if (!selectLanguage(lexpad.window, IDC_FROM_LANGUAGE, L"English") ||
-      !selectLanguage(lexpad.window, IDC_TO_LANGUAGE, L"German")) {
+  if (!chooseLanguage(lexpad.window, IDC_FROM_LANGUAGE, L"English") ||
+      !chooseLanguage(lexpad.window, IDC_TO_LANGUAGE, L"German")) {
     std::fprintf(stderr, "lexpad_scenes: the sample dictionaries are missing\n");
     return 1;
   }
