@@ -4,35 +4,28 @@
 
 namespace {
 
-// One message box as the user saw it.
-struct Box {
-  std::wstring text;
-  bool yesNo;
-  bool question;  // the question icon, else the exclamation icon
-};
-
 class AddWordTest : public WindowTest {
  protected:
-  // Records the box and answers it with `button`.
+  // Records the box as the user saw it ("?" or "!" for its icon, its
+  // buttons, its text) and answers it with `button`.
   DialogHandler answerWith(int button) {
     return [this, button](HWND box) {
       EXPECT_EQ(windowText(box), L"Vocaro");
       EXPECT_EQ(GetWindow(box, GW_OWNER), window);
-      HICON icon = nullptr;
+      std::wstring seen = L"no icon ";
       for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-          icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
-        }
+        const HICON icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+        if (icon == LoadIconW(nullptr, IDI_QUESTION)) seen = L"? ";
+        if (icon == LoadIconW(nullptr, IDI_EXCLAMATION)) seen = L"! ";
       }
-      EXPECT_TRUE(icon == LoadIconW(nullptr, IDI_QUESTION) || icon == LoadIconW(nullptr, IDI_EXCLAMATION));
-      boxes.push_back({staticTexts(box), GetDlgItem(box, IDYES) != nullptr && GetDlgItem(box, IDNO) != nullptr,
-                       icon == LoadIconW(nullptr, IDI_QUESTION)});
+      seen += GetDlgItem(box, IDYES) != nullptr && GetDlgItem(box, IDNO) != nullptr ? L"yes/no " : L"ok ";
+      boxes.push_back(seen + staticTexts(box));
       answer(box, button);
     };
   }
   std::string userDictionary() const { return fileBytes(folder.path() + L"\\en_de.udr"); }
 
-  std::vector<Box> boxes;
+  Words boxes;
 };
 
 const wchar_t kConfirm[] = L"Add a new word translation to the user dictionary?";
@@ -43,13 +36,7 @@ TEST_F(AddWordTest, AnsweredYesThePairIsWrittenBesideTheListFileAndFoundFirst) {
   SetDlgItemTextW(window, IDE_FROM_WORD, L" zorblat ");
   SetDlgItemTextW(window, IDE_TO_WORD, L"Zorbel");
   runWithDialogs(window, [&] { driver->press('W', true); }, {answerWith(IDYES), answerWith(IDOK)});
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[0].text, kConfirm);
-  EXPECT_TRUE(boxes[0].yesNo);
-  EXPECT_TRUE(boxes[0].question);
-  EXPECT_EQ(boxes[1].text, kAdded);
-  EXPECT_FALSE(boxes[1].yesNo);
-  EXPECT_FALSE(boxes[1].question);
+  EXPECT_EQ(boxes, (Words{L"? yes/no " + std::wstring(kConfirm), L"! ok " + std::wstring(kAdded)}));
   EXPECT_EQ(userDictionary(), "zorblat:Zorbel\r\n");
   SetDlgItemTextW(window, IDE_TO_WORD, L"");
   driver->press(VK_RETURN);
@@ -100,8 +87,7 @@ TEST_F(AddWordTest, WhatIsNotAddedAndWhatTheUserIsTold) {
     boxes.clear();
     runWithDialogs(window, [&] { driver->press('W', true); }, handlers);
     ASSERT_EQ(boxes.size(), entry.answers.size());
-    EXPECT_EQ(boxes.back().text, entry.lastText);
-    EXPECT_EQ(boxes.back().question, entry.answers.back() == IDNO);
+    EXPECT_EQ(boxes.back(), (entry.answers.back() == IDNO ? L"? yes/no " : L"! ok ") + entry.lastText);
     EXPECT_EQ(userDictionary(), "");
     close();
   }

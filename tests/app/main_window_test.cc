@@ -60,21 +60,6 @@ TEST_F(MainWindowTest, EscapeCloseRequestHideAndTheCloseButtonOnlyHideTheWindow)
   EXPECT_EQ(takeQuitMessage(), -1) << "hiding never ends the program";
 }
 
-int helpRequests = 0;
-LRESULT CALLBACK countHelpRequests(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-  if (message == WM_HELP) ++helpRequests;
-  return DefSubclassProc(window, message, wParam, lParam);
-}
-
-TEST_F(MainWindowTest, HelpButtonOfTheCommandBarAsksTheWindowForHelp) {
-  openShowing(1);
-  ASSERT_TRUE(SetWindowSubclass(window, countHelpRequests, 98, 0));
-  clickToolBarButton(-2);
-  EXPECT_EQ(helpRequests, 1);
-  EXPECT_TRUE(IsWindowVisible(window));
-  RemoveWindowSubclass(window, countHelpRequests, 98);
-}
-
 TEST_F(MainWindowTest, ExitAndHibernateEndTheLoopWithCode2AndRememberTheLanguages) {
   writeDirection(folder.path(), L"de_en.tdl", "German", "English");
   writeDirection(folder.path(), L"en_de.tdl", "English", "German");

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "window_fixture.h"
 
@@ -28,48 +29,30 @@ TEST(Settings, StoredValuesAreUsedAndWhatCannotBeUsedTakesItsDefault) {
       {"no key", [] {}, {15, beside, L"", L"", 1, 0}},
       {"all stored",
        [] {
-         storeNumber(kOptionsValue, 6);
-         storeText(kPathValue, L"C:\\Dict\\");
-         storeText(kLangFromValue, L"English");
-         storeText(kLangToValue, L"German");
-         storeNumber(kShowUIValue, 0);
-         storeNumber(kStdEditValue, 1);
+         storeNumber(kOptionsValue, 6), storeText(kPathValue, L"C:\\Dict\\"), storeText(kLangFromValue, L"English");
+         storeText(kLangToValue, L"German"), storeNumber(kShowUIValue, 0), storeNumber(kStdEditValue, 1);
        },
        {6, L"C:\\Dict\\", L"English", L"German", 0, 1}},
       {"option bits beyond the four", [] { storeNumber(kOptionsValue, 0x8000000Fu); }, {0x8000000Fu, beside, L"", L"", 1, 0}},
-      {"path without backslash", [] { storeText(kPathValue, L"\\Storage\\Dict"); },
-       {15, L"\\Storage\\Dict\\", L"", L"", 1, 0}},
+      {"path without backslash", [] { storeText(kPathValue, L"\\Storage\\Dict"); }, {15, L"\\Storage\\Dict\\", L"", L"", 1, 0}},
       {"empty path", [] { storeText(kPathValue, L""); }, {15, L"\\", L"", L"", 1, 0}},
-      {"258 characters", [] { storeText(kPathValue, L"C:\\" + std::wstring(255, L'd')); },
-       {15, longFolder + L"\\", L"", L"", 1, 0}},
+      {"258 characters", [] { storeText(kPathValue, L"C:\\" + std::wstring(255, L'd')); }, {15, longFolder + L"\\", L"", L"", 1, 0}},
       // 259 characters fit the buffer, but not with the backslash; a cut
       // folder would name another one.
-      {"no room for the backslash", [] { storeText(kPathValue, L"C:\\" + std::wstring(256, L'd')); },
-       {15, beside, L"", L"", 1, 0}},
-      {"longer than the buffer", [] { storeText(kPathValue, L"C:\\" + std::wstring(400, L'd')); },
-       {15, beside, L"", L"", 1, 0}},
+      {"no room for the backslash", [] { storeText(kPathValue, L"C:\\" + std::wstring(256, L'd')); }, {15, beside, L"", L"", 1, 0}},
+      {"longer than the buffer", [] { storeText(kPathValue, L"C:\\" + std::wstring(400, L'd')); }, {15, beside, L"", L"", 1, 0}},
       {"wrong types and sizes",
        [] {
-         storeText(kOptionsValue, L"7");
-         const WORD shortNumber = 0;
-         storeSetting(kShowUIValue, REG_BINARY, &shortNumber, sizeof shortNumber);
          const DWORD binary = 0;
-         storeSetting(kStdEditValue, REG_BINARY, &binary, sizeof binary);
-         storeNumber(kLangFromValue, 3);
+         storeText(kOptionsValue, L"7"), storeNumber(kLangFromValue, 3);
+         storeSetting(kShowUIValue, REG_BINARY, &binary, sizeof(WORD)), storeSetting(kStdEditValue, REG_BINARY, &binary, sizeof binary);
        },
        {15, beside, L"", L"", 1, 0}},
       // 19 characters and the terminator fit a language name.
-      {"language names too long",
-       [] {
-         storeText(kLangFromValue, std::wstring(20, L'x'));
-         storeText(kLangToValue, std::wstring(19, L'y'));
-       },
+      {"language names too long", [] { storeText(kLangFromValue, std::wstring(20, L'x')), storeText(kLangToValue, std::wstring(19, L'y')); },
        {15, beside, L"", std::wstring(19, L'y'), 1, 0}},
-      {"texts without terminator",
-       [] {
-         storeText(kLangFromValue, L"Danish", false);
-         storeText(kLangToValue, std::wstring(20, L'z'), false);  // no room for one
-       },
+      // The second has no room for a terminator.
+      {"texts without terminator", [] { storeText(kLangFromValue, L"Danish", false), storeText(kLangToValue, std::wstring(20, L'z'), false); },
        {15, beside, L"Danish", L"", 1, 0}},
   };
   for (const auto& entry : cases) {
@@ -78,12 +61,9 @@ TEST(Settings, StoredValuesAreUsedAndWhatCannotBeUsedTakesItsDefault) {
     entry.store();
     const bool stored = settingsKeyExists();
     const LoadedSettings loaded = loadedSettings();
-    EXPECT_EQ(loaded.options, entry.expected.options);
-    EXPECT_EQ(loaded.path, entry.expected.path);
-    EXPECT_EQ(loaded.langFrom, entry.expected.langFrom);
-    EXPECT_EQ(loaded.langTo, entry.expected.langTo);
-    EXPECT_EQ(loaded.showUI, entry.expected.showUI);
-    EXPECT_EQ(loaded.stdEdit, entry.expected.stdEdit);
+    EXPECT_EQ(std::tie(loaded.options, loaded.path, loaded.langFrom, loaded.langTo, loaded.showUI, loaded.stdEdit),
+              std::tie(entry.expected.options, entry.expected.path, entry.expected.langFrom, entry.expected.langTo,
+                       entry.expected.showUI, entry.expected.stdEdit));
     EXPECT_EQ(settingsKeyExists(), stored) << "reading never creates the key";
   }
   deleteSettingsKey();

@@ -2,7 +2,6 @@
 // engine: words typed key by key (with the automatic character conversion),
 // Enter, the accelerators, buttons and taps, and what the lists, fields and
 // status line show.
-#include "shell/word_text.h"
 #include "window_fixture.h"
 
 namespace {
@@ -250,33 +249,6 @@ TEST_F(TranslateTest, TheStoredOptionToDisableTheConversionTypesEveryKeyAsItIs) 
   open();
   driver->type(IDE_FROM_WORD, L"e'n~Y:");
   EXPECT_EQ(driver->text(IDE_FROM_WORD), L"e'n~Y:");
-}
-
-// The words between the fields' wide text and the engine's 8-bit text: the
-// dictionaries' character set whatever the locale, within the buffers.
-TEST(WordText, ConvertsWithTheDictionariesCharacterSetWithinTheBuffersAndDropsBlanks) {
-  char word[kWordCapacity];
-  EXPECT_EQ(toNarrow(word, kWordCapacity, L"\u20AC\u0153\u0178\u0081\u009D\u00E9"), 6);
-  EXPECT_EQ(std::string(word), "\x80\x9C\x9F\x81\x9D\xE9");
-  EXPECT_EQ(toNarrow(word, kWordCapacity, std::wstring(kWordCapacity - 1, L'a').c_str()), kWordCapacity - 1);
-  // Too long, the code point whose byte the euro sign owns, a surrogate pair.
-  for (const std::wstring& refused : {std::wstring(kWordCapacity, L'a'), std::wstring(L"\u0080"),
-                                      std::wstring(L"smile\xD83D\xDE00")}) {
-    EXPECT_EQ(toNarrow(word, kWordCapacity, refused.c_str()), -1);
-    EXPECT_STREQ(word, "");
-  }
-  wchar_t wide[9];
-  EXPECT_EQ(toWide(wide, 9, "Stra\xDF" "e \x80"), 8);
-  EXPECT_EQ(std::wstring(wide), L"Stra\u00DFe \u20AC");
-  EXPECT_EQ(toWide(wide, 4, "abcdef"), 3);
-  EXPECT_EQ(std::wstring(wide), L"abc");
-  // Spaces and control characters at both ends go; a no-break space stays.
-  for (const std::wstring& text : {std::wstring(L"\t two words \x1F\r\n"), std::wstring(L"\u00A0two words")}) {
-    std::wstring trimmed = text + L'\0';
-    const int length = trimBlanks(&trimmed[0]);
-    EXPECT_EQ(trimmed.substr(0, trimmed.find(L'\0')), text[0] == L'\t' ? L"two words" : text);
-    EXPECT_EQ(length, text[0] == L'\t' ? 9 : 10);
-  }
 }
 
 }  // namespace

@@ -39,7 +39,6 @@ void UserDriver::press(UINT virtualKey, bool control) {
   HWND target = GetFocus() != nullptr ? GetFocus() : application_.mainWindow;
   BYTE keys[256];
   GetKeyboardState(keys);
-  const BYTE released[3] = {keys[VK_CONTROL], keys[VK_LCONTROL], keys[VK_SHIFT]};
   keys[VK_CONTROL] = keys[VK_LCONTROL] = control ? 0x80 : 0;
   keys[VK_SHIFT] = 0;
   SetKeyboardState(keys);
@@ -48,9 +47,7 @@ void UserDriver::press(UINT virtualKey, bool control) {
   PostMessageW(target, WM_KEYUP, virtualKey, 0xC0000001);
   pump();
   GetKeyboardState(keys);
-  keys[VK_CONTROL] = released[0];
-  keys[VK_LCONTROL] = released[1];
-  keys[VK_SHIFT] = released[2];
+  keys[VK_CONTROL] = keys[VK_LCONTROL] = 0;  // released again
   SetKeyboardState(keys);
 }
 
