@@ -129,7 +129,7 @@ DialogHandler chooseFile(const std::wstring& file, const std::wstring& folder) {
   return [=](HWND chooser) {
     wchar_t text[MAX_PATH] = L"";
     SendMessageW(chooser, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(text));
-    if (!folder.empty()) EXPECT_EQ(_wcsicmp(text, folder.c_str()), 0) << "opens in the folder of the field";
+    EXPECT_TRUE(folder.empty() || _wcsicmp(text, folder.c_str()) == 0) << "opens in the folder of the field";
     EXPECT_EQ(windowText(chooser), L"Open Dictionary");
     SendDlgItemMessageW(chooser, cmb1, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
     EXPECT_STREQ(text, L"Dictionary (*.tdl)");
