@@ -13,6 +13,7 @@ constexpr UINT kLexpadNotifyIconMessage = WM_USER + 102;
 constexpr WPARAM kLexpadIconId = 112;
 HWND control = nullptr;
 LONG queriesSeen = 0;
+LONG marksSeen = 0;
 WNDPROC controlProcedure = nullptr;
 
 LRESULT CALLBACK slowCopyProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -20,18 +21,12 @@ LRESULT CALLBACK slowCopyProcedure(HWND window, UINT message, WPARAM wParam, LPA
   return CallWindowProcW(controlProcedure, window, message, wParam, lParam);
 }
 
-// The folder of this program, with its trailing backslash.
-std::wstring programFolder() {
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path, length < MAX_PATH ? length : 0);
-  return folder.substr(0, folder.rfind(L'\\') + 1);
-}
-
-// Starts lexpad.exe, comes to the front again, and taps lexpad's
-// notification icon as the shell does.
+// Starts lexpad.exe from this program's folder, comes to the front again,
+// and taps lexpad's notification icon as the shell does.
 void tapLexpad(HWND top) {
-  std::wstring commandLine = L"\"" + programFolder() + L"lexpad.exe\"";
+  wchar_t path[MAX_PATH];
+  std::wstring commandLine(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+  commandLine = L"\"" + commandLine.substr(0, commandLine.rfind(L'\\') + 1) + L"lexpad.exe\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -44,11 +39,9 @@ void tapLexpad(HWND top) {
     Sleep(50);
     lexpad = FindWindowW(L"#32770", L"Vocaro");
   }
-  if (lexpad != nullptr) {
-    Sleep(500);  // lexpad shows its window at start
-    SendMessageW(top, TARGET_ACTIVATE, 0, 0);
-    PostMessageW(lexpad, kLexpadNotifyIconMessage, kLexpadIconId, WM_LBUTTONDOWN);
-  }
+  Sleep(500);  // lexpad shows its window at start
+  SendMessageW(top, TARGET_ACTIVATE, 0, 0);
+  PostMessageW(lexpad, kLexpadNotifyIconMessage, kLexpadIconId, WM_LBUTTONDOWN);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
 }
@@ -73,8 +66,11 @@ LRESULT CALLBACK targetProcedure(HWND window, UINT message, WPARAM wParam, LPARA
       return 0;
     case TARGET_QUERIES_SEEN:
       return queriesSeen;
-    case TARGET_PING:
-      return kTargetAlive;
+    case TARGET_MARK:
+      ++marksSeen;
+      return 0;
+    case TARGET_MARKS_SEEN:
+      return marksSeen;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;

@@ -21,9 +21,9 @@ constexpr UINT TARGET_STOP_ANSWERING = WM_APP + 2;
 // Returns how many lexpad focus queries (0x0852) reached the window's own
 // procedure.
 constexpr UINT TARGET_QUERIES_SEEN = WM_APP + 3;
-// Returns kTargetAlive: the window's own procedure is in place.
-constexpr UINT TARGET_PING = WM_APP + 4;
-constexpr LRESULT kTargetAlive = 0x7A67;
+// Posted: counted; TARGET_MARKS_SEEN returns the count.
+constexpr UINT TARGET_MARK = WM_APP + 5;
+constexpr UINT TARGET_MARKS_SEEN = WM_APP + 6;
 
 constexpr DWORD kSlowCopyMs = 5000;
 
