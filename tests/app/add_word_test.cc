@@ -23,7 +23,7 @@ class AddWordTest : public WindowTest {
       answer(box, button);
     };
   }
-  std::string userDictionary() const { return fileBytes(folder.path() + L"\\en_de.udr"); }
+  std::string userDictionary() const { return folder.read("en_de.udr"); }
 
   Words boxes;
 };
@@ -51,7 +51,7 @@ TEST_F(AddWordTest, APairFilledByATranslationBackGoesToTheDirectionTranslatedLas
   runWithDialogs(window, [&] { driver->click(IDC_ADD); }, {answerWith(IDYES), answerWith(IDOK)});
   // The engine keeps the pairs of both directions in the file of the
   // German-English set, German first.
-  EXPECT_EQ(fileBytes(folder.path() + L"\\de_en.udr"), "Baum:tree\r\n");
+  EXPECT_EQ(folder.read("de_en.udr"), "Baum:tree\r\n");
   EXPECT_EQ(userDictionary(), "");
 }
 
@@ -78,8 +78,8 @@ TEST_F(AddWordTest, WhatIsNotAddedAndWhatTheUserIsTold) {
   };
   for (const auto& entry : cases) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(entry.word)));
-    if (entry.dictionaries) copySampleDictionaries(folder.path());
-    open(folder.path(), L"English", L"German");
+    if (entry.dictionaries) copySampleDictionaries(windowsPath(folder));
+    open(windowsPath(folder), L"English", L"German");
     SetDlgItemTextW(window, IDE_FROM_WORD, entry.word);
     SetDlgItemTextW(window, IDE_TO_WORD, entry.translation);
     std::vector<DialogHandler> handlers;

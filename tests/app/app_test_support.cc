@@ -48,15 +48,12 @@ bool openClipboard() {
 
 }  // namespace
 
-ScratchFolder::ScratchFolder() {
-  wchar_t temp[MAX_PATH];
-  EXPECT_GT(GetTempPathW(MAX_PATH, temp), 0u);
-  static int counter = 0;
-  path_ = temp + (L"lexpad-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter));
-  EXPECT_TRUE(CreateDirectoryW(path_.c_str(), nullptr));
+std::wstring windowsPath(const vocaro_test::TempFolder& folder) {
+  const vocaro_test::WidePath wide = vocaro_test::widen(folder.root());
+  std::wstring path(wide.begin(), wide.end());
+  std::replace(path.begin(), path.end(), L'/', L'\\');
+  return path;
 }
-
-ScratchFolder::~ScratchFolder() { shellFileOperation(FO_DELETE, path_); }
 
 void deleteSettingsKey() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brinmoor"); }
 

@@ -1,4 +1,4 @@
-// Shared helpers of the application and end-to-end tests: a scratch folder,
+// Shared helpers of the application and end-to-end tests: folder paths,
 // the settings in the registry, waiting, the clipboard, dictionary files, and
 // the language boxes.
 #ifndef LEXPAD_TESTS_APP_TEST_SUPPORT_H
@@ -11,18 +11,10 @@
 #include <thread>
 #include <vector>
 
-// A new empty folder under the temporary folder, deleted with its files.
-class ScratchFolder {
- public:
-  ScratchFolder();
-  ~ScratchFolder();
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  const std::wstring& path() const { return path_; }
+#include "temp_folder.h"
 
- private:
-  std::wstring path_;
-};
+// The path of `folder` in the form a user types it: wide, with backslashes.
+std::wstring windowsPath(const vocaro_test::TempFolder& folder);
 
 // Deletes HKCU\Software\Brinmoor and everything below it.
 void deleteSettingsKey();

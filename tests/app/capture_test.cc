@@ -31,8 +31,8 @@ class CaptureTest : public WindowTest {
 
 TEST_F(CaptureTest, ATapGivesTheFirstWordShowsTheWindowAndTranslatesIt) {
   close();
-  copySampleDictionaries(folder.path());
-  open(folder.path(), L"German", L"English");
+  copySampleDictionaries(windowsPath(folder));
+  open(windowsPath(folder), L"German", L"English");
   ShowWindow(window, SW_HIDE);
   TargetWindow target(L"RichEdit20W", L"  Haus und Hof");
   tapIcon();

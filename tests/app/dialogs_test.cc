@@ -37,14 +37,14 @@ TEST_F(DialogsTest, TheOptionBitsCheckTheBoxesAndFeaturesTheDictionaryLacksAreNo
   // Samples with forms and spellings, none, and a pair without them.
   for (int dictionaries = 0; dictionaries < 3; ++dictionaries) {
     SCOPED_TRACE(dictionaries);
-    ScratchFolder other;
-    if (dictionaries == 0) copySampleDictionaries(other.path());
-    if (dictionaries == 2) writeDirection(other.path(), L"it_nl.tdl", "Italian", "Dutch");
-    open(other.path());
+    vocaro_test::TempFolder other;
+    if (dictionaries == 0) copySampleDictionaries(windowsPath(other));
+    if (dictionaries == 2) writeDirection(windowsPath(other), L"it_nl.tdl", "Italian", "Dutch");
+    open(windowsPath(other));
     withOptions([&](HWND dialog) {
       EXPECT_EQ(windowText(dialog), L"Options");
       EXPECT_EQ(GetWindow(dialog, GW_OWNER), window);
-      EXPECT_EQ(itemText(dialog, IDE_DICTIONARY_PATH), other.path() + L"\\");
+      EXPECT_EQ(itemText(dialog, IDE_DICTIONARY_PATH), windowsPath(other) + L"\\");
       for (int id : {IDX_CASE_INSENSITIVE, IDX_USER_DICTIONARY}) EXPECT_TRUE(checked(dialog, id) && enabled(dialog, id));
       for (int id : kFeatures) {
         EXPECT_EQ(checked(dialog, id), dictionaries == 0) << id;
@@ -94,7 +94,7 @@ TEST_F(DialogsTest, CancelAndEscapeLeaveEverythingAsItWas) {
     PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
   });
   EXPECT_EQ(savedOptions(), 15u);
-  EXPECT_EQ(storedString(kPathValue), folder.path() + L"\\");
+  EXPECT_EQ(storedString(kPathValue), windowsPath(folder) + L"\\");
 }
 
 TEST_F(DialogsTest, ATypedFolderGetsItsBackslashAndItsSetsAreListedOneTooLongIsRefused) {
@@ -111,16 +111,16 @@ TEST_F(DialogsTest, ATypedFolderGetsItsBackslashAndItsSetsAreListedOneTooLongIsR
   EXPECT_EQ(languages(IDC_FROM_LANGUAGE), (Words{L"English", L"French", L"German"})) << "the folder is kept";
   EXPECT_EQ(itemText(window, IDC_TO_LANGUAGE), L"German") << "listed again: the remembered language";
 
-  ScratchFolder other;
-  writeDirection(other.path(), L"it_nl.tdl", "Italian", "Dutch");
+  vocaro_test::TempFolder other;
+  writeDirection(windowsPath(other), L"it_nl.tdl", "Italian", "Dutch");
   withOptions([&](HWND dialog) {
-    SetDlgItemTextW(dialog, IDE_DICTIONARY_PATH, other.path().c_str());
+    SetDlgItemTextW(dialog, IDE_DICTIONARY_PATH, windowsPath(other).c_str());
     answer(dialog, IDOK);
   });
   EXPECT_EQ(languages(IDC_FROM_LANGUAGE), Words{L"Italian"});
   EXPECT_EQ(itemText(window, IDC_TO_LANGUAGE), L"Dutch");
   EXPECT_EQ(savedOptions(), 13u) << "the other options were taken over";
-  EXPECT_EQ(storedString(kPathValue), other.path() + L"\\");
+  EXPECT_EQ(storedString(kPathValue), windowsPath(other) + L"\\");
 }
 
 // Answers the file chooser: checks what it shows, then chooses `file` (or
@@ -141,8 +141,8 @@ DialogHandler chooseFile(const std::wstring& file, const std::wstring& folder) {
 }
 
 TEST_F(DialogsTest, TheChosenListFileGivesTheFolderARootFileTheDriveACancelledChooserNothing) {
-  ScratchFolder other;
-  copySampleDictionaries(other.path(), {L"en_fr.tdl", L"enfr_en.tdd", L"enfr_fr.tdd"});
+  vocaro_test::TempFolder other;
+  copySampleDictionaries(windowsPath(other), {L"en_fr.tdl", L"enfr_en.tdd", L"enfr_fr.tdd"});
   const std::wstring rootFile = L"C:\\vocaro-root.tdl";
   writeBytes(rootFile, "TDL");
   open();
@@ -155,7 +155,7 @@ TEST_F(DialogsTest, TheChosenListFileGivesTheFolderARootFileTheDriveACancelledCh
   } cases[] = {
       {L"typed by hand", L"", L"typed by hand"},
       {L"", rootFile, L"C:"},
-      {other.path(), other.path() + L"\\en_fr.tdl", other.path()},
+      {windowsPath(other), windowsPath(other) + L"\\en_fr.tdl", windowsPath(other)},
   };
   for (const auto& entry : cases) {
     withOptions(
@@ -165,7 +165,7 @@ TEST_F(DialogsTest, TheChosenListFileGivesTheFolderARootFileTheDriveACancelledCh
           EXPECT_EQ(itemText(dialog, IDE_DICTIONARY_PATH), entry.shown);
           answer(dialog, entry.chosen == rootFile ? IDCANCEL : IDOK);
         },
-        {chooseFile(entry.chosen, entry.typed == other.path() ? other.path() : L"")});
+        {chooseFile(entry.chosen, entry.typed == windowsPath(other) ? windowsPath(other) : L"")});
   }
   DeleteFileW(rootFile.c_str());
   wchar_t currentAfter[MAX_PATH];
@@ -196,7 +196,7 @@ TEST_F(DialogsTest, TheAboutBoxNamesTheVersionAndTheFiguresOfTheDictionariesVolu
   // programs write to the volume meanwhile.
   ULARGE_INTEGER freeToUser;
   ULARGE_INTEGER total;
-  ASSERT_TRUE(GetDiskFreeSpaceExW(folder.path().c_str(), &freeToUser, &total, nullptr));
+  ASSERT_TRUE(GetDiskFreeSpaceExW(windowsPath(folder).c_str(), &freeToUser, &total, nullptr));
   auto kilobytesIn = [](const std::wstring& line, const std::wstring& label) {
     EXPECT_EQ(line.substr(0, label.size()), label);
     EXPECT_EQ(line.substr(line.size() - 2), L"KB");
@@ -207,7 +207,7 @@ TEST_F(DialogsTest, TheAboutBoxNamesTheVersionAndTheFiguresOfTheDictionariesVolu
 }
 
 TEST_F(DialogsTest, TheAboutBoxKeepsItsDefaultLinesWhenTheVolumeCannotBeAsked) {
-  open(folder.path() + L"\\missing");
+  open(windowsPath(folder) + L"\\missing");
   withAboutBox([&](HWND box) {
     EXPECT_EQ(itemText(box, IDT_AVAILABLE_MEMORY), L"Information about storage memory availability is ");
     EXPECT_EQ(itemText(box, IDT_FREE_MEMORY), L"inaccessible");

@@ -18,17 +18,17 @@ class DictionarySetsTest : public WindowTest {
     return driver->text(IDE_FROM_WORD) == L"apple";
   }
   void write(const wchar_t* listFile, const char* from, const char* to) {
-    writeDirection(folder.path(), listFile, from, to);
+    writeDirection(windowsPath(folder), listFile, from, to);
   }
 };
 
 TEST_F(DictionarySetsTest, AMissingFolderOrDataFilesWithoutAListFileMakeNoSet) {
-  open(folder.path() + L"\\missing");
+  open(windowsPath(folder) + L"\\missing");
   EXPECT_TRUE(languages(IDC_FROM_LANGUAGE).empty());
   translate(L"house");
   EXPECT_EQ(status(), L"Dictionary is not open.");
   close();
-  writeDataFile(folder.path(), L"english.tdd", "English", {"house"});
+  writeDataFile(windowsPath(folder), L"english.tdd", "English", {"house"});
   open();
   EXPECT_TRUE(languages(IDC_FROM_LANGUAGE).empty());
   EXPECT_TRUE(languages(IDC_TO_LANGUAGE).empty());
@@ -57,7 +57,7 @@ TEST_F(DictionarySetsTest, TheRememberedPairIsSelectedAgainAndForgottenOnesFallB
   write(L"en_de.tdl", "English", "German");
   write(L"de_en.tdl", "German", "English");
   write(L"de_fr.tdl", "German", "French");
-  open(folder.path(), L"german", L"French");  // letter case is ignored
+  open(windowsPath(folder), L"german", L"French");  // letter case is ignored
   EXPECT_EQ(selected(IDC_FROM_LANGUAGE), L"German");
   EXPECT_EQ(languages(IDC_TO_LANGUAGE), (Words{L"English", L"French"}));
   EXPECT_EQ(selected(IDC_TO_LANGUAGE), L"French");
@@ -67,7 +67,7 @@ TEST_F(DictionarySetsTest, TheRememberedPairIsSelectedAgainAndForgottenOnesFallB
 
   write(L"da_no.tdl", "Danish", "Norwegian");
   write(L"da_en.tdl", "Danish", "English");
-  open(folder.path(), L"Klingon", L"Vulcan");
+  open(windowsPath(folder), L"Klingon", L"Vulcan");
   EXPECT_EQ(selected(IDC_FROM_LANGUAGE), L"Danish");
   EXPECT_EQ(selected(IDC_TO_LANGUAGE), L"English");
   EXPECT_TRUE(translatesForward());
@@ -93,8 +93,8 @@ TEST_F(DictionarySetsTest, ANewFromLanguageKeepsTheToLanguageWhenItIsOffered) {
 
 TEST_F(DictionarySetsTest, ARejectedListFileIsLeftOutAndAnUnreadableOneSaysSo) {
   write(L"en_de.tdl", "English", "German");
-  writeBytes(folder.path() + L"\\broken.tdl", "not a list file");
-  writeListFile(folder.path(), L"en_xx.tdl", "English.tdd", "missing.tdd", 4);
+  folder.write("broken.tdl", "not a list file");
+  writeListFile(windowsPath(folder), L"en_xx.tdl", "English.tdd", "missing.tdd", 4);
   open();
   EXPECT_EQ(languages(IDC_FROM_LANGUAGE), Words{L"English"});
   EXPECT_EQ(languages(IDC_TO_LANGUAGE), (Words{L"", L"German"})) << "a language that cannot be read is empty";
@@ -104,18 +104,18 @@ TEST_F(DictionarySetsTest, ARejectedListFileIsLeftOutAndAnUnreadableOneSaysSo) {
   close();
 
   // With a pair that opens, the status line names the list file left out.
-  ASSERT_TRUE(DeleteFileW((folder.path() + L"\\en_xx.tdl").c_str()));
+  ASSERT_TRUE(DeleteFileW((windowsPath(folder) + L"\\en_xx.tdl").c_str()));
   open();
   EXPECT_EQ(status(), L"The dictionary could not be read: broken.tdl");
   EXPECT_TRUE(translatesForward());
 }
 
 TEST_F(DictionarySetsTest, TwentyListFilesAreListedAndNoMore) {
-  writeDataFile(folder.path(), L"english.tdd", "English", {"house"});
+  writeDataFile(windowsPath(folder), L"english.tdd", "English", {"house"});
   for (int i = 100; i < 123; ++i) {
     const std::wstring dataFile = L"l" + std::to_wstring(i) + L".tdd";
-    writeDataFile(folder.path(), dataFile, "Language " + std::to_string(i), {"apple"});
-    writeListFile(folder.path(), L"en_" + std::to_wstring(i) + L".tdl", "english.tdd",
+    writeDataFile(windowsPath(folder), dataFile, "Language " + std::to_string(i), {"apple"});
+    writeListFile(windowsPath(folder), L"en_" + std::to_wstring(i) + L".tdl", "english.tdd",
                   std::string(dataFile.begin(), dataFile.end()), 1);
   }
   open();
@@ -127,7 +127,7 @@ TEST_F(DictionarySetsTest, TwentyListFilesAreListedAndNoMore) {
 TEST_F(DictionarySetsTest, PathsLongerThanAPathBufferAreRefused) {
   // A folder of 245 characters: "x.tdl" fits behind it, a longer list file
   // name or a data file name of 19 characters does not.
-  std::wstring deep = folder.path() + L"\\";
+  std::wstring deep = windowsPath(folder) + L"\\";
   deep += std::wstring(245 - deep.size(), L'd');
   ASSERT_TRUE(CreateDirectoryW(deep.c_str(), nullptr));
   writeDataFile(deep, L"en.tdd", "English", {"house"});

@@ -22,13 +22,13 @@ class HelpTest : public WindowTest {
     WindowTest::TearDown();
   }
 
-  std::wstring probeOutput() const { return folder.path() + L"\\probe.txt"; }
+  std::wstring probeOutput() const { return windowsPath(folder) + L"\\probe.txt"; }
   std::wstring probeProgram() const { return programFolder() + L"help_viewer_probe.exe"; }
 
   // Puts a help viewer into the current folder, where it is looked for.
   void installViewer() {
-    ASSERT_TRUE(CopyFileW(probeProgram().c_str(), (viewerFolder.path() + L"\\PegHelp.exe").c_str(), FALSE));
-    SetCurrentDirectoryW(viewerFolder.path().c_str());
+    ASSERT_TRUE(CopyFileW(probeProgram().c_str(), (windowsPath(viewerFolder) + L"\\PegHelp.exe").c_str(), FALSE));
+    SetCurrentDirectoryW(windowsPath(viewerFolder).c_str());
   }
 
   // Makes `command` the way HTML files are opened; without one, they have no
@@ -73,7 +73,7 @@ class HelpTest : public WindowTest {
   }
 
   wchar_t startFolder[MAX_PATH] = L"";
-  ScratchFolder viewerFolder;
+  vocaro_test::TempFolder viewerFolder;
 };
 
 TEST_F(HelpTest, EachWindowAsksTheViewerForItsOwnTopic) {

@@ -12,7 +12,7 @@ class MainWindowTest : public WindowTest {
  protected:
   void openShowing(DWORD showUI, const std::wstring& from = L"") {
     writeSettingNumber(kShowUIValue, showUI);
-    open(folder.path(), from.c_str());
+    open(windowsPath(folder), from.c_str());
   }
 };
 
@@ -61,8 +61,8 @@ TEST_F(MainWindowTest, EscapeCloseRequestHideAndTheCloseButtonOnlyHideTheWindow)
 }
 
 TEST_F(MainWindowTest, ExitAndHibernateEndTheLoopWithCode2AndRememberTheLanguages) {
-  writeDirection(folder.path(), L"de_en.tdl", "German", "English");
-  writeDirection(folder.path(), L"en_de.tdl", "English", "German");
+  writeDirection(windowsPath(folder), L"de_en.tdl", "German", "English");
+  writeDirection(windowsPath(folder), L"en_de.tdl", "English", "German");
   for (UINT message : {static_cast<UINT>(WM_COMMAND), static_cast<UINT>(WM_HIBERNATE)}) {
     deleteSettingsKey();
     openShowing(0, L"German");
@@ -76,7 +76,7 @@ TEST_F(MainWindowTest, ExitAndHibernateEndTheLoopWithCode2AndRememberTheLanguage
 }
 
 TEST_F(MainWindowTest, TheEndOfTheSessionWritesWhatExitAndTheEndOfTheRunWrite) {
-  writeDirection(folder.path(), L"en_de.tdl", "English", "German");
+  writeDirection(windowsPath(folder), L"en_de.tdl", "English", "German");
   openShowing(0);
   command(IDM_SHOW_UI);  // written when the run ends
   deleteSettingsKey();
@@ -95,7 +95,7 @@ TEST_F(MainWindowTest, ALanguageThatCannotBeRememberedLeavesOrEmptiesItsStoredNa
   EXPECT_EQ(storedString(kLangFromValue), L"Italian");
   close();
   // 19 characters fit the remembered name with its terminator; 20 do not.
-  writeDirection(folder.path(), L"long.tdl", "Nineteen characters", "Twenty characters ok");
+  writeDirection(windowsPath(folder), L"long.tdl", "Nineteen characters", "Twenty characters ok");
   openShowing(1);
   ASSERT_EQ(itemText(window, IDC_TO_LANGUAGE), L"Twenty characters ok");
   command(IDM_EXIT);

@@ -60,10 +60,10 @@ TEST_F(TranslateTest, TranslationsBeyondTheRoomOfTheResultAreaLeaveThoseThatFit)
   // bytes, more than the 256 of the translation area.
   std::vector<std::string> longTranslations;
   for (char c = 'a'; c < 'a' + 10; ++c) longTranslations.push_back(std::string("abcdefghijklmnopqrstuvwxyz") + c + c + c);
-  writeDataFile(folder.path(), L"en.tdd", "English", {"apple"});
-  writeDataFile(folder.path(), L"xx.tdd", "Verbose", longTranslations);
-  writeListFile(folder.path(), L"en_xx.tdl", "en.tdd", "xx.tdd", 1, {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}});
-  open(folder.path(), L"English", L"Verbose");
+  writeDataFile(windowsPath(folder), L"en.tdd", "English", {"apple"});
+  writeDataFile(windowsPath(folder), L"xx.tdd", "Verbose", longTranslations);
+  writeListFile(windowsPath(folder), L"en_xx.tdl", "en.tdd", "xx.tdd", 1, {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}});
+  open(windowsPath(folder), L"English", L"Verbose");
   translate(L"apple");
   Words fitting;
   for (size_t i = 0; i < 8; ++i) fitting.push_back(std::wstring(longTranslations[i].begin(), longTranslations[i].end()));
@@ -76,7 +76,7 @@ TEST_F(TranslateTest, FilesThatCanNoLongerBeReadAreReportedNotTakenForAMissingWo
   // The engine reads the files at every lookup: a data file cut behind its
   // header, a list file cut short, then gone.  The status line names the
   // file and, after it, the engine's reason.
-  const std::wstring german = folder.path() + L"\\ende_de.tdd";
+  const std::wstring german = windowsPath(folder) + L"\\ende_de.tdd";
   writeBytes(german, fileBytes(german).substr(0, 76));
   choose(IDC_TO_LANGUAGE, L"German");
   const std::wstring unreadable = L"The dictionary could not be read: ende_de.tdd: ";
@@ -90,7 +90,7 @@ TEST_F(TranslateTest, FilesThatCanNoLongerBeReadAreReportedNotTakenForAMissingWo
   translate(L"tree");
   EXPECT_EQ(driver->text(IDE_TO_WORD), L"arbre");
 
-  const std::wstring list = folder.path() + L"\\en_fr.tdl";
+  const std::wstring list = windowsPath(folder) + L"\\en_fr.tdl";
   writeBytes(list, fileBytes(list).substr(0, 130));
   const std::wstring unreadableList = L"The dictionary could not be read: en_fr.tdl: ";
   for (int pass = 0; pass < 2; ++pass) {
@@ -147,8 +147,8 @@ TEST_F(TranslateTest, EveryWayToTranslateForwardAndBack) {
 }
 
 TEST_F(TranslateTest, BackWithoutASetForTheOppositeDirectionKeepsTheFromSide) {
-  copySampleDictionaries(folder.path(), {L"en_de.tdl", L"ende_en.tdd", L"ende_de.tdd"});
-  open(folder.path(), L"English", L"German");
+  copySampleDictionaries(windowsPath(folder), {L"en_de.tdl", L"ende_en.tdd", L"ende_de.tdd"});
+  open(windowsPath(folder), L"English", L"German");
   translate(L"houses");
   ASSERT_EQ(driver->items(IDC_FROM_LIST), (Words{L"house"}));
   driver->press('B', true);
@@ -185,7 +185,7 @@ TEST_F(TranslateTest, TheStoredSearchOptionsGoToTheEngineWithEveryTranslation) {
   }
   close();
   writeSettingNumber(kOptionsValue, TD_OPT_CASE_INSENSITIVE | TD_OPT_SMART_SEARCH);
-  open(folder.path(), L"English", L"German");
+  open(windowsPath(folder), L"English", L"German");
   translate(L"HOUSE");
   EXPECT_EQ(driver->items(IDC_TO_LIST), (Words{L"Haus"}));
   translate(L"houses");

@@ -68,11 +68,11 @@ class WindowTest : public ::testing::Test {
     driver.reset(new UserDriver(*application));
     driver->pump();
   }
-  void open() { open(folder.path()); }
+  void open() { open(windowsPath(folder)); }
   // The same with every sample dictionary copied into the scratch folder.
   void openSamples(const wchar_t* from = L"English", const wchar_t* to = L"German") {
-    copySampleDictionaries(folder.path());
-    open(folder.path(), from, to);
+    copySampleDictionaries(windowsPath(folder));
+    open(windowsPath(folder), from, to);
   }
   void close() {
     driver.reset();
@@ -130,7 +130,7 @@ class WindowTest : public ::testing::Test {
     driver->pump();
   }
 
-  ScratchFolder folder;
+  vocaro_test::TempFolder folder;
   std::unique_ptr<Application> application;
   std::unique_ptr<UserDriver> driver;
   HWND window = nullptr;
