@@ -43,18 +43,6 @@ TEST_F(AddWordTest, AnsweredYesThePairIsWrittenBesideTheListFileAndFoundFirst) {
   EXPECT_EQ(driver->text(IDE_TO_WORD), L"Zorbel");
 }
 
-TEST_F(AddWordTest, APairFilledByATranslationBackGoesToTheDirectionTranslatedLast) {
-  openSamples();
-  driver->type(IDE_TO_WORD, L"Baum");
-  driver->press('B', true);
-  ASSERT_EQ(driver->text(IDE_FROM_WORD), L"tree");
-  runWithDialogs(window, [&] { driver->click(IDC_ADD); }, {answerWith(IDYES), answerWith(IDOK)});
-  // The engine keeps the pairs of both directions in the file of the
-  // German-English set, German first.
-  EXPECT_EQ(folder.read("de_en.udr"), "Baum:tree\r\n");
-  EXPECT_EQ(userDictionary(), "");
-}
-
 TEST_F(AddWordTest, WhatIsNotAddedAndWhatTheUserIsTold) {
   const std::wstring kNeedsBoth = L"Unable to add a new word: enter the word and its translation.";
   const struct {

@@ -29,22 +29,6 @@ class CaptureTest : public WindowTest {
   }
 };
 
-TEST_F(CaptureTest, ATapGivesTheFirstWordShowsTheWindowAndTranslatesIt) {
-  close();
-  copySampleDictionaries(windowsPath(folder));
-  open(windowsPath(folder), L"German", L"English");
-  ShowWindow(window, SW_HIDE);
-  TargetWindow target(L"RichEdit20W", L"  Haus und Hof");
-  tapIcon();
-  EXPECT_EQ(clipboardText(), L"  Haus und Hof") << "the control copied its selection";
-  EXPECT_EQ(driver->text(IDE_FROM_WORD), L"Haus");
-  EXPECT_EQ(driver->text(IDE_TO_WORD), L"house");
-  EXPECT_TRUE(IsWindowVisible(window));
-  EXPECT_EQ(GetForegroundWindow(), window);
-  EXPECT_EQ(GetWindowLongPtrW(target.top, GWLP_WNDPROC), target.ownProcedure) << "procedure put back";
-  EXPECT_EQ(TargetWindow::queriesSeenByOwnProcedure, 0) << "the query reached the window's own procedure";
-}
-
 TEST_F(CaptureTest, OnlyTheEditControlClassesOfTheTableAreAcceptedSomeRemembered) {
   const struct {
     const wchar_t* className;
@@ -137,24 +121,6 @@ TEST_F(CaptureTest, TheDesktopInFrontIsNotAskedTheApplicationBehindTheNotificati
   for (HWND other : others) DestroyWindow(other);
 }
 
-TEST_F(CaptureTest, ATapWhileACommandRunsItsOwnDialogCapturesNothing) {
-  TargetWindow target(L"RichEdit20W");
-  SetDlgItemTextW(window, IDE_TO_WORD, L"Zorbel");
-  for (const auto& action : std::vector<std::function<void()>>{[&] { driver->press('O', true); },
-                                                               [&] { command(IDM_ABOUT); },
-                                                               [&] { driver->press('W', true); }}) {
-    SetDlgItemTextW(window, IDE_FROM_WORD, L"zorblat");
-    EXPECT_EQ(runWithDialogs(window, action, {[&](HWND dialog) {
-                                 target.select(L"Haus", L"Haus");
-                                 SendMessageW(window, NOTIFY_ICON_MESSAGE, IDI_APP, WM_LBUTTONDOWN);
-                                 EXPECT_TRUE(IsWindowVisible(window));
-                                 answer(dialog, GetDlgItem(dialog, IDNO) != nullptr ? IDNO : IDCANCEL);
-                               }}),
-              1);
-    EXPECT_EQ(driver->text(IDE_FROM_WORD), L"zorblat");
-  }
-}
-
 TEST_F(CaptureTest, ReplacePutsTheTranslationInTheCapturedWordsCaseFollowedByTheRest) {
   TargetWindow target(L"RichEdit20W");
   const std::wstring longRest(211, L'.');  // with 300 letters 511 characters: all the room there is
@@ -166,17 +132,12 @@ TEST_F(CaptureTest, ReplacePutsTheTranslationInTheCapturedWordsCaseFollowedByThe
   } cases[] = {
       {L"Das Haus und Hof.", L"Haus und Hof", L"house", L"Das House und Hof."},
       {L"[  hello world]", L"  hello world", L"hallo", L"[hallo world]"},
-      {L"ein haus", L"haus", L"House", L"ein House"},
       {L"McDonald", L"McDonald", L"mcdonald", L"mcdonald"},
       {L"Haus", L"Haus", L"\u00E9clair 1a", L"\u00C9clair 1a"},
-      {L"Haus", L"Haus", L"1a", L"1a"},
       {L"EU", L"EU", L"eu 2 x", L"EU 2 X"},
-      {L"\u00C9t\u00E9", L"\u00C9t\u00E9", L"summer", L"Summer"},
       {L"STRA\u00DFE", L"STRA\u00DFE", L"stra\u00DFe", L"STRA\u00DFE"},
       {L"Stra\u00DFe", L"Stra\u00DFe", L"street", L"Street"},
-      {L"\u0152uvre", L"\u0152uvre", L"work", L"Work"},
       {L"\u0153UVRE", L"\u0153UVRE", L"work", L"work"},
-      {L"\u0178", L"\u0178", L"y", L"Y"},
       {L"\u0141\u00F3d\u017A", L"\u0141\u00F3d\u017A", L"lodz", L"lodz"},
       // Every letter of the character set and other characters that are no
       // letters whatever their low byte.

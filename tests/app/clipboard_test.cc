@@ -39,28 +39,6 @@ TEST_F(ClipboardTest, CopyPutsTheToWordAndCopyAllEveryTranslationEachFollowedByA
   }
 }
 
-TEST_F(ClipboardTest, ACopyThatFailsSaysSoAndATapMeanwhileCapturesNothing) {
-  open();
-  TargetWindow target(L"RichEdit20W");
-  tapIcon();  // remembers the target for Replace
-  SetDlgItemTextW(window, IDE_TO_WORD, L"house");
-  list(IDC_TO_LIST, {L"house"});
-  for (UINT id : {IDM_COPY, IDM_COPY_ALL}) {
-    ClipboardHeldElsewhere holder;
-    ASSERT_TRUE(holder.held());
-    const int opened = runWithDialogs(window, [&] { command(id); }, {[&](HWND box) {
-                                        EXPECT_EQ(windowText(box), L"Vocaro");
-                                        EXPECT_EQ(staticTexts(box),
-                                                  L"Unable to copy data to the clipboard. Please close one or more "
-                                                  L"applications and try again.");
-                                        SendMessageW(window, NOTIFY_ICON_MESSAGE, IDI_APP, WM_LBUTTONDOWN);
-                                        answer(box, IDOK);
-                                      }});
-    EXPECT_EQ(opened, 1) << id;
-  }
-  EXPECT_TRUE(menuItemEnabled(IDM_REPLACE)) << "a tap during the message started a capture";
-}
-
 TEST_F(ClipboardTest, PasteTakesTheFirstWordOfTheClipboardIntoTheFromWordOnly) {
   open();
   const struct {

@@ -31,20 +31,6 @@ class HelpTest : public WindowTest {
     SetCurrentDirectoryW(windowsPath(viewerFolder).c_str());
   }
 
-  // Makes `command` the way HTML files are opened; without one, they have no
-  // program at all.
-  void registerPageProgram(const std::wstring& command) {
-    const std::wstring kind = command.empty() ? L"VocaroTest.NoProgram" : L"VocaroTest.Page";
-    ASSERT_EQ(RegSetValueW(HKEY_CLASSES_ROOT, L".htm", REG_SZ, kind.c_str(), 0), ERROR_SUCCESS);
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, kind.c_str());
-    if (command.empty()) {
-      ASSERT_EQ(RegSetValueW(HKEY_CLASSES_ROOT, kind.c_str(), REG_SZ, L"no program", 0), ERROR_SUCCESS);
-    } else {
-      ASSERT_EQ(RegSetValueW(HKEY_CLASSES_ROOT, (kind + L"\\shell\\open\\command").c_str(), REG_SZ, command.c_str(), 0),
-                ERROR_SUCCESS);
-    }
-  }
-
   // The command line the probe was started with; empty when it was not
   // started within the timeout.  The report is used up.
   std::string probeCommandLine() {
@@ -59,17 +45,6 @@ class HelpTest : public WindowTest {
     help.cbSize = sizeof help;
     help.iContextType = HELPINFO_WINDOW;
     SendMessageW(window, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
-  }
-
-  // The help file beside the program, as a URL with the topic's anchor.
-  static std::string helpPageUrl(const std::string& anchor) {
-    const std::wstring folder = programFolder();
-    std::string url = "file:///";
-    for (wchar_t c : folder) {
-      EXPECT_LT(c, 0x80) << "the test expects a plain folder name";
-      url += c == L'\\' ? '/' : static_cast<char>(c);
-    }
-    return url + "vocaro.htm#" + anchor;
   }
 
   wchar_t startFolder[MAX_PATH] = L"";
@@ -93,28 +68,6 @@ TEST_F(HelpTest, EachWindowAsksTheViewerForItsOwnTopic) {
                    answer(dialog, IDOK);
                  }});
   EXPECT_EQ(probeCommandLine(), "vocaro.htm#vocaro_help") << "about box";
-}
-
-TEST_F(HelpTest, WithoutTheViewerThePageOpensAtTheTopicWithTheProgramForHTMLFiles) {
-  open();
-  registerPageProgram(L"\"" + probeProgram() + L"\" \"%1\"");
-  askForHelp(window);
-  const std::string commandLine = probeCommandLine();
-  EXPECT_NE(commandLine.find("\"" + helpPageUrl("vocaro_help") + "\""), std::string::npos) << commandLine;
-}
-
-TEST_F(HelpTest, WithNeitherProgramNoMessageAppears) {
-  open();
-  registerPageProgram(L"");
-  EXPECT_EQ(runWithDialogs(window, [&] { askForHelp(window); }, {}), 0);
-  EXPECT_TRUE(IsWindowVisible(window));
-}
-
-TEST(HelpFile, StandsBesideTheProgramWithBothTopics) {
-  const std::string page = fileBytes(programFolder() + L"vocaro.htm");
-  ASSERT_FALSE(page.empty());
-  EXPECT_NE(page.find("id=\"vocaro_help\""), std::string::npos);
-  EXPECT_NE(page.find("id=\"options\""), std::string::npos);
 }
 
 }  // namespace

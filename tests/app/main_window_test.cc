@@ -16,23 +16,19 @@ class MainWindowTest : public WindowTest {
   }
 };
 
-TEST_F(MainWindowTest, ShowsAtStartOnlyWhenShowUIIsSetWithTheFocusInTheFromWord) {
+TEST_F(MainWindowTest, ShowsAtStartOnlyWhenShowUIIsSetOtherwiseOnATapOnTheIcon) {
   openShowing(0);
   EXPECT_FALSE(IsWindowVisible(window));
+  SendMessageW(window, NOTIFY_ICON_MESSAGE, IDI_APP, WM_MOUSEMOVE);
+  EXPECT_FALSE(IsWindowVisible(window)) << "only a tap on the icon shows it";
+  tapIcon();
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_EQ(takeQuitMessage(), -1);
   close();
   openShowing(5);  // any nonzero value counts as set
   EXPECT_TRUE(IsWindowVisible(window));
   EXPECT_EQ(windowText(window), L"Vocaro");
   EXPECT_EQ(GetFocus(), item(IDE_FROM_WORD));
-}
-
-TEST_F(MainWindowTest, OnlyATapOnTheNotificationIconShowsTheHiddenWindow) {
-  openShowing(0);
-  SendMessageW(window, NOTIFY_ICON_MESSAGE, IDI_APP, WM_MOUSEMOVE);
-  EXPECT_FALSE(IsWindowVisible(window));
-  tapIcon();
-  EXPECT_TRUE(IsWindowVisible(window));
-  EXPECT_EQ(takeQuitMessage(), -1);
 }
 
 TEST_F(MainWindowTest, EscapeCloseRequestHideAndTheCloseButtonOnlyHideTheWindow) {
@@ -60,25 +56,12 @@ TEST_F(MainWindowTest, EscapeCloseRequestHideAndTheCloseButtonOnlyHideTheWindow)
   EXPECT_EQ(takeQuitMessage(), -1) << "hiding never ends the program";
 }
 
-TEST_F(MainWindowTest, ExitAndHibernateEndTheLoopWithCode2AndRememberTheLanguages) {
-  writeDirection(windowsPath(folder), L"de_en.tdl", "German", "English");
-  writeDirection(windowsPath(folder), L"en_de.tdl", "English", "German");
-  for (UINT message : {static_cast<UINT>(WM_COMMAND), static_cast<UINT>(WM_HIBERNATE)}) {
-    deleteSettingsKey();
-    openShowing(0, L"German");
-    SendMessageW(window, message, message == WM_COMMAND ? IDM_EXIT : 0, 0);
-    EXPECT_FALSE(IsWindow(window)) << message;
-    EXPECT_EQ(takeQuitMessage(), kExitCodeClosed) << message;
-    EXPECT_EQ(storedString(kLangFromValue), L"German") << message;
-    EXPECT_EQ(storedString(kLangToValue), L"English") << message;
-    close();
-  }
-}
-
 TEST_F(MainWindowTest, TheEndOfTheSessionWritesWhatExitAndTheEndOfTheRunWrite) {
   writeDirection(windowsPath(folder), L"en_de.tdl", "English", "German");
   openShowing(0);
-  command(IDM_SHOW_UI);  // written when the run ends
+  command(IDM_SHOW_UI);  // only checked now, written when the run ends
+  EXPECT_TRUE(GetMenuState(menu(), IDM_SHOW_UI, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_FALSE(IsWindowVisible(window)) << "the toggle changes only the next start";
   deleteSettingsKey();
   EXPECT_EQ(SendMessageW(window, WM_QUERYENDSESSION, 0, 0), TRUE);
   SendMessageW(window, WM_ENDSESSION, FALSE, 0);  // the session goes on after all
@@ -101,49 +84,6 @@ TEST_F(MainWindowTest, ALanguageThatCannotBeRememberedLeavesOrEmptiesItsStoredNa
   command(IDM_EXIT);
   EXPECT_EQ(storedString(kLangFromValue), L"Nineteen characters");
   EXPECT_EQ(storedString(kLangToValue), L"");
-}
-
-// Whether the shell shows lexpad's notification icon: only an icon it holds
-// can be modified.
-bool iconShown(HWND window, DWORD action = NIM_MODIFY) {
-  NOTIFYICONDATAW icon{};
-  icon.cbSize = notifyIconDataSize();
-  icon.hWnd = window;
-  icon.uID = IDI_APP;
-  return Shell_NotifyIconW(action, &icon) != FALSE;
-}
-
-TEST_F(MainWindowTest, AShellThatStartsAgainGetsTheNotificationIconBack) {
-  openShowing(0);
-  ASSERT_TRUE(iconShown(window, NIM_DELETE));  // a shell that ends takes its icons with it
-  ASSERT_FALSE(iconShown(window));
-  SendMessageTimeoutW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 5000,
-                      nullptr);
-  EXPECT_TRUE(iconShown(window));
-}
-
-// A shell that is not ready: while this window exists, Shell_NotifyIcon asks
-// it instead of the real one, and it refuses every icon.
-int refusedIcons = 0;
-LRESULT CALLBACK refuseIcons(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_COPYDATA) return DefWindowProcW(window, message, wParam, lParam);
-  ++refusedIcons;
-  return FALSE;
-}
-
-TEST_F(MainWindowTest, AnIconTheShellRefusedIsAddedOnceTheShellTakesIt) {
-  WNDCLASSW shellClass{};
-  shellClass.lpfnWndProc = refuseIcons;
-  shellClass.hInstance = GetModuleHandleW(nullptr);
-  shellClass.lpszClassName = L"Shell_TrayWnd";
-  ASSERT_NE(RegisterClassW(&shellClass), 0);
-  HWND busyShell = CreateWindowW(L"Shell_TrayWnd", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-  openShowing(0);
-  EXPECT_GT(refusedIcons, 0) << "the busy shell was asked";
-  DestroyWindow(busyShell);
-  UnregisterClassW(L"Shell_TrayWnd", GetModuleHandleW(nullptr));
-  ASSERT_FALSE(iconShown(window)) << "the real shell has not seen the icon yet";
-  EXPECT_TRUE(waitUntil([this] { return iconShown(window); }));
 }
 
 // Records the menus that drop down from the command bar, and closes each.
@@ -198,9 +138,6 @@ TEST_F(MainWindowTest, CommandsAreAvailableAsTheWordFieldsListsTargetAndClipboar
   }
   for (UINT id : {IDM_COPY, IDM_REPLACE, IDM_PASTE}) EXPECT_FALSE(toolButtonEnabled(id)) << id;
   for (int id : {IDC_FORWARD, IDC_REVERSE, IDC_ADD}) EXPECT_FALSE(IsWindowEnabled(item(id))) << id;
-  for (UINT id : {IDM_OPTIONS, IDM_ABOUT, IDM_HIDE, IDM_EXIT, IDM_CLEAR_ALL, IDM_SHOW_UI}) {
-    EXPECT_TRUE(menuItemEnabled(id)) << id;
-  }
 
   driver->type(IDE_FROM_WORD, L"h");  // the first character enables Translate >>
   EXPECT_TRUE(IsWindowEnabled(item(IDC_FORWARD)));
@@ -232,29 +169,6 @@ TEST_F(MainWindowTest, CommandsAreAvailableAsTheWordFieldsListsTargetAndClipboar
   driver->pump();
   EXPECT_FALSE(IsWindowEnabled(item(IDC_FORWARD)));
   EXPECT_FALSE(IsWindowEnabled(item(IDC_ADD)));
-}
-
-TEST_F(MainWindowTest, ShowUIAtStartupFlipsTheStoredSettingAndItsCheckMarkOnly) {
-  openShowing(1);
-  EXPECT_TRUE(GetMenuState(menu(), IDM_SHOW_UI, MF_BYCOMMAND) & MF_CHECKED);
-  command(IDM_SHOW_UI);
-  EXPECT_FALSE(GetMenuState(menu(), IDM_SHOW_UI, MF_BYCOMMAND) & MF_CHECKED);
-  EXPECT_TRUE(IsWindowVisible(window)) << "the toggle changes only the next start";
-}
-
-TEST(RunApplication, WithoutAMainWindowItReportsTheFailureEndsWithCode0AndWritesNothing) {
-  deleteSettingsKey();
-  // lexcore.dll holds no dialog template, so no main window can be made.
-  HINSTANCE withoutResources = GetModuleHandleW(L"lexcore.dll");
-  ASSERT_NE(withoutResources, nullptr);
-  Application application;
-  int code = -1;
-  EXPECT_EQ(runWithDialogs(nullptr, [&] { code = application.runApplication(withoutResources); },
-                           {[](HWND box) { answer(box, IDOK); }}),
-            1)
-      << "the failure is shown in a message box";
-  EXPECT_EQ(code, 0);
-  EXPECT_FALSE(settingsKeyExists()) << "no setting is written";
 }
 
 }  // namespace

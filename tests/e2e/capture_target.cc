@@ -13,13 +13,6 @@ constexpr UINT kLexpadNotifyIconMessage = WM_USER + 102;
 constexpr WPARAM kLexpadIconId = 112;
 HWND control = nullptr;
 LONG queriesSeen = 0;
-LONG marksSeen = 0;
-WNDPROC controlProcedure = nullptr;
-
-LRESULT CALLBACK slowCopyProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_COPY) Sleep(kSlowCopyMs);
-  return CallWindowProcW(controlProcedure, window, message, wParam, lParam);
-}
 
 // Starts lexpad.exe from this program's folder, comes to the front again,
 // and taps lexpad's notification icon as the shell does.
@@ -66,11 +59,6 @@ LRESULT CALLBACK targetProcedure(HWND window, UINT message, WPARAM wParam, LPARA
       return 0;
     case TARGET_QUERIES_SEEN:
       return queriesSeen;
-    case TARGET_MARK:
-      ++marksSeen;
-      return 0;
-    case TARGET_MARKS_SEEN:
-      return marksSeen;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
@@ -100,10 +88,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                           0, 10, 10, top, nullptr, instance, nullptr);
   if (control == nullptr) return 5;
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
-  if (count > 3 && wcscmp(arguments[3], L"--slow-copy") == 0) {
-    controlProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(slowCopyProcedure)));
-  }
   const bool demo = count > 5 && wcscmp(arguments[3], L"--demo") == 0;
   if (demo) {
     RECT work;

@@ -71,22 +71,13 @@ DWORD Lexpad::tap() {
   return handled ? GetTickCount() - start : kE2ETimeoutMs;
 }
 
-bool Lexpad::settle() const {
-  const std::wstring before = text(IDE_TO_WORD);
-  SendMessageW(item(IDE_TO_WORD), EM_SETSEL, before.size(), before.size());
-  PostMessageW(item(IDE_TO_WORD), WM_CHAR, L'#', 0);
-  const bool arrived = waitUntil([&] { return text(IDE_TO_WORD) == before + L"#"; });
-  SendMessageW(item(IDE_TO_WORD), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(before.c_str()));
-  return arrived;
-}
-
 bool Lexpad::hide() {
   command(IDM_HIDE);
   return waitUntil([this] { return !visible(); });
 }
 
-Target::Target(const std::wstring& controlClass, bool slowCopy)
-    : process(L"capture_target.exe", controlClass + L" \"Capture target\"" + (slowCopy ? L" --slow-copy" : L"")) {
+Target::Target(const std::wstring& controlClass)
+    : process(L"capture_target.exe", controlClass + L" \"Capture target\"") {
   top = process.window(L"VocaroCaptureTarget");
   if (top != nullptr) control = GetWindow(top, GW_CHILD);
 }
@@ -106,10 +97,4 @@ LRESULT Target::ask(UINT message) const {
   DWORD_PTR answer = 0;
   if (!SendMessageTimeoutW(top, message, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer)) return -1;
   return static_cast<LRESULT>(answer);
-}
-
-bool Target::settle() const {
-  const LRESULT marks = ask(TARGET_MARKS_SEEN);
-  PostMessageW(top, TARGET_MARK, 0, 0);
-  return waitUntil([&] { return ask(TARGET_MARKS_SEEN) > marks; });
 }

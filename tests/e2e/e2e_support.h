@@ -54,10 +54,6 @@ class Lexpad {
   // milliseconds it took, or kE2ETimeoutMs when it was not handled in time.
   DWORD tap();
   void command(UINT id) const { PostMessageW(window, WM_COMMAND, id, 0); }
-  // Waits until lexpad has handled every message posted to it before: a
-  // character posted to the To word field after them arrives, and is taken
-  // away again.
-  bool settle() const;
   // Hides the window with the Hide command and waits for it.
   bool hide();
 
@@ -68,7 +64,7 @@ class Lexpad {
 // The target program with a control of class `controlClass`.
 class Target {
  public:
-  explicit Target(const std::wstring& controlClass, bool slowCopy = false);
+  explicit Target(const std::wstring& controlClass);
   bool ready() const { return control != nullptr; }
 
   // Brings it to the front with the focus on its control; true once it is
@@ -78,9 +74,6 @@ class Target {
   void select(const std::wstring& text, const std::wstring& selection) const;
   std::wstring text() const { return textOf(control); }
   LRESULT ask(UINT message) const;
-  // Waits until the target has handled every message posted to it before:
-  // a mark posted after them is counted.
-  bool settle() const;
 
   ChildProcess process;
   HWND top = nullptr;
