@@ -55,6 +55,22 @@ TEST_F(TranslateTest, FoundSuggestedAndNotFoundWordsAsTheFieldsListsAndStatusLin
   EXPECT_EQ(status(), kFound);
 }
 
+TEST_F(TranslateTest, TranslationsBeyondTheRoomOfTheResultAreaLeaveThoseThatFit) {
+  // "apple" has ten translations of 29 letters: with their terminators 300
+  // bytes, more than the 256 of the translation area.
+  std::vector<std::string> longTranslations;
+  for (char c = 'a'; c < 'a' + 10; ++c) longTranslations.push_back(std::string("abcdefghijklmnopqrstuvwxyz") + c + c + c);
+  writeDataFile(windowsPath(folder), L"en.tdd", "English", {"apple"});
+  writeDataFile(windowsPath(folder), L"xx.tdd", "Verbose", longTranslations);
+  writeListFile(windowsPath(folder), L"en_xx.tdl", "en.tdd", "xx.tdd", 1, {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}});
+  open(windowsPath(folder), L"English", L"Verbose");
+  translate(L"apple");
+  Words fitting;
+  for (size_t i = 0; i < 8; ++i) fitting.push_back(std::wstring(longTranslations[i].begin(), longTranslations[i].end()));
+  EXPECT_EQ(driver->items(IDC_TO_LIST), fitting) << "256 bytes hold eight";
+  EXPECT_EQ(status(), L"Word found");
+}
+
 TEST_F(TranslateTest, FilesThatCanNoLongerBeReadAreReportedNotTakenForAMissingWord) {
   openSamples(L"English", L"French");
   // The engine reads the files at every lookup: a data file cut behind its
