@@ -1,351 +1,192 @@
-// The capture from the window in front, with windows of this test program in
-// front: the focus query through the window's procedure, its timeout, the
-// accepted edit-control classes, and the tap on the notification icon.
-// (Windows of other programs are the end-to-end tests' business.)
-#include <windows.h>
+// A tap on the notification icon captures from the window in front (here a
+// window of this test program; other programs are the end-to-end tests'
+// business), and Replace puts the translation back in the captured word's
+// letter case, followed by the rest of the captured text.
+#include <functional>
 
-#include <gtest/gtest.h>
-
-#include <atomic>
-#include <string>
-#include <thread>
-
-#include "app_test_support.h"
-#include "clipboard_support.h"
-#include "integration/capture.h"
-#include "integration/focus_query.h"
-#include "platform/front_window.h"
-#include "resource.h"
 #include "window_fixture.h"
 
 namespace {
-
-constexpr wchar_t kTargetClass[] = L"LexpadCaptureTestTarget";
-std::atomic<int> queriesSeenByOwnProcedure{0};
-
-// The target's own procedure: passes the focus on to its control.
-LRESULT CALLBACK targetProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == QUERY_FOCUS_MESSAGE) ++queriesSeenByOwnProcedure;
-  if (message == WM_SETFOCUS) {
-    if (HWND control = GetWindow(window, GW_CHILD)) SetFocus(control);
-    return 0;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
-// A top-level window in front holding one control of class `controlClass`
-// with the keyboard focus; on the calling thread.
-class TargetWindow {
- public:
-  TargetWindow(const wchar_t* controlClass, const wchar_t* text) {
-    static const ATOM registered = [] {
-      LoadLibraryW(L"riched20.dll");
-      WNDCLASSW windowClass{};
-      windowClass.lpfnWndProc = targetProcedure;
-      windowClass.hInstance = GetModuleHandleW(nullptr);
-      windowClass.lpszClassName = kTargetClass;
-      return RegisterClassW(&windowClass);
-    }();
-    EXPECT_NE(registered, 0);
-    top = CreateWindowW(kTargetClass, L"target", WS_POPUP | WS_VISIBLE, 0, 0, 300, 100, nullptr, nullptr, nullptr,
-                        nullptr);
-    control = CreateWindowW(controlClass, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 10, 250, 24, top, nullptr,
-                            nullptr, nullptr);
-    SendMessageW(control, EM_SETSEL, 0, -1);
-    SetForegroundWindow(top);
-    SetFocus(control);
-    pumpMessages();
-    ownProcedure = GetWindowLongPtrW(top, GWLP_WNDPROC);
-    queriesSeenByOwnProcedure = 0;
-  }
-  ~TargetWindow() { DestroyWindow(top); }
-  TargetWindow(const TargetWindow&) = delete;
-  TargetWindow& operator=(const TargetWindow&) = delete;
-
-  HWND top = nullptr;
-  HWND control = nullptr;
-  LONG_PTR ownProcedure = 0;
-};
-
-// Registers `name` as an Edit control under another class name; true when
-// the class exists afterwards.
-bool registerEditClass(const wchar_t* name) {
-  WNDCLASSW edit{};
-  if (!GetClassInfoW(nullptr, L"Edit", &edit)) return false;
-  edit.hInstance = GetModuleHandleW(nullptr);
-  edit.lpszClassName = name;
-  return RegisterClassW(&edit) != 0 || GetClassInfoW(GetModuleHandleW(nullptr), name, &edit);
-}
 
 class CaptureTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    openWindow(folder.path());
+    open();
+    ShowWindow(window, SW_HIDE);
     ASSERT_TRUE(setClipboardText(L"before"));
   }
-
+  // A tap with nothing captured: the From word stays empty, the clipboard
+  // untouched, the window is shown in front all the same.
+  void expectNothingCaptured() {
+    EXPECT_EQ(driver->text(IDE_FROM_WORD), L"");
+    EXPECT_EQ(clipboardText(), L"before");
+    EXPECT_TRUE(IsWindowVisible(window));
+  }
+  bool replaceAvailable() {
+    SetDlgItemTextW(window, IDE_TO_WORD, L"x");
+    return menuItemEnabled(IDM_REPLACE);
+  }
 };
 
-TEST_F(CaptureTest, RichEditInFrontGivesItsFirstWordAndIsRememberedForReplace) {
-  TargetWindow target(L"RichEdit20W", L"  Haus und Hof");
-  ASSERT_EQ(GetForegroundWindow(), target.top);
-  application->replaceTarget = window;
-  EXPECT_TRUE(captureSelection(application->mainWindow, *application));
-  EXPECT_EQ(clipboardText(), L"  Haus und Hof") << "the control copied its selection";
-  EXPECT_EQ(itemText(window, IDE_FROM_WORD), L"Haus");
-  EXPECT_STREQ(application->trailingText, L" und Hof");
-  EXPECT_EQ(application->replaceTarget, target.control);
-  EXPECT_EQ(GetWindowLongPtrW(target.top, GWLP_WNDPROC), target.ownProcedure) << "procedure put back";
-  EXPECT_EQ(queriesSeenByOwnProcedure, 0) << "the query reached the window's own procedure";
-}
-
-TEST_F(CaptureTest, EditInFrontGivesItsFirstWordButIsNotRemembered) {
-  TargetWindow target(L"Edit", L"house, garden");
-  SendDlgItemMessageW(window, IDC_FROM_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"old"));
-  EXPECT_TRUE(captureSelection(application->mainWindow, *application));
-  EXPECT_EQ(itemText(window, IDE_FROM_WORD), L"house");
-  EXPECT_STREQ(application->trailingText, L", garden");
-  EXPECT_EQ(SendDlgItemMessageW(window, IDC_FROM_LIST, LB_GETCOUNT, 0, 0), 0);
-  EXPECT_EQ(application->replaceTarget, nullptr);
-}
-
-// An Edit control copies nothing without a selection.
-TEST_F(CaptureTest, AControlWithoutSelectionGivesTheClipboardAsItWas) {
-  ASSERT_TRUE(registerEditClass(L"CapEdit"));
-  TargetWindow target(L"CapEdit", L"Haus");
-  SendMessageW(target.control, EM_SETSEL, 0, 0);
-  ASSERT_TRUE(setClipboardText(L"Garten"));
-  EXPECT_TRUE(captureSelection(application->mainWindow, *application));
-  EXPECT_EQ(itemText(window, IDE_FROM_WORD), L"Garten");
-  EXPECT_EQ(application->replaceTarget, target.control);
-}
-
-TEST_F(CaptureTest, OnlyTheEditControlClassesOfTheTableAreAccepted) {
-  struct Case {
+TEST_F(CaptureTest, OnlyTheEditControlClassesOfTheTableAreAcceptedSomeRemembered) {
+  const struct {
     const wchar_t* className;
     bool accepted;
     bool remembered;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {L"RICHEDIT_TEST", true, true}, {L"RichEditX", true, true},   {L"EDIT", true, false},
-      {L"LabelEdit", true, true},   {L"CapEdit", true, true},     {L"RichInk2", true, true},
-      {L"Edit2", false, false},     {L"RichEdi", false, false},   {L"MyEdit", false, false},
-      {L"RichIn", false, false},    {L"XLabelEdit", false, false},
+      {L"LabelEdit", true, true},     {L"CapEdit", true, true},     {L"RichInk2", true, true},
+      {L"Edit2", false, false},       {L"RichEdi", false, false},   {L"MyEdit", false, false},
+      {L"RichIn", false, false},      {L"XLabelEdit", false, false}, {L"Button", false, false},
   };
-  for (const Case& entry : cases) {
+  for (const auto& entry : cases) {
     SCOPED_TRACE(entry.className);
-    // Every class is an Edit control under another name.
-    ASSERT_TRUE(registerEditClass(entry.className) || _wcsicmp(entry.className, L"EDIT") == 0);
-    TargetWindow target(entry.className, L"word");
+    TargetWindow target(entry.className, L"word, more");
     ASSERT_EQ(GetFocus(), target.control);
     SetDlgItemTextW(window, IDE_FROM_WORD, L"old");
-    application->replaceTarget = window;
-    EXPECT_EQ(captureSelection(application->mainWindow, *application), entry.accepted);
-    EXPECT_EQ(itemText(window, IDE_FROM_WORD), entry.accepted ? L"word" : L"old");
-    EXPECT_EQ(application->replaceTarget, entry.remembered ? target.control : nullptr);
+    SendDlgItemMessageW(window, IDC_FROM_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"old"));
+    tapIcon();
+    EXPECT_EQ(driver->text(IDE_FROM_WORD), entry.accepted ? L"word" : L"old");
+    EXPECT_EQ(driver->items(IDC_FROM_LIST).empty(), entry.accepted);
+    EXPECT_EQ(replaceAvailable(), entry.remembered);
+    EXPECT_TRUE(IsWindowVisible(window));
   }
 }
 
-TEST_F(CaptureTest, AHiddenOrDisabledControlGivesNothing) {
-  for (DWORD state : {static_cast<DWORD>(WS_VISIBLE), static_cast<DWORD>(WS_DISABLED)}) {
-    TargetWindow target(L"RichEdit20W", L"Haus");
-    // Changed behind the focus's back, so that the control keeps it.
+TEST_F(CaptureTest, WhatGivesNothing) {
+  TargetWindow target(L"CapEdit");
+  const struct {
+    const char* name;
+    std::function<void()> prepare;
+  } cases[] = {
+      {"hidden control", [&] { SetWindowLongW(target.control, GWL_STYLE, GetWindowLongW(target.control, GWL_STYLE) & ~WS_VISIBLE); }},
+      {"disabled control", [&] { SetWindowLongW(target.control, GWL_STYLE, GetWindowLongW(target.control, GWL_STYLE) | WS_DISABLED); }},
+      {"nothing focused: the window itself answers", [&] { SetFocus(nullptr); }},
+  };
+  for (const auto& entry : cases) {
+    SCOPED_TRACE(entry.name);
     const LONG style = GetWindowLongW(target.control, GWL_STYLE);
-    SetWindowLongW(target.control, GWL_STYLE, state == WS_VISIBLE ? style & ~WS_VISIBLE : style | WS_DISABLED);
-    ASSERT_EQ(GetFocus(), target.control);
-    EXPECT_FALSE(captureSelection(application->mainWindow, *application));
-    EXPECT_EQ(clipboardText(), L"before") << "no WM_COPY";
-    EXPECT_EQ(itemText(window, IDE_FROM_WORD), L"");
-    EXPECT_EQ(application->replaceTarget, nullptr);
+    target.select(L"Haus", L"Haus");
+    entry.prepare();  // changed behind the focus's back, so that the control keeps it
+    tapIcon();
+    expectNothingCaptured();
+    SetWindowLongW(target.control, GWL_STYLE, style);
+    ShowWindow(window, SW_HIDE);
   }
+  // A control without a selection copies nothing: the clipboard gives the
+  // word, or nothing at all.
+  target.select(L"Haus", L"");
+  ASSERT_TRUE(setClipboardText(nullptr));
+  tapIcon();
+  EXPECT_EQ(driver->text(IDE_FROM_WORD), L"");
+  target.select(L"Haus", L"");
+  ASSERT_TRUE(setClipboardText(L"Garten"));
+  tapIcon();
+  EXPECT_EQ(driver->text(IDE_FROM_WORD), L"Garten");
 }
 
-TEST_F(CaptureTest, NothingOnTheClipboardAfterTheCopyGivesNothing) {
-  ASSERT_TRUE(registerEditClass(L"CapEdit"));
-  TargetWindow target(L"CapEdit", L"Haus");
-  SendMessageW(target.control, EM_SETSEL, 0, 0);
-  ASSERT_TRUE(emptyClipboard());
-  EXPECT_FALSE(captureSelection(application->mainWindow, *application));
-  EXPECT_EQ(application->replaceTarget, nullptr);
-}
-
-TEST_F(CaptureTest, WithNothingFocusedTheActiveWindowAnswers) {
-  TargetWindow target(L"Edit", L"Haus");
-  SetFocus(nullptr);
-  ASSERT_EQ(GetActiveWindow(), target.top);
-  EXPECT_EQ(findFrontFocus(window), target.top);
-  EXPECT_FALSE(captureSelection(application->mainWindow, *application)) << "the window itself is no edit control";
-}
-
-TEST_F(CaptureTest, TheDesktopInFrontIsNotAsked) {
-  EXPECT_TRUE(isDesktopWindow(GetDesktopWindow()));
-  for (const wchar_t* desktop : {L"DesktopExplorerWindow", L"Progman", L"WorkerW", L"DesktopExplorerWindowX"}) {
+TEST_F(CaptureTest, TheDesktopInFrontIsNotAskedTheApplicationBehindTheNotificationAreaIs) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  for (const wchar_t* desktop : {L"DesktopExplorerWindow", L"Progman", L"WorkerW"}) {
     SCOPED_TRACE(desktop);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = targetProcedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = desktop;
     RegisterClassW(&windowClass);
     HWND front = CreateWindowW(desktop, L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(front);
-    pumpMessages();
-    ASSERT_EQ(GetForegroundWindow(), front);
-    const bool desktopClass = wcscmp(desktop, L"DesktopExplorerWindowX") != 0;  // compared whole
-    EXPECT_EQ(isDesktopWindow(front), desktopClass);
-    const LONG_PTR procedure = GetWindowLongPtrW(front, GWLP_WNDPROC);
     const DWORD start = GetTickCount();
-    HWND focus = findFrontFocus(window);
-    EXPECT_EQ(focus == nullptr, desktopClass);
+    tapIcon();
     EXPECT_LT(GetTickCount() - start, 500u) << "no wait for an answer";
-    EXPECT_EQ(GetWindowLongPtrW(front, GWLP_WNDPROC), procedure);
+    expectNothingCaptured();
     DestroyWindow(front);
   }
-}
-
-// On desktop Windows and under Wine a tap on the notification icon
-// activates the notification area.
-TEST_F(CaptureTest, TheApplicationBehindTheNotificationAreaIsBroughtBackAndAsked) {
-  ShowWindow(window, SW_HIDE);
-  TargetWindow target(L"RichEdit20W", L"Haus");
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = targetProcedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
+  // Above the target: windows the user cannot work in, then the taskbar in
+  // front (a tap on the icon activates the notification area).
+  TargetWindow target(L"RichEdit20W");
   windowClass.lpszClassName = L"Shell_TrayWnd";
   RegisterClassW(&windowClass);
-  // Above the target: windows the user cannot work in, then the taskbar.
   auto popup = [](const wchar_t* className, DWORD style, DWORD extendedStyle) {
     return CreateWindowExW(extendedStyle, className, L"", WS_POPUP | WS_VISIBLE | style, 0, 0, 50, 50, nullptr,
                            nullptr, nullptr, nullptr);
   };
-  HWND others[] = {popup(kTargetClass, WS_DISABLED, 0), popup(kTargetClass, 0, WS_EX_NOACTIVATE),
-                   popup(kTargetClass, WS_MINIMIZE, 0), popup(L"Shell_TrayWnd", 0, 0)};
-  HWND taskbar = others[3];
-  SetForegroundWindow(taskbar);
-  pumpMessages();
-  ASSERT_EQ(GetForegroundWindow(), taskbar);
-  ASSERT_NE(GetFocus(), target.control);
-
-  EXPECT_TRUE(captureSelection(application->mainWindow, *application));
-  EXPECT_EQ(GetForegroundWindow(), target.top);
-  EXPECT_EQ(itemText(window, IDE_FROM_WORD), L"Haus");
-  EXPECT_EQ(application->replaceTarget, target.control);
+  HWND others[] = {popup(L"LexpadTestTarget", WS_DISABLED, 0), popup(L"LexpadTestTarget", 0, WS_EX_NOACTIVATE),
+                   popup(L"LexpadTestTarget", WS_MINIMIZE, 0), popup(L"Shell_TrayWnd", 0, 0)};
+  SetForegroundWindow(others[3]);
+  ASSERT_EQ(GetForegroundWindow(), others[3]);
+  tapIcon();
+  EXPECT_EQ(driver->text(IDE_FROM_WORD), L"Haus");
+  EXPECT_TRUE(replaceAvailable());
   for (HWND other : others) DestroyWindow(other);
 }
 
-// A window in front on another thread of this program that stops answering
-// until it is released.
-class UnansweringWindow {
- public:
-  UnansweringWindow() {
-    HANDLE created = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    thread_ = std::thread([this, created] {
-      TargetWindow target(L"RichEdit20W", L"Haus");
-      top = target.top;
-      ownProcedure = target.ownProcedure;
-      SetEvent(created);
-      WaitForSingleObject(release_, INFINITE);
-      pumpMessages();
-    });
-    WaitForSingleObject(created, INFINITE);
-    CloseHandle(created);
+TEST_F(CaptureTest, ReplacePutsTheTranslationInTheCapturedWordsCaseFollowedByTheRest) {
+  TargetWindow target(L"RichEdit20W");
+  const std::wstring longRest(211, L'.');  // with 300 letters 511 characters: all the room there is
+  const struct {
+    std::wstring text;
+    std::wstring selection;
+    std::wstring translation;
+    std::wstring replaced;  // the target's text afterwards; empty when refused
+  } cases[] = {
+      {L"Das Haus und Hof.", L"Haus und Hof", L"house", L"Das House und Hof."},
+      {L"[  hello world]", L"  hello world", L"hallo", L"[hallo world]"},
+      {L"McDonald", L"McDonald", L"mcdonald", L"mcdonald"},
+      {L"Haus", L"Haus", L"\u00E9clair 1a", L"\u00C9clair 1a"},
+      {L"EU", L"EU", L"eu 2 x", L"EU 2 X"},
+      {L"STRA\u00DFE", L"STRA\u00DFE", L"stra\u00DFe", L"STRA\u00DFE"},
+      {L"Stra\u00DFe", L"Stra\u00DFe", L"street", L"Street"},
+      {L"\u0153UVRE", L"\u0153UVRE", L"work", L"work"},
+      {L"\u0141\u00F3d\u017A", L"\u0141\u00F3d\u017A", L"lodz", L"lodz"},
+      // Every letter of the character set and other characters that are no
+      // letters whatever their low byte.
+      {L"USA", L"USA", L"c\u0153ur \u0161a\u017E \u00E0\u00FE\u00FF \u00F7\u00D7 \u0142\u017A\u0430\u4E2D",
+       L"C\u0152UR \u0160A\u017D \u00C0\u00DE\u0178 \u00F7\u00D7 \u0142\u017A\u0430\u4E2D"},
+      {L"haus", L"haus" + longRest, std::wstring(300, L'h'), std::wstring(300, L'h') + longRest},
+      {L"haus", L"haus." + longRest, std::wstring(300, L'h'), L""},
+      {L"haus", L"haus", std::wstring(600, L'h'), L""},
+      {L"haus", L"haus " + std::wstring(300, L'x'), L"house", L""},  // more than the rest that was kept
+      {L"Haus", L"Haus", L"", L""},
+  };
+  for (const auto& entry : cases) {
+    SCOPED_TRACE(testing::PrintToString(entry.text.substr(0, 20) + L" -> " + entry.translation.substr(0, 20)));
+    std::wstring text = entry.text;
+    if (entry.selection.size() > text.size()) text = entry.selection;
+    target.select(text, entry.selection);
+    tapIcon();
+    SetDlgItemTextW(window, IDE_TO_WORD, entry.translation.c_str());
+    const bool refused = entry.replaced.empty();
+    driver->press('R', true);
+    pumpMessages();  // the target pastes
+    EXPECT_EQ(windowText(target.control), refused ? text : entry.replaced);
+    EXPECT_EQ(IsWindowVisible(window) != FALSE, refused) << "hidden after a Replace";
+    EXPECT_EQ(replaceAvailable(), refused) << "the target is forgotten after a Replace, kept when refused";
   }
-  ~UnansweringWindow() {
-    SetEvent(release_);
-    thread_.join();
-    CloseHandle(release_);
-  }
-
-  HWND top = nullptr;
-  LONG_PTR ownProcedure = 0;
-
- private:
-  HANDLE release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  std::thread thread_;
-};
-
-TEST_F(CaptureTest, AnUnansweredQueryEndsAfterOneSecondWithTheProcedurePutBack) {
-  UnansweringWindow front;
-  ASSERT_EQ(GetForegroundWindow(), front.top);
-  const DWORD start = GetTickCount();
-  application->replaceTarget = window;
-  EXPECT_FALSE(captureSelection(application->mainWindow, *application));
-  const DWORD waited = GetTickCount() - start;
-  EXPECT_GE(waited, 900u);
-  EXPECT_LT(waited, 3000u);
-  EXPECT_EQ(GetWindowLongPtrW(front.top, GWLP_WNDPROC), front.ownProcedure);
-  EXPECT_EQ(application->replaceTarget, nullptr);
-  EXPECT_EQ(clipboardText(), L"before");
 }
 
-TEST_F(CaptureTest, AQuitDuringTheQueryEndsItAndStaysForTheProgramsLoop) {
-  UnansweringWindow front;
-  PostQuitMessage(7);
-  const DWORD start = GetTickCount();
-  EXPECT_EQ(findFrontFocus(window), nullptr);
-  EXPECT_LT(GetTickCount() - start, 900u);
-  EXPECT_EQ(GetWindowLongPtrW(front.top, GWLP_WNDPROC), front.ownProcedure);
-  EXPECT_EQ(takeQuitMessage(), 7);
-}
-
-TEST_F(CaptureTest, OtherMessagesRunWhileTheQueryWaits) {
-  UnansweringWindow front;
+TEST_F(CaptureTest, ReplaceWithoutATargetOrItsClipboardDoesNothing) {
+  {
+    TargetWindow target(L"RichEdit20W");
+    tapIcon();
+    SetDlgItemTextW(window, IDE_TO_WORD, L"house");
+    {
+      ClipboardHeldElsewhere holder;
+      ASSERT_TRUE(holder.held());
+      command(IDM_REPLACE);
+    }
+    EXPECT_EQ(windowText(target.control), L"Haus");
+    EXPECT_TRUE(replaceAvailable()) << "the target is kept";
+    SetDlgItemTextW(window, IDE_FROM_WORD, L"");
+    command(IDM_REPLACE);
+    EXPECT_EQ(windowText(target.control), L"Haus") << "an empty From word";
+  }
+  ASSERT_TRUE(setClipboardText(L"Haus"));
+  SetDlgItemTextW(window, IDE_FROM_WORD, L"Haus");
   SetDlgItemTextW(window, IDE_TO_WORD, L"house");
-  ASSERT_TRUE(PostMessageW(window, WM_COMMAND, IDM_COPY, 0));
-  EXPECT_EQ(findFrontFocus(window), nullptr);
-  EXPECT_EQ(clipboardText(), L"house") << "the Copy command ran during the wait";
-}
-
-TEST_F(CaptureTest, ATapOnTheIconCapturesShowsTheWindowAndPostsTranslate) {
-  ShowWindow(window, SW_HIDE);
-  TargetWindow target(L"RichEdit20W", L"Haus");
-  SendMessageW(window, NOTIFY_ICON_MESSAGE, IDI_APP, WM_LBUTTONDOWN);
-  EXPECT_EQ(itemText(window, IDE_FROM_WORD), L"Haus");
-  EXPECT_EQ(application->replaceTarget, target.control);
-  EXPECT_EQ(application->busy, 0);
+  command(IDM_REPLACE);  // the target is gone
   EXPECT_TRUE(IsWindowVisible(window));
-  EXPECT_EQ(GetForegroundWindow(), window);
-  MSG translate;
-  ASSERT_TRUE(PeekMessageW(&translate, window, WM_COMMAND, WM_COMMAND, PM_REMOVE));
-  EXPECT_EQ(translate.wParam, static_cast<WPARAM>(IDM_TRANSLATE_FORWARD));
-  EXPECT_EQ(translate.lParam, 0);
-}
-
-TEST_F(CaptureTest, AFailedCaptureStillShowsTheWindowWithoutTranslate) {
-  ShowWindow(window, SW_HIDE);
-  TargetWindow target(L"Button", L"OK");
-  SendMessageW(window, NOTIFY_ICON_MESSAGE, IDI_APP, WM_LBUTTONDOWN);
-  EXPECT_TRUE(IsWindowVisible(window));
-  EXPECT_EQ(GetForegroundWindow(), window);
-  MSG translate;
-  EXPECT_FALSE(PeekMessageW(&translate, window, WM_COMMAND, WM_COMMAND, PM_REMOVE));
-}
-
-TEST_F(CaptureTest, ATapWhileACommandRunsCapturesNothing) {
-  ShowWindow(window, SW_HIDE);
-  TargetWindow target(L"RichEdit20W", L"Haus");
-  application->busy = 1;
-  application->replaceTarget = window;
-  SendMessageW(window, NOTIFY_ICON_MESSAGE, IDI_APP, WM_LBUTTONDOWN);
-  EXPECT_EQ(application->replaceTarget, window);
-  EXPECT_EQ(itemText(window, IDE_FROM_WORD), L"");
-  EXPECT_EQ(clipboardText(), L"before");
-  EXPECT_TRUE(IsWindowVisible(window));
-  EXPECT_EQ(application->busy, 1);
-}
-
-TEST_F(CaptureTest, OwnMainWindowInFrontAnswersThroughTheHookToo) {
-  SetForegroundWindow(window);
-  SetDlgItemTextW(window, IDE_TO_WORD, L"maison");
-  HWND toField = GetDlgItem(window, IDE_TO_WORD);
-  SetFocus(toField);
-  SendMessageW(toField, EM_SETSEL, 0, -1);
-  pumpMessages();
-  const LONG_PTR procedure = GetWindowLongPtrW(window, GWLP_WNDPROC);
-  EXPECT_EQ(findFrontFocus(window), toField);
-  EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), procedure);
-  EXPECT_TRUE(captureSelection(application->mainWindow, *application));
-  EXPECT_EQ(itemText(window, IDE_FROM_WORD), L"maison");
+  EXPECT_EQ(clipboardText(), L"Haus");
 }
 
 }  // namespace

@@ -2,14 +2,9 @@
 // help page opened with the program for HTML files when there is no viewer,
 // and the help file itself.  A probe program stands in for both programs and
 // reports the command line it was given.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-#include <shellapi.h>
-
-#include <string>
-
 #include "window_fixture.h"
+
+#include <shellapi.h>
 
 namespace {
 
@@ -27,113 +22,52 @@ class HelpTest : public WindowTest {
     WindowTest::TearDown();
   }
 
-  std::wstring probeOutput() const { return folder.path() + L"\\probe.txt"; }
+  std::wstring probeOutput() const { return windowsPath(folder) + L"\\probe.txt"; }
   std::wstring probeProgram() const { return programFolder() + L"help_viewer_probe.exe"; }
 
   // Puts a help viewer into the current folder, where it is looked for.
   void installViewer() {
-    ASSERT_TRUE(CopyFileW(probeProgram().c_str(), (viewerFolder.path() + L"\\PegHelp.exe").c_str(), FALSE));
-    SetCurrentDirectoryW(viewerFolder.path().c_str());
-  }
-
-  // Makes `command` the way HTML files are opened; without one, they have no
-  // program at all.
-  void registerPageProgram(const std::wstring& command) {
-    const std::wstring kind = command.empty() ? L"VocaroTest.NoProgram" : L"VocaroTest.Page";
-    ASSERT_EQ(RegSetValueW(HKEY_CLASSES_ROOT, L".htm", REG_SZ, kind.c_str(), 0), ERROR_SUCCESS);
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, kind.c_str());
-    if (command.empty()) {
-      ASSERT_EQ(RegSetValueW(HKEY_CLASSES_ROOT, kind.c_str(), REG_SZ, L"no program", 0), ERROR_SUCCESS);
-    } else {
-      ASSERT_EQ(RegSetValueW(HKEY_CLASSES_ROOT, (kind + L"\\shell\\open\\command").c_str(), REG_SZ, command.c_str(), 0),
-                ERROR_SUCCESS);
-    }
+    ASSERT_TRUE(CopyFileW(probeProgram().c_str(), (windowsPath(viewerFolder) + L"\\PegHelp.exe").c_str(), FALSE));
+    SetCurrentDirectoryW(windowsPath(viewerFolder).c_str());
   }
 
   // The command line the probe was started with; empty when it was not
   // started within the timeout.  The report is used up.
   std::string probeCommandLine() {
-    for (DWORD waited = 0; waited < kProbeTimeoutMs; waited += 50) {
-      if (GetFileAttributesW(probeOutput().c_str()) != INVALID_FILE_ATTRIBUTES) {
-        const std::string commandLine = fileBytes(probeOutput());
-        DeleteFileW(probeOutput().c_str());
-        return commandLine;
-      }
-      Sleep(50);
-    }
-    return std::string();
+    std::string commandLine;
+    waitUntil([&] { return !(commandLine = fileBytes(probeOutput())).empty(); }, kProbeTimeoutMs, false);
+    DeleteFileW(probeOutput().c_str());
+    return commandLine;
   }
-
-  // The help file beside the program, as a URL with the topic's anchor.
-  static std::string helpPageUrl(const std::string& anchor) {
-    const std::wstring folder = programFolder();
-    std::string url = "file:///";
-    for (wchar_t c : folder) {
-      EXPECT_LT(c, 0x80) << "the test expects a plain folder name";
-      url += c == L'\\' ? '/' : static_cast<char>(c);
-    }
-    return url + "vocaro.htm#" + anchor;
+  // Asks a window for help as the question mark of its caption does.
+  static void askForHelp(HWND window) {
+    HELPINFO help{};
+    help.cbSize = sizeof help;
+    help.iContextType = HELPINFO_WINDOW;
+    SendMessageW(window, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
   }
 
   wchar_t startFolder[MAX_PATH] = L"";
-  ScratchFolder viewerFolder;
+  vocaro_test::TempFolder viewerFolder;
 };
 
-TEST_F(HelpTest, TheViewerGetsTheTopicAsItsCommandLine) {
-  open(folder.path());
+TEST_F(HelpTest, EachWindowAsksTheViewerForItsOwnTopic) {
+  open();
   installViewer();
-  application->showHelp(L"vocaro.htm#options");
-  EXPECT_EQ(probeCommandLine(), "vocaro.htm#options");
-}
-
-TEST_F(HelpTest, EachWindowAsksForItsOwnTopic) {
-  open(folder.path());
-  installViewer();
-  HELPINFO help{};
-  help.cbSize = sizeof help;
-  help.iContextType = HELPINFO_WINDOW;
-
-  SendMessageW(window, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+  askForHelp(window);
   EXPECT_EQ(probeCommandLine(), "vocaro.htm#vocaro_help") << "main window";
-
+  clickToolBarButton(-2);
+  EXPECT_EQ(probeCommandLine(), "vocaro.htm#vocaro_help") << "help button of the command bar";
   runWithDialogs(window, [&] { driver->press('O', true); }, {[&](HWND dialog) {
-                   SendMessageW(dialog, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+                   askForHelp(dialog);
                    answer(dialog, IDCANCEL);
                  }});
   EXPECT_EQ(probeCommandLine(), "vocaro.htm#options") << "options dialog";
-
-  runWithDialogs(window, [&] { SendMessageW(window, WM_COMMAND, IDM_ABOUT, 0); }, {[&](HWND dialog) {
-                   SendMessageW(dialog, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+  runWithDialogs(window, [&] { command(IDM_ABOUT); }, {[&](HWND dialog) {
+                   askForHelp(dialog);
                    answer(dialog, IDOK);
                  }});
   EXPECT_EQ(probeCommandLine(), "vocaro.htm#vocaro_help") << "about box";
-}
-
-TEST_F(HelpTest, WithoutTheViewerThePageOpensAtTheTopicWithTheProgramForHTMLFiles) {
-  open(folder.path());
-  registerPageProgram(L"\"" + probeProgram() + L"\" \"%1\"");
-  wchar_t found[MAX_PATH] = L"";
-  const std::wstring page = programFolder() + L"vocaro.htm";
-  ASSERT_GT(reinterpret_cast<INT_PTR>(FindExecutableW(page.c_str(), nullptr, found)), 32);
-  ASSERT_NE(std::wstring(found).find(L"help_viewer_probe"), std::wstring::npos);
-
-  application->showHelp(L"vocaro.htm#options");
-  const std::string commandLine = probeCommandLine();
-  EXPECT_NE(commandLine.find("\"" + helpPageUrl("options") + "\""), std::string::npos) << commandLine;
-}
-
-TEST_F(HelpTest, WithNeitherProgramNoMessageAppears) {
-  open(folder.path());
-  registerPageProgram(L"");
-  EXPECT_EQ(runWithDialogs(window, [&] { application->showHelp(L"vocaro.htm#options"); }, {}), 0);
-  EXPECT_TRUE(IsWindowVisible(window));
-}
-
-TEST(HelpFile, StandsBesideTheProgramWithBothTopics) {
-  const std::string page = fileBytes(programFolder() + L"vocaro.htm");
-  ASSERT_FALSE(page.empty());
-  EXPECT_NE(page.find("id=\"vocaro_help\""), std::string::npos);
-  EXPECT_NE(page.find("id=\"options\""), std::string::npos);
 }
 
 }  // namespace

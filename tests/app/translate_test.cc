@@ -1,118 +1,58 @@
 // Translating from the main window with the sample dictionaries and the real
-// engine: words typed into the fields, Enter and the accelerators, taps on
-// the lists, and what the lists, fields and status line show.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-#include "test_dictionaries.h"
+// engine: words typed key by key (with the automatic character conversion),
+// Enter, the accelerators, buttons and taps, and what the lists, fields and
+// status line show.
 #include "window_fixture.h"
-#include "translator/list_file_writer.h"
 
 namespace {
 
-using Words = std::vector<std::wstring>;
+class TranslateTest : public WindowTest {};
 
-class TranslateTest : public WindowTest {
- protected:
-  // Types a word into the From word field, replacing what it held, and
-  // presses Enter.
-  void translate(const std::wstring& word) {
-    SetDlgItemTextW(window, IDE_FROM_WORD, L"");
-    driver->type(IDE_FROM_WORD, word);
-    driver->press(VK_RETURN);
+TEST_F(TranslateTest, FoundSuggestedAndNotFoundWordsAsTheFieldsListsAndStatusLineShowThem) {
+  openSamples();
+  const wchar_t* const kFound = L"Word found";
+  const wchar_t* const kSuggested = L"Word not found. Possible spellings returned.";
+  const struct {
+    const wchar_t* from;
+    const wchar_t* to;
+    const wchar_t* typed;
+    const wchar_t* fromWord;  // the field afterwards
+    Words suggestions;
+    Words translations;
+    const wchar_t* status;
+  } cases[] = {
+      {L"English", L"German", L"bank", L"bank", {}, {L"Bank", L"Ufer"}, kFound},
+      // "b" then "-" types the sharp s; blanks around the word are dropped.
+      {L"German", L"English", L"  grob-  ", L"  gro\u00DF  ", {}, {L"big", L"large", L"tall"}, kFound},
+      {L"English", L"German", L"lives", L"live", {L"live", L"life"}, {L"leben", L"wohnen"}, kSuggested},
+      {L"German", L"English", L"Strasse", L"Stra\u00DFe", {L"Stra\u00DFe"}, {L"street", L"road"}, kSuggested},
+      {L"English", L"German", L"xyzzy", L"xyzzy", {}, {}, L"Word not found"},
+      // Polish letters that the dictionaries' character set lacks, and the
+      // euro sign, which has a byte in it.
+      {L"English", L"German", L"\u0142\u00F3d\u017A", L"\u0142\u00F3d\u017A", {}, {}, L"Word not found"},
+      {L"English", L"German", L"\u20AC", L"\u20AC", {}, {}, L"Word not found"},
+  };
+  for (const auto& entry : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(entry.typed)));
+    choose(IDC_FROM_LANGUAGE, entry.from);
+    choose(IDC_TO_LANGUAGE, entry.to);
+    driver->press('D', true);  // Clear All, then a To side to replace
+    SetDlgItemTextW(window, IDE_TO_WORD, L"old");
+    SendDlgItemMessageW(window, IDC_TO_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"old"));
+    translate(entry.typed);
+    EXPECT_EQ(driver->text(IDE_FROM_WORD), entry.fromWord);
+    EXPECT_EQ(driver->items(IDC_FROM_LIST), entry.suggestions);
+    EXPECT_EQ(driver->selection(IDC_FROM_LIST), entry.suggestions.empty() ? LB_ERR : 0);
+    EXPECT_EQ(driver->items(IDC_TO_LIST), entry.translations);
+    EXPECT_EQ(driver->selection(IDC_TO_LIST), entry.translations.empty() ? LB_ERR : 0);
+    EXPECT_EQ(driver->text(IDE_TO_WORD), entry.translations.empty() ? L"" : entry.translations[0]);
+    EXPECT_EQ(status(), entry.status);
   }
-  // Selects a language in a language box as the user does.
-  void choose(int boxId, const wchar_t* language) {
-    const LRESULT index = SendDlgItemMessageW(window, boxId, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                              reinterpret_cast<LPARAM>(language));
-    ASSERT_NE(index, CB_ERR);
-    SendDlgItemMessageW(window, boxId, CB_SETCURSEL, index, 0);
-    SendMessageW(window, WM_COMMAND, MAKEWPARAM(boxId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(item(boxId)));
-    driver->pump();
-  }
-};
-
-TEST_F(TranslateTest, AFoundWordListsItsTranslationsInOrderAndTheFirstGoesIntoTheToField) {
-  openSamples(L"English", L"German");
+  // A blank field changes nothing, not even the status line.
   translate(L"bank");
-  EXPECT_EQ(driver->items(IDC_TO_LIST), (Words{L"Bank", L"Ufer"}));
-  EXPECT_EQ(driver->selection(IDC_TO_LIST), 0);
+  translate(L"  \t ");
   EXPECT_EQ(driver->text(IDE_TO_WORD), L"Bank");
-  EXPECT_EQ(status(), L"Word found");
-  EXPECT_EQ(driver->text(IDE_FROM_WORD), L"bank");
-  EXPECT_TRUE(driver->items(IDC_FROM_LIST).empty());
-}
-
-TEST_F(TranslateTest, BlanksAroundTheWordAreDroppedAndAccentedLettersReachTheEngine) {
-  openSamples(L"German", L"English");
-  // "b" then "-" types the sharp s.
-  translate(L"  grob-  ");
-  EXPECT_EQ(driver->text(IDE_FROM_WORD), L"  gro\u00DF  ") << "the field keeps what was typed";
-  EXPECT_EQ(driver->items(IDC_TO_LIST), (Words{L"big", L"large", L"tall"}));
-  EXPECT_EQ(driver->text(IDE_TO_WORD), L"big");
-  EXPECT_EQ(status(), L"Word found");
-}
-
-TEST_F(TranslateTest, OtherFormsFromTheEndingTableAreSuggestedWithTheTranslationsOfTheFirst) {
-  openSamples(L"English", L"German");
-  translate(L"lives");
-  EXPECT_EQ(driver->items(IDC_FROM_LIST), (Words{L"live", L"life"}));
-  EXPECT_EQ(driver->selection(IDC_FROM_LIST), 0);
-  EXPECT_EQ(driver->text(IDE_FROM_WORD), L"live") << "the first suggestion replaces the word";
-  EXPECT_EQ(driver->items(IDC_TO_LIST), (Words{L"leben", L"wohnen"}));
-  EXPECT_EQ(driver->text(IDE_TO_WORD), L"leben");
-  EXPECT_EQ(status(), L"Word not found. Possible spellings returned.");
-}
-
-TEST_F(TranslateTest, OtherSpellingsFromTheVariantTableAreSuggested) {
-  openSamples(L"English", L"German");
-  translate(L"foto");
-  EXPECT_EQ(driver->items(IDC_FROM_LIST), (Words{L"photo"}));
-  EXPECT_EQ(driver->text(IDE_FROM_WORD), L"photo");
-  EXPECT_EQ(driver->items(IDC_TO_LIST), (Words{L"Foto"}));
-  EXPECT_EQ(status(), L"Word not found. Possible spellings returned.");
-
-  choose(IDC_FROM_LANGUAGE, L"German");
-  translate(L"Strasse");
-  EXPECT_EQ(driver->items(IDC_FROM_LIST), (Words{L"Stra\u00DFe"}));
-  EXPECT_EQ(driver->text(IDE_FROM_WORD), L"Stra\u00DFe");
-  EXPECT_EQ(driver->items(IDC_TO_LIST), (Words{L"street", L"road"}));
-}
-
-TEST_F(TranslateTest, APhraseThatIsNotFoundFallsBackToItsFirstWord) {
-  openSamples(L"English", L"German");
-  translate(L"big house");
-  EXPECT_EQ(driver->items(IDC_FROM_LIST), (Words{L"big"}));
-  EXPECT_EQ(driver->text(IDE_FROM_WORD), L"big");
-  EXPECT_EQ(driver->items(IDC_TO_LIST), (Words{L"gro\u00DF"}));
-  EXPECT_EQ(driver->text(IDE_TO_WORD), L"gro\u00DF");
-  EXPECT_EQ(status(), L"Word not found. Possible spellings returned.");
-}
-
-TEST_F(TranslateTest, AWordNotFoundEmptiesTheToSide) {
-  openSamples(L"English", L"German");
-  translate(L"bank");
-  ASSERT_EQ(driver->text(IDE_TO_WORD), L"Bank");
-  translate(L"xyzzy");
-  EXPECT_TRUE(driver->items(IDC_TO_LIST).empty());
-  EXPECT_EQ(driver->text(IDE_TO_WORD), L"");
-  EXPECT_EQ(status(), L"Word not found");
-}
-
-TEST_F(TranslateTest, AWordWithACharacterOutsideTheDictionariesCharacterSetIsNotFound) {
-  openSamples(L"English", L"German");
-  translate(L"bank");
-  translate(L"\u0142\u00F3d\u017A");  // Polish letters that Windows-1252 lacks
-  EXPECT_TRUE(driver->items(IDC_TO_LIST).empty());
-  EXPECT_EQ(driver->text(IDE_TO_WORD), L"");
-  EXPECT_EQ(status(), L"Word not found");
-
-  translate(L"\u20AC");  // the euro sign has a byte in the set
-  EXPECT_EQ(status(), L"Word not found");
+  EXPECT_EQ(status(), kFound);
 }
 
 TEST_F(TranslateTest, TranslationsBeyondTheRoomOfTheResultAreaLeaveThoseThatFit) {
@@ -120,142 +60,106 @@ TEST_F(TranslateTest, TranslationsBeyondTheRoomOfTheResultAreaLeaveThoseThatFit)
   // bytes, more than the 256 of the translation area.
   std::vector<std::string> longTranslations;
   for (char c = 'a'; c < 'a' + 10; ++c) longTranslations.push_back(std::string("abcdefghijklmnopqrstuvwxyz") + c + c + c);
-  writeDataFile(folder.path(), L"en.tdd", "English", {"apple"});
-  writeDataFile(folder.path(), L"xx.tdd", "Verbose", longTranslations);
-  lexcore::ListFileLayout list;
-  list.primaryFile = "en.tdd";
-  list.secondaryFile = "xx.tdd";
-  list.translations = {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}};
-  writeBytes(folder.path() + L"\\en_xx.tdl", lexcore::writeListFile(list));
-  open(folder.path(), L"English", L"Verbose");
-
+  writeDataFile(windowsPath(folder), L"en.tdd", "English", {"apple"});
+  writeDataFile(windowsPath(folder), L"xx.tdd", "Verbose", longTranslations);
+  writeListFile(windowsPath(folder), L"en_xx.tdl", "en.tdd", "xx.tdd", 1, {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}});
+  open(windowsPath(folder), L"English", L"Verbose");
   translate(L"apple");
-  const Words listed = driver->items(IDC_TO_LIST);
-  EXPECT_EQ(listed.size(), 8u) << "256 bytes hold eight";
-  for (size_t i = 0; i < listed.size(); ++i) {
-    const std::string& expected = longTranslations[i];
-    EXPECT_EQ(listed[i], std::wstring(expected.begin(), expected.end()));
-  }
-  EXPECT_EQ(driver->text(IDE_TO_WORD), listed.empty() ? L"" : listed[0]);
+  Words fitting;
+  for (size_t i = 0; i < 8; ++i) fitting.push_back(std::wstring(longTranslations[i].begin(), longTranslations[i].end()));
+  EXPECT_EQ(driver->items(IDC_TO_LIST), fitting) << "256 bytes hold eight";
   EXPECT_EQ(status(), L"Word found");
 }
 
-TEST_F(TranslateTest, ABlankFieldChangesNothingNotEvenTheStatusLine) {
-  openSamples(L"English", L"German");
-  translate(L"bank");
-  translate(L"  \t ");
-  EXPECT_EQ(driver->items(IDC_TO_LIST), (Words{L"Bank", L"Ufer"}));
-  EXPECT_EQ(driver->text(IDE_TO_WORD), L"Bank");
-  EXPECT_EQ(status(), L"Word found");
-}
-
-TEST_F(TranslateTest, AListFileThatCanNoLongerBeReadIsReportedNotTakenForAMissingWord) {
-  openSamples(L"English", L"German");
-  translate(L"bank");
-  // The engine reads the list file at every lookup: here it is cut short
-  // behind its header, then gone.
-  const std::wstring list = folder.path() + L"\\en_de.tdl";
-  writeBytes(list, fileBytes(list).substr(0, 130));
-  // The status line names the file and, after it, the engine's reason.
-  const std::wstring unreadable = L"The dictionary could not be read: en_de.tdl: ";
-  translate(L"tree");
-  EXPECT_TRUE(driver->items(IDC_TO_LIST).empty());
-  EXPECT_EQ(driver->text(IDE_TO_WORD), L"");
-  EXPECT_EQ(status().substr(0, unreadable.size()), unreadable) << status();
-  EXPECT_GT(status().size(), unreadable.size());
-  ASSERT_TRUE(DeleteFileW(list.c_str()));
-  translate(L"bank");
-  EXPECT_EQ(status().substr(0, unreadable.size()), unreadable) << status();
-}
-
-TEST_F(TranslateTest, APairWithAFileThatCannotBeReadSaysSoWhenChosenAndWhenTranslating) {
+TEST_F(TranslateTest, FilesThatCanNoLongerBeReadAreReportedNotTakenForAMissingWord) {
   openSamples(L"English", L"French");
-  const std::wstring german = folder.path() + L"\\ende_de.tdd";
-  writeBytes(german, fileBytes(german).substr(0, 76));  // the header and nothing more
-  const std::wstring unreadable = L"The dictionary could not be read: ende_de.tdd: ";
+  // The engine reads the files at every lookup: a data file cut behind its
+  // header, a list file cut short, then gone.  The status line names the
+  // file and, after it, the engine's reason.
+  const std::wstring german = windowsPath(folder) + L"\\ende_de.tdd";
+  writeBytes(german, fileBytes(german).substr(0, 76));
   choose(IDC_TO_LANGUAGE, L"German");
-  EXPECT_EQ(status().substr(0, unreadable.size()), unreadable) << status();
+  const std::wstring unreadable = L"The dictionary could not be read: ende_de.tdd: ";
+  EXPECT_EQ(status().substr(0, unreadable.size()), unreadable) << "when chosen";
   translate(L"tree");
-  EXPECT_EQ(status().substr(0, unreadable.size()), unreadable) << status();
-
+  EXPECT_EQ(status().substr(0, unreadable.size()), unreadable) << "when translating";
+  EXPECT_GT(status().size(), unreadable.size());
   SetDlgItemTextW(window, IDE_FROM_WORD, L"");  // nothing to translate again
   choose(IDC_TO_LANGUAGE, L"French");
   EXPECT_EQ(status(), L"") << "the failure ended with its pair";
   translate(L"tree");
   EXPECT_EQ(driver->text(IDE_TO_WORD), L"arbre");
+
+  const std::wstring list = windowsPath(folder) + L"\\en_fr.tdl";
+  writeBytes(list, fileBytes(list).substr(0, 130));
+  const std::wstring unreadableList = L"The dictionary could not be read: en_fr.tdl: ";
+  for (int pass = 0; pass < 2; ++pass) {
+    translate(L"tree");
+    EXPECT_TRUE(driver->items(IDC_TO_LIST).empty()) << pass;
+    EXPECT_EQ(driver->text(IDE_TO_WORD), L"") << pass;
+    EXPECT_EQ(status().substr(0, unreadableList.size()), unreadableList) << pass;
+    ASSERT_TRUE(pass == 1 || DeleteFileW(list.c_str()));
+  }
 }
 
-TEST_F(TranslateTest, WithoutADictionaryOnlyTheStatusLineSaysSo) {
-  open(folder.path());  // an empty folder
-  driver->type(IDE_TO_WORD, L"Haus");
-  translate(L"house");
-  EXPECT_EQ(status(), L"Dictionary is not open.");
-  EXPECT_EQ(driver->text(IDE_FROM_WORD), L"house");
-  EXPECT_EQ(driver->text(IDE_TO_WORD), L"Haus");
+TEST_F(TranslateTest, EveryWayToTranslateForwardAndBack) {
+  openSamples();
+  driver->type(IDE_FROM_WORD, L"tree");
+  for (int control : {IDE_FROM_WORD, IDE_TO_WORD, IDC_TO_LIST, IDC_FROM_LIST, IDC_TO_LANGUAGE}) {
+    SetDlgItemTextW(window, IDE_TO_WORD, L"");
+    driver->focus(control);
+    driver->press(VK_RETURN);
+    EXPECT_EQ(driver->text(IDE_TO_WORD), L"Baum") << "Enter with the focus on control " << control;
+  }
+  SetDlgItemTextW(window, IDE_FROM_WORD, L"water");
+  driver->press('T', true);
+  EXPECT_EQ(driver->text(IDE_TO_WORD), L"Wasser") << "Ctrl+T";
+  SetDlgItemTextW(window, IDE_FROM_WORD, L"house");
+  driver->click(IDC_FORWARD);
+  EXPECT_EQ(driver->text(IDE_TO_WORD), L"Haus") << ">>";
 
-  driver->press('B', true);
-  EXPECT_EQ(status(), L"Dictionary is not open.");
-  EXPECT_EQ(driver->text(IDE_FROM_WORD), L"house");
-}
-
-TEST_F(TranslateTest, TranslateBackListsTheReverseTranslationsOnTheFromSide) {
-  openSamples(L"English", L"German");
-  driver->type(IDE_TO_WORD, L"leben");
+  // Back: the reverse translations on the From side.
+  SetDlgItemTextW(window, IDE_TO_WORD, L"leben");
   driver->press('B', true);
   EXPECT_EQ(driver->items(IDC_FROM_LIST), (Words{L"life", L"live"}));
   EXPECT_EQ(driver->text(IDE_FROM_WORD), L"life");
   EXPECT_EQ(driver->text(IDE_TO_WORD), L"leben");
   EXPECT_EQ(status(), L"Word found");
-}
+  SetDlgItemTextW(window, IDE_TO_WORD, L"Baum");
+  driver->click(IDC_REVERSE);
+  EXPECT_EQ(driver->text(IDE_FROM_WORD), L"tree") << "<<";
 
-TEST_F(TranslateTest, TranslateBackWithoutASetForTheOppositeDirectionKeepsTheFromSide) {
-  copySampleDictionaries(folder.path(), {L"en_de.tdl", L"ende_en.tdd", L"ende_de.tdd"});
-  open(folder.path(), L"English", L"German");
-  ASSERT_EQ(application->reverseTranslator(), nullptr);
-  translate(L"houses");
-  ASSERT_EQ(driver->items(IDC_FROM_LIST), (Words{L"house"}));
-  ASSERT_EQ(driver->text(IDE_TO_WORD), L"Haus");
-
-  driver->press('B', true);
-  EXPECT_EQ(status(), L"Dictionary is not open.");
-  EXPECT_EQ(driver->items(IDC_FROM_LIST), (Words{L"house"}));
-  EXPECT_EQ(driver->text(IDE_FROM_WORD), L"house");
-  EXPECT_EQ(driver->items(IDC_TO_LIST), (Words{L"Haus"}));
+  // Choosing another language translates the word again.
+  translate(L"house");
+  choose(IDC_TO_LANGUAGE, L"French");
+  EXPECT_EQ(driver->items(IDC_TO_LIST), (Words{L"maison"}));
 }
 
 TEST_F(TranslateTest, TapsTakeAListedWordAndDoubleTapsTranslateIt) {
-  openSamples(L"English", L"German");
+  openSamples();
   translate(L"lives");
-  ASSERT_EQ(driver->items(IDC_FROM_LIST), (Words{L"live", L"life"}));
-
-  // A suggestion: a tap takes it, a double tap translates it forward.
   driver->tap(IDC_FROM_LIST, 1);
   EXPECT_EQ(driver->text(IDE_FROM_WORD), L"life");
   EXPECT_EQ(driver->items(IDC_TO_LIST), (Words{L"leben", L"wohnen"})) << "a tap translates nothing";
-  driver->doubleTap(IDC_FROM_LIST, 1);
+  driver->tap(IDC_FROM_LIST, 1, true);
   EXPECT_EQ(driver->items(IDC_TO_LIST), (Words{L"Leben"}));
-  EXPECT_EQ(driver->text(IDE_TO_WORD), L"Leben");
-  EXPECT_EQ(status(), L"Word found");
-
-  // A translation: a tap takes it, a double tap translates it back.
   translate(L"live");
   driver->tap(IDC_TO_LIST, 1);
   EXPECT_EQ(driver->text(IDE_TO_WORD), L"wohnen");
-  driver->doubleTap(IDC_TO_LIST, 1);
-  EXPECT_EQ(driver->text(IDE_TO_WORD), L"wohnen");
-  EXPECT_EQ(driver->items(IDC_FROM_LIST), (Words{L"live"}));
-  EXPECT_EQ(driver->text(IDE_FROM_WORD), L"live");
+  driver->tap(IDC_TO_LIST, 1, true);
+  EXPECT_EQ(driver->items(IDC_FROM_LIST), (Words{L"live"})) << "translated back";
 }
 
-TEST_F(TranslateTest, TheSearchOptionsGoToTheEngineWithEveryTranslation) {
-  openSamples(L"English", L"German");
-  application->options = 0;
-  translate(L"HOUSE");
-  EXPECT_EQ(status(), L"Word not found") << "letter case counts";
-  translate(L"houses");
-  EXPECT_EQ(status(), L"Word not found") << "no other forms";
-
-  application->options = TD_OPT_CASE_INSENSITIVE | TD_OPT_SMART_SEARCH;
+TEST_F(TranslateTest, TheStoredSearchOptionsGoToTheEngineWithEveryTranslation) {
+  writeSettingNumber(kOptionsValue, 0);
+  openSamples();
+  for (const wchar_t* word : {L"HOUSE", L"houses"}) {
+    translate(word);
+    EXPECT_EQ(status(), L"Word not found") << testing::PrintToString(std::wstring(word));
+  }
+  close();
+  writeSettingNumber(kOptionsValue, TD_OPT_CASE_INSENSITIVE | TD_OPT_SMART_SEARCH);
+  open(windowsPath(folder), L"English", L"German");
   translate(L"HOUSE");
   EXPECT_EQ(driver->items(IDC_TO_LIST), (Words{L"Haus"}));
   translate(L"houses");
@@ -264,13 +168,51 @@ TEST_F(TranslateTest, TheSearchOptionsGoToTheEngineWithEveryTranslation) {
   EXPECT_EQ(status(), L"Word not found") << "no other spellings";
 }
 
-TEST_F(TranslateTest, ChoosingAnotherLanguageTranslatesTheWordAgain) {
-  openSamples(L"English", L"German");
-  translate(L"house");
-  ASSERT_EQ(driver->text(IDE_TO_WORD), L"Haus");
-  choose(IDC_TO_LANGUAGE, L"French");
-  EXPECT_EQ(driver->items(IDC_TO_LIST), (Words{L"maison"}));
-  EXPECT_EQ(driver->text(IDE_TO_WORD), L"maison");
+TEST_F(TranslateTest, ClearAllEmptiesBothSidesAndGraysTranslateAgain) {
+  openSamples();
+  translate(L"lives");
+  driver->focus(IDE_TO_WORD);
+  driver->press('D', true);
+  for (int id : {IDE_FROM_WORD, IDE_TO_WORD}) EXPECT_EQ(driver->text(id), L"");
+  for (int id : {IDC_FROM_LIST, IDC_TO_LIST}) EXPECT_TRUE(driver->items(id).empty());
+  EXPECT_EQ(status(), L"Word not found. Possible spellings returned.") << "the status line stays";
+  EXPECT_EQ(GetFocus(), item(IDE_FROM_WORD));
+  EXPECT_FALSE(IsWindowEnabled(item(IDC_FORWARD)));
+}
+
+// The automatic character conversion: a key after a letter turns it into
+// the accented letter.
+TEST_F(TranslateTest, AccentKeysTurnTheLetterBeforeThemIntoTheAccentedLetter) {
+  open();
+  const struct {
+    const wchar_t* keys;
+    const wchar_t* text;
+  } cases[] = {
+      {L"a:e:Y:", L"\u00E4\u00EB\u00DF"},  // Y with a colon is the sharp s
+      {L"n~O~a^E`o'c,C,o/D/d-B-a.A.", L"\u00F1\u00D5\u00E2\u00C8\u00F3\u00E7\u00C7\u00F8\u00D0\u00F0\u00DF\u00E5\u00C5"},
+      {L"'", L"'"},            // nothing before the key
+      {L"x'e!n'", L"x'e!n'"},  // a letter without an entry for the key, a key without entries
+      {L"e''", L"\u00E9'"},    // an accented letter converts no further
+  };
+  for (const auto& entry : cases) {
+    SetDlgItemTextW(window, IDE_FROM_WORD, L"");
+    driver->type(IDE_FROM_WORD, entry.keys);
+    EXPECT_EQ(driver->text(IDE_FROM_WORD), entry.text) << testing::PrintToString(std::wstring(entry.keys));
+  }
+  // Both fields convert; a conversion inside the text leaves the caret
+  // after the converted letter, beyond the 255th character too.
+  for (int field : {IDE_TO_WORD, IDE_FROM_WORD}) {
+    const std::wstring head(field == IDE_TO_WORD ? 3 : 279, L'x');
+    SetDlgItemTextW(window, field, (head + L"e noir").c_str());
+    driver->focus(field);
+    SendDlgItemMessageW(window, field, EM_SETSEL, head.size() + 1, head.size() + 1);
+    driver->type(field, L"'s");
+    EXPECT_EQ(driver->text(field), head + L"\u00E9s noir") << field;
+  }
+  // Nothing is converted while text is selected: the key replaces it.
+  SendDlgItemMessageW(window, IDE_FROM_WORD, EM_SETSEL, 0, -1);
+  driver->type(IDE_FROM_WORD, L"'");
+  EXPECT_EQ(driver->text(IDE_FROM_WORD), L"'");
 }
 
 }  // namespace

@@ -38,8 +38,7 @@ class UserDriver {
   // Clicks a button of the main window.
   void click(int buttonId);
   // Taps (or double-taps) item `index` of a list of the main window.
-  void tap(int listId, int index);
-  void doubleTap(int listId, int index);
+  void tap(int listId, int index, bool twice = false);
 
   std::wstring text(int controlId) const;
   std::vector<std::wstring> items(int listId) const;

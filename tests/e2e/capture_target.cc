@@ -13,25 +13,13 @@ constexpr UINT kLexpadNotifyIconMessage = WM_USER + 102;
 constexpr WPARAM kLexpadIconId = 112;
 HWND control = nullptr;
 LONG queriesSeen = 0;
-WNDPROC controlProcedure = nullptr;
 
-LRESULT CALLBACK slowCopyProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_COPY) Sleep(kSlowCopyMs);
-  return CallWindowProcW(controlProcedure, window, message, wParam, lParam);
-}
-
-// The folder of this program, with its trailing backslash.
-std::wstring programFolder() {
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path, length < MAX_PATH ? length : 0);
-  return folder.substr(0, folder.rfind(L'\\') + 1);
-}
-
-// Starts lexpad.exe, comes to the front again, and taps lexpad's
-// notification icon as the shell does.
+// Starts lexpad.exe from this program's folder, comes to the front again,
+// and taps lexpad's notification icon as the shell does.
 void tapLexpad(HWND top) {
-  std::wstring commandLine = L"\"" + programFolder() + L"lexpad.exe\"";
+  wchar_t path[MAX_PATH];
+  std::wstring commandLine(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+  commandLine = L"\"" + commandLine.substr(0, commandLine.rfind(L'\\') + 1) + L"lexpad.exe\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -44,11 +32,9 @@ void tapLexpad(HWND top) {
     Sleep(50);
     lexpad = FindWindowW(L"#32770", L"Vocaro");
   }
-  if (lexpad != nullptr) {
-    Sleep(500);  // lexpad shows its window at start
-    SendMessageW(top, TARGET_ACTIVATE, 0, 0);
-    PostMessageW(lexpad, kLexpadNotifyIconMessage, kLexpadIconId, WM_LBUTTONDOWN);
-  }
+  Sleep(500);  // lexpad shows its window at start
+  SendMessageW(top, TARGET_ACTIVATE, 0, 0);
+  PostMessageW(lexpad, kLexpadNotifyIconMessage, kLexpadIconId, WM_LBUTTONDOWN);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
 }
@@ -73,8 +59,6 @@ LRESULT CALLBACK targetProcedure(HWND window, UINT message, WPARAM wParam, LPARA
       return 0;
     case TARGET_QUERIES_SEEN:
       return queriesSeen;
-    case TARGET_PING:
-      return kTargetAlive;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
@@ -104,10 +88,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                           0, 10, 10, top, nullptr, instance, nullptr);
   if (control == nullptr) return 5;
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
-  if (count > 3 && wcscmp(arguments[3], L"--slow-copy") == 0) {
-    controlProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(slowCopyProcedure)));
-  }
   const bool demo = count > 5 && wcscmp(arguments[3], L"--demo") == 0;
   if (demo) {
     RECT work;

@@ -7,7 +7,6 @@
 #include <windows.h>
 
 // Command line: capture_target.exe CONTROL_CLASS WINDOW_TITLE [OPTION]
-//   --slow-copy          the control takes 5 s to answer WM_COPY
 //   --demo TEXT WORD     for pictures: the window shows TEXT with WORD
 //                        selected at the bottom left of the screen, starts
 //                        lexpad.exe from its own folder and taps its
@@ -21,10 +20,4 @@ constexpr UINT TARGET_STOP_ANSWERING = WM_APP + 2;
 // Returns how many lexpad focus queries (0x0852) reached the window's own
 // procedure.
 constexpr UINT TARGET_QUERIES_SEEN = WM_APP + 3;
-// Returns kTargetAlive: the window's own procedure is in place.
-constexpr UINT TARGET_PING = WM_APP + 4;
-constexpr LRESULT kTargetAlive = 0x7A67;
-
-constexpr DWORD kSlowCopyMs = 5000;
-
 #endif  // LEXPAD_TESTS_E2E_CAPTURE_TARGET_H

@@ -1,62 +1,25 @@
 #include "e2e_support.h"
 
-#include "app_test_support.h"
 #include "capture_target.h"
 #include "platform/handheld.h"
 #include "resource.h"
 #include "shell/application.h"
 
-namespace {
-
-constexpr UINT kAnswerTimeoutMs = 5000;
-
-// The items of a list box or combo box, read with its count, length and
-// text messages.
-std::vector<std::wstring> itemTexts(HWND control, UINT countMessage, UINT lengthMessage, UINT textMessage) {
-  std::vector<std::wstring> items;
-  const LRESULT count = SendMessageW(control, countMessage, 0, 0);
-  for (LRESULT index = 0; index < count; ++index) {
-    const LRESULT length = SendMessageW(control, lengthMessage, index, 0);
-    if (length < 0) break;
-    std::wstring text(length + 1, L'\0');
-    text.resize(SendMessageW(control, textMessage, index, reinterpret_cast<LPARAM>(&text[0])));
-    items.push_back(text);
-  }
-  return items;
-}
-
-}  // namespace
-
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start >= timeoutMs) return false;
-    Sleep(20);
-  }
-  return true;
-}
-
 std::wstring textOf(HWND window) {
-  DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &length)) {
-    return L"<no answer>";
-  }
-  std::wstring text(length + 1, L'\0');
+  wchar_t text[1024];
   DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG,
-                           kAnswerTimeoutMs, &copied)) {
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                           &copied)) {
     return L"<no answer>";
   }
-  text.resize(copied);
-  return text;
+  return std::wstring(text, copied);
 }
 
 ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& arguments, const std::wstring& folder) {
   std::wstring commandLine = L"\"" + (folder.empty() ? programFolder() : folder) + program + L"\" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process_)) {
+  if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) {
     process_ = PROCESS_INFORMATION{};
     return;
   }
@@ -64,41 +27,34 @@ ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& argu
 }
 
 ChildProcess::~ChildProcess() {
-  if (!started()) return;
-  if (running()) {
-    TerminateProcess(process_.hProcess, 99);
-    WaitForSingleObject(process_.hProcess, kE2ETimeoutMs);
-  }
+  if (process_.hProcess == nullptr) return;
+  if (running()) TerminateProcess(process_.hProcess, 99);
+  WaitForSingleObject(process_.hProcess, kE2ETimeoutMs);
   CloseHandle(process_.hProcess);
   CloseHandle(process_.hThread);
 }
 
-bool ChildProcess::running() const { return started() && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
-
 DWORD ChildProcess::exitCode(DWORD timeoutMs) const {
-  if (!started() || WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return 12345;
   DWORD code = 12345;
-  GetExitCodeProcess(process_.hProcess, &code);
+  if (WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(process_.hProcess, &code);
   return code;
 }
 
-Lexpad::Lexpad(const std::wstring& folder) : process(L"lexpad.exe", L"", folder) {
-  if (!process.started()) return;
-  waitUntil([this] {
-    HWND found = FindWindowW(dialogWindowClass(), L"Vocaro");
+HWND ChildProcess::window(const wchar_t* windowClass, const wchar_t* title) const {
+  HWND found = nullptr;
+  waitUntil([&] {
     DWORD owner = 0;
-    if (found != nullptr) GetWindowThreadProcessId(found, &owner);
-    if (owner == process.id()) window = found;
-    return window != nullptr || !process.running();
+    for (HWND w = FindWindowExW(nullptr, nullptr, windowClass, title); w != nullptr && found == nullptr;
+         w = FindWindowExW(nullptr, w, windowClass, title)) {
+      if (GetWindowThreadProcessId(w, &owner) && owner == process_.dwProcessId) found = w;
+    }
+    return found != nullptr || !running();
   });
+  return found;
 }
 
-std::vector<std::wstring> Lexpad::listItems(int id) const {
-  return itemTexts(item(id), LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
-}
-
-std::vector<std::wstring> Lexpad::comboItems(int id) const {
-  return itemTexts(item(id), CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+Lexpad::Lexpad(const std::wstring& folder) : process(L"lexpad.exe", L"", folder) {
+  window = process.window(dialogWindowClass(), L"Vocaro");
 }
 
 DWORD Lexpad::tap() {
@@ -106,25 +62,13 @@ DWORD Lexpad::tap() {
   PostMessageW(window, NOTIFY_ICON_MESSAGE, IDI_APP, WM_LBUTTONDOWN);
   // lexpad brings its window to the front (or, with a message box open,
   // the box).
-  auto lexpadInFront = [this] {
-    DWORD owner = 0;
+  const bool handled = waitUntil([this] {
+    DWORD owner = 0, lexpadProcess = 0;
     GetWindowThreadProcessId(GetForegroundWindow(), &owner);
-    return owner == process.id() && visible();
-  };
-  if (!waitUntil(lexpadInFront)) return kE2ETimeoutMs;
-  return GetTickCount() - start;
-}
-
-void Lexpad::command(UINT id) const { PostMessageW(window, WM_COMMAND, id, 0); }
-
-bool Lexpad::settle() const {
-  const std::wstring before = text(IDE_TO_WORD);
-  HWND field = item(IDE_TO_WORD);
-  SendMessageW(field, EM_SETSEL, before.size(), before.size());
-  PostMessageW(field, WM_CHAR, L'#', 0);
-  const bool arrived = waitUntil([&] { return text(IDE_TO_WORD) == before + L"#"; });
-  SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(before.c_str()));
-  return arrived;
+    GetWindowThreadProcessId(window, &lexpadProcess);
+    return owner == lexpadProcess && visible();
+  });
+  return handled ? GetTickCount() - start : kE2ETimeoutMs;
 }
 
 bool Lexpad::hide() {
@@ -132,33 +76,9 @@ bool Lexpad::hide() {
   return waitUntil([this] { return !visible(); });
 }
 
-HWND Lexpad::ownedWindow() const {
-  struct Search {
-    HWND owner;
-    HWND found;
-  } search{window, nullptr};
-  EnumThreadWindows(
-      GetWindowThreadProcessId(window, nullptr),
-      [](HWND candidate, LPARAM data) -> BOOL {
-        auto* wanted = reinterpret_cast<Search*>(data);
-        if (GetWindow(candidate, GW_OWNER) != wanted->owner || !IsWindowVisible(candidate)) return TRUE;
-        wanted->found = candidate;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-Target::Target(const std::wstring& controlClass, bool slowCopy)
-    : process(L"capture_target.exe", controlClass + L" \"Capture target\"" + (slowCopy ? L" --slow-copy" : L"")) {
-  if (!process.started()) return;
-  waitUntil([this] {
-    HWND found = FindWindowW(L"VocaroCaptureTarget", nullptr);
-    DWORD owner = 0;
-    if (found != nullptr) GetWindowThreadProcessId(found, &owner);
-    if (owner == process.id()) top = found;
-    return top != nullptr || !process.running();
-  });
+Target::Target(const std::wstring& controlClass)
+    : process(L"capture_target.exe", controlClass + L" \"Capture target\"") {
+  top = process.window(L"VocaroCaptureTarget");
   if (top != nullptr) control = GetWindow(top, GW_CHILD);
 }
 
@@ -175,6 +95,6 @@ void Target::select(const std::wstring& text, const std::wstring& selection) con
 
 LRESULT Target::ask(UINT message) const {
   DWORD_PTR answer = 0;
-  if (!SendMessageTimeoutW(top, message, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer)) return -1;
+  if (!SendMessageTimeoutW(top, message, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer)) return -1;
   return static_cast<LRESULT>(answer);
 }

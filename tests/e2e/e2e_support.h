@@ -6,14 +6,11 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
-#include <vector>
+
+#include "app_test_support.h"
 
 constexpr DWORD kE2ETimeoutMs = 10000;
-
-// Polls `condition` every 20 ms until it holds or `timeoutMs` passed.
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kE2ETimeoutMs);
 
 // The text of a window of another process; "<no answer>" when it does not
 // answer within the timeout.
@@ -30,11 +27,12 @@ class ChildProcess {
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
 
-  bool started() const { return process_.hProcess != nullptr; }
-  bool running() const;
+  bool running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
   // The exit code, or 12345 when the process has not ended in time.
   DWORD exitCode(DWORD timeoutMs = kE2ETimeoutMs) const;
-  DWORD id() const { return process_.dwProcessId; }
+  // Its top-level window of class `windowClass` (and `title`, when given),
+  // once it appears; null when the process ends or the timeout passes first.
+  HWND window(const wchar_t* windowClass, const wchar_t* title = nullptr) const;
 
  private:
   PROCESS_INFORMATION process_{};
@@ -49,24 +47,15 @@ class Lexpad {
 
   HWND item(int id) const { return GetDlgItem(window, id); }
   std::wstring text(int id) const { return textOf(item(id)); }
-  std::vector<std::wstring> listItems(int id) const;
-  std::vector<std::wstring> comboItems(int id) const;
   bool visible() const { return IsWindowVisible(window) != FALSE; }
 
   // Taps the notification icon as the shell does and waits until the tap
-  // was handled: a window of lexpad is the foreground window.  Returns the milliseconds
-  // it took, or kE2ETimeoutMs when it was not handled in time.
+  // was handled: a window of lexpad is the foreground window.  Returns the
+  // milliseconds it took, or kE2ETimeoutMs when it was not handled in time.
   DWORD tap();
-  void command(UINT id) const;
-  // Waits until lexpad has handled every message posted to it before: a
-  // character posted to the To word field after them arrives, and is taken
-  // away again.
-  bool settle() const;
+  void command(UINT id) const { PostMessageW(window, WM_COMMAND, id, 0); }
   // Hides the window with the Hide command and waits for it.
   bool hide();
-  // The visible window that lexpad shows over its main window (a message
-  // box or a dialog), or null.
-  HWND ownedWindow() const;
 
   ChildProcess process;
   HWND window = nullptr;
@@ -75,7 +64,7 @@ class Lexpad {
 // The target program with a control of class `controlClass`.
 class Target {
  public:
-  explicit Target(const std::wstring& controlClass, bool slowCopy = false);
+  explicit Target(const std::wstring& controlClass);
   bool ready() const { return control != nullptr; }
 
   // Brings it to the front with the focus on its control; true once it is

@@ -36,7 +36,7 @@ int wmain(int argc, wchar_t** argv) {
     std::fputs("installed_lexpad_probe: lexpad.exe did not show its main window\n", stderr);
     return 1;
   }
-  for (const std::wstring& language : lexpad.comboItems(IDC_FROM_LANGUAGE)) printLine(language);
+  for (const std::wstring& language : comboTexts(lexpad.item(IDC_FROM_LANGUAGE))) printLine(language);
   std::fflush(stdout);
   lexpad.command(IDM_EXIT);
   if (lexpad.process.exitCode() == 12345) {
