@@ -33,14 +33,9 @@ std::string storedGroup(const std::string& strings) {
   return out;
 }
 
-OptionalRecord rawRecord(uint8_t type, uint8_t groupCount, const std::string& body) {
-  return OptionalRecord{type, groupCount, body};
-}
-
 std::string decoded(DictionaryFile& file, int32_t index) {
   char text[kWordBufferSize];
-  if (!file.decodeEntry(index, text)) return "<refused>";
-  return text;
+  return file.decodeEntry(index, text) ? text : "<refused>";
 }
 
 class DictionaryFileLoading : public ::testing::Test {
@@ -52,8 +47,7 @@ class DictionaryFileLoading : public ::testing::Test {
 
   std::unique_ptr<DictionaryFile> load(const std::vector<DataBlock>& blocks, const CodeTable& codes = byteCodeTable()) {
     DataFileLayout layout;
-    layout.codes = codes;
-    layout.blocks = blocks;
+    layout.codes = codes, layout.blocks = blocks;
     auto file = load(writeDataFile(layout));
     EXPECT_TRUE(file->isOpen());
     return file;
@@ -67,8 +61,7 @@ class DictionaryFileLoading : public ::testing::Test {
 // other byte stands for itself, compared unsigned; a prefix comes first.
 TEST(Collation, ComparesFoldedTextsByteByByte) {
   const struct {
-    const char* a;
-    const char* b;
+    const char *a, *b;
     int n;  // compareFoldedN's limit; -1: compareFolded
     int expected;
   } cases[] = {
@@ -83,36 +76,27 @@ TEST(Collation, ComparesFoldedTextsByteByByte) {
   }
 }
 
+// Global entry indexes run to 65534: a running total of 65535 entries loads,
+// one more is refused.  A block claiming more entries than its bytes hold
+// fails cleanly when read.
 TEST_F(DictionaryFileLoading, RefusesFilesThatAreNotDataFiles) {
   const std::string valid = writeDataFile(wordListLayout(kWords, 2));
   const auto changed = [&](size_t at, char to) { return valid.substr(0, at) + to + valid.substr(at + 1); };
-  DataFileLayout noBlocks = wordListLayout(kWords, 2);
+  DataFileLayout noBlocks = wordListLayout(kWords, 2), emptyBlock = noBlocks, total;
   noBlocks.blockCountField = -1;
-  DataFileLayout emptyBlock = wordListLayout(kWords, 2);
-  std::vector<uint16_t> counts;
-  for (const DataBlock& b : emptyBlock.blocks) counts.push_back(static_cast<uint16_t>(b.entryCodes.size()));
-  counts[1] = 0;
-  emptyBlock.entryCountFields = counts;
+  emptyBlock.entryCountFields = std::vector<uint16_t>{2, 0, 2, 1};
+  total.codes = byteCodeTable();
+  total.blocks = {DataBlock{"a", {"", "b"}}, DataBlock{"c", {"", "d"}}};
+  total.entryCountFields = std::vector<uint16_t>{65535, 1};
   for (const std::string& bytes : {changed(3, 'X'), changed(0, 't'), changed(8, 75), changed(11, '\xFF'),
-                                   writeDataFile(noBlocks), writeDataFile(emptyBlock)}) {
+                                   writeDataFile(noBlocks), writeDataFile(emptyBlock), writeDataFile(total)}) {
     const auto file = load(bytes);
     EXPECT_FALSE(file->isOpen());
     EXPECT_EQ(TD_ERR_FILE, file->errorCode());
   }
   EXPECT_FALSE(DictionaryFile(folder_.widePath("missing.tdd").c_str()).isOpen());
-}
-
-// Global entry indexes run to 65534: a running total of 65535 entries loads,
-// one more is refused.  A block claiming more entries than its bytes hold
-// fails cleanly when read.
-TEST_F(DictionaryFileLoading, RefusesARunningEntryTotalAbove65535) {
-  DataFileLayout layout;
-  layout.codes = byteCodeTable();
-  layout.blocks = {DataBlock{"a", {"", "b"}}, DataBlock{"c", {"", "d"}}};
-  layout.entryCountFields = std::vector<uint16_t>{65535, 1};
-  EXPECT_FALSE(load(writeDataFile(layout))->isOpen());
-  layout.entryCountFields = std::vector<uint16_t>{65534, 1};
-  const auto file = load(writeDataFile(layout));
+  total.entryCountFields = std::vector<uint16_t>{65534, 1};
+  const auto file = load(writeDataFile(total));
   ASSERT_TRUE(file->isOpen());
   EXPECT_EQ(65534, file->findExact("c"));
   EXPECT_EQ("<refused>", decoded(*file, 1000));
@@ -127,6 +111,7 @@ TEST_F(DictionaryFileLoading, RefusesARunningEntryTotalAbove65535) {
 // group of it runs past its body.
 TEST_F(DictionaryFileLoading, ReadsEndingAndVariantRecords) {
   using Groups = std::vector<std::vector<std::string>>;
+  using R = OptionalRecord;
   const std::string ab = storedGroup(std::string("ab\0", 3));
   const std::string s = storedGroup(std::string("\0s\0", 3));
   const struct {
@@ -135,13 +120,13 @@ TEST_F(DictionaryFileLoading, ReadsEndingAndVariantRecords) {
     Groups endingGroups, variantGroups;
   } cases[] = {
       {{}, false, false, {}, {}},
-      {{rawRecord(200, 1, s), rawRecord(202, 1, ab), rawRecord(201, 1, storedGroup(std::string("c\0k\0", 4)))},
+      {{R{200, 1, s}, R{202, 1, ab}, R{201, 1, storedGroup(std::string("c\0k\0", 4))}},
        true, true, {{"", "s"}}, {{"c", "k"}}},
-      {{rawRecord(200, 1, s), rawRecord(200, 1, storedGroup(std::string("\0es\0", 4)))}, true, false, {{"", "es"}}, {}},
-      {{rawRecord(200, 3, ab + std::string(1, '\0') + ab), rawRecord(201, 3, std::string(1, '\1') + ab + ab)},
+      {{R{200, 1, s}, R{200, 1, storedGroup(std::string("\0es\0", 4))}}, true, false, {{"", "es"}}, {}},
+      {{R{200, 3, ab + std::string(1, '\0') + ab}, R{201, 3, std::string(1, '\1') + ab + ab}},
        true, true, {{"ab"}, {}, {}}, {{}, {"ab"}, {"ab"}}},
-      {{rawRecord(201, 3, storedGroup(std::string("o\0uu", 4)))}, false, true, {}, {{"o", "uu"}, {}, {}}},
-      {{rawRecord(200, 1, s), rawRecord(200, 2, storedGroup(std::string("x\0", 2)) + "\x09" + "ab")},
+      {{R{201, 3, storedGroup(std::string("o\0uu", 4))}}, false, true, {}, {{"o", "uu"}, {}, {}}},
+      {{R{200, 1, s}, R{200, 2, storedGroup(std::string("x\0", 2)) + "\x09" + "ab"}},
        true, false, {{"", "s"}}, {}},
   };
   for (const auto& c : cases) {

@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <new>
 #include <string>
-#include <vector>
 
 #include "sample_dictionary.h"
 #include "temp_folder.h"
@@ -43,7 +42,6 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 namespace {
 
 using lexcore_test::TranslatorSession;
-using Strings = std::vector<std::string>;
 
 struct Limited {
   int32_t result = 0;
@@ -75,14 +73,12 @@ class MemoryFailure : public ::testing::Test {
     folder_.write("aa_bb.udr", "plum:Pflaume\r\n");
   }
 
-  std::u16string path(const char* name) const { return folder_.widePath(name); }
-
   vocaro_test::TempFolder folder_;
   lexcore_test::SampleDictionary dictionary_;
 };
 
 TEST_F(MemoryFailure, OpenGivesMemoryErrorAndANullHandle) {
-  const std::u16string list = path("aa_bb.tdl");
+  const std::u16string list = folder_.widePath("aa_bb.tdl");
   TD_HANDLE handle = nullptr;
   for (long allowed = 0;; ++allowed) {
     const Limited l = withAllocations(allowed, [&] { return TD_TransOpen(&handle, list.c_str(), 0); });
@@ -98,8 +94,7 @@ TEST_F(MemoryFailure, OpenGivesMemoryErrorAndANullHandle) {
 // The dictionary is created by the first add, or beforehand by a
 // translation.
 TEST_F(MemoryFailure, FailedAddLeavesFileAndDictionaryAlone) {
-  const std::string before = folder_.read("aa_bb.udr");
-  const std::string after = "fig:Feige\r\nplum:Pflaume\r\n";
+  const std::string before = folder_.read("aa_bb.udr"), after = "fig:Feige\r\nplum:Pflaume\r\n";
   for (int prepared = 0; prepared < 2; ++prepared) {
     for (long allowed = 0;; ++allowed) {
       SCOPED_TRACE("memory for " + std::to_string(allowed) + " allocations" + (prepared ? ", loaded before" : ""));

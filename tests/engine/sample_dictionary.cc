@@ -54,13 +54,6 @@ lexcore::DataFileLayout SampleDictionary::primaryLayout() const {
   return layout;
 }
 
-lexcore::DataFileLayout SampleDictionary::secondaryLayout() const {
-  lexcore::DataFileLayout layout = wordListLayout(secondaryWords(), perBlock_, codes_);
-  layout.languageId = 2;
-  layout.languageName = "Beeish";
-  return layout;
-}
-
 lexcore::ListFileLayout SampleDictionary::listLayout() const {
   lexcore::ListFileLayout layout;
   layout.primaryFile = kPrimaryName;
@@ -75,7 +68,10 @@ lexcore::ListFileLayout SampleDictionary::listLayout() const {
 
 const SampleDictionary& SampleDictionary::write(const vocaro_test::TempFolder& folder) const {
   folder.write(kPrimaryName, lexcore::writeDataFile(primaryLayout()));
-  folder.write(kSecondaryName, lexcore::writeDataFile(secondaryLayout()));
+  lexcore::DataFileLayout secondary = wordListLayout(secondaryWords(), perBlock_, codes_);
+  secondary.languageId = 2;
+  secondary.languageName = "Beeish";
+  folder.write(kSecondaryName, lexcore::writeDataFile(secondary));
   folder.write(kListName, lexcore::writeListFile(listLayout()));
   return *this;
 }

@@ -51,7 +51,6 @@ class SampleDictionary {
   SampleDictionary& setCodes(const CodeTable& codes) { return codes_ = codes, *this; }
 
   lexcore::DataFileLayout primaryLayout() const;
-  lexcore::DataFileLayout secondaryLayout() const;
   lexcore::ListFileLayout listLayout() const;
   // The global entry index of a translation.
   uint16_t secondaryIndex(const std::string& word) const;

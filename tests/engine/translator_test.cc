@@ -46,10 +46,9 @@ TEST_F(Translator, OpenRefusesOtherFilesAndNullHandles) {
   const std::string valid = folder_.read("aa_bb.tdl");
   lexcore::ListFileLayout layout = dictionary_.listLayout();
   layout.headerSize = 129;
-  const std::pair<std::string, int32_t> cases[] = {
-      {valid.substr(0, 100), TD_ERR_READ}, {lexcore::writeListFile(layout), TD_ERR_FILE},
-      {"x" + valid.substr(1), TD_ERR_FILE}, {valid.substr(0, 3) + "x" + valid.substr(4), TD_ERR_FILE},
-      {valid.substr(0, valid.size() - 1), TD_ERR_FILE}};
+  const std::pair<std::string, int32_t> cases[] = {{valid.substr(0, 100), TD_ERR_READ},
+      {lexcore::writeListFile(layout), TD_ERR_FILE}, {"x" + valid.substr(1), TD_ERR_FILE},
+      {valid.substr(0, 3) + "x" + valid.substr(4), TD_ERR_FILE}, {valid.substr(0, valid.size() - 1), TD_ERR_FILE}};
   for (const auto& c : cases) {
     folder_.write("bad.tdl", c.first);
     TD_HANDLE handle = reinterpret_cast<TD_HANDLE>(&layout);  // any non-null value
@@ -67,10 +66,8 @@ TEST_F(Translator, OpenRefusesOtherFilesAndNullHandles) {
   // A null handle is refused everywhere and touches nothing.
   LANGSTRUCT language = {};
   for (int32_t result : {TD_TransOpenPrim(nullptr, path("aa.tdd").c_str()), TD_TransOpenSec(nullptr, path("aa.tdd").c_str()),
-                         TD_TransOptions(nullptr, 15), TD_TransAddUdr(nullptr, "a", "b"),
-                         TD_TransGetLanguage(nullptr, &language, 0)}) {
+                         TD_TransOptions(nullptr, 15), TD_TransAddUdr(nullptr, "a", "b"), TD_TransGetLanguage(nullptr, &language, 0)})
     EXPECT_EQ(TD_ERR_HANDLE, result);
-  }
   char16_t name[20] = {kGuard};
   EXPECT_EQ(TD_ERR_HANDLE, TD_TransGetFile(nullptr, name, 20, 0));
   EXPECT_EQ(kGuard, name[0]);
@@ -131,22 +128,17 @@ TEST_F(Translator, QueriesCutToTheCapacityAndTerminate) {
     EXPECT_TRUE(capacity == 0 || end != buffer.begin() + capacity) << "not terminated within " << size;
     return capacity == 0 ? u"<nothing>" : std::u16string(buffer.begin(), end);
   };
-  const auto file = [&](int16_t size, int16_t which) {
-    return text(size, [&](char16_t* out) { return TD_TransGetFile(handle, out, size, which); });
-  };
-  const auto tdd = [&](int16_t size) {
-    return text(size, [&](char16_t* out) { return TD_TransGetTDDFiles(path("long.tdl").c_str(), out, second.data(), size); });
-  };
-  const auto language = [&](int16_t size) {
-    return text(size, [&](char16_t* out) { return TD_TransGetTDDLanguage(path("long.tdd").c_str(), out, size); });
-  };
+  const std::u16string tdl = path("long.tdl"), tdd = path("long.tdd");
+  const auto file = [&](int16_t n, int16_t which) { return text(n, [&](char16_t* o) { return TD_TransGetFile(handle, o, n, which); }); };
+  const auto files = [&](int16_t n) { return text(n, [&](char16_t* o) { return TD_TransGetTDDFiles(tdl.c_str(), o, second.data(), n); }); };
+  const auto language = [&](int16_t n) { return text(n, [&](char16_t* o) { return TD_TransGetTDDLanguage(tdd.c_str(), o, n); }); };
   const std::u16string longName = u"abcdefghijklmno.tdd";
   EXPECT_EQ(longName, file(70, 0));
   EXPECT_EQ(u"abcd", file(5, 0));
   EXPECT_EQ(u"<nothing>", file(-4, 0));
   EXPECT_EQ(u"b.tdd", file(20, -9));
-  EXPECT_EQ(longName, tdd(20));
-  EXPECT_EQ(u"abcdefghi", tdd(10));
+  EXPECT_EQ(longName, files(20));
+  EXPECT_EQ(u"abcdefghi", files(10));
   EXPECT_EQ(std::u16string(47, u'n') + u"\u20AC\u00E9", language(70));
   EXPECT_EQ(std::u16string(19, u'n'), language(20));
   EXPECT_EQ(u"b.tdd", std::u16string(second.data()));
@@ -184,38 +176,15 @@ TEST_F(Translator, FilesAreHeldOnlyDuringACall) {
   TD_TransClose(&handle);
 }
 
-constexpr int32_t kFolded = TD_OPT_CASE_INSENSITIVE;
-constexpr int32_t kUser = TD_OPT_USER_DICTIONARY;
-constexpr int32_t kSmart = TD_OPT_SMART_SEARCH;
-constexpr int32_t kSpelling = TD_OPT_SPELLING;
+constexpr int32_t kFolded = TD_OPT_CASE_INSENSITIVE, kUser = TD_OPT_USER_DICTIONARY, kSmart = TD_OPT_SMART_SEARCH,
+                  kSpelling = TD_OPT_SPELLING;
 constexpr int16_t OK = TD_FOUND, NF = TD_NOT_FOUND, SUG = TD_SUGGESTED;
 
 class Translate : public ::testing::Test {
  protected:
-  TranslatorSession open() {
-    dictionary_.write(folder_);
-    return TranslatorSession(folder_);
-  }
-
   vocaro_test::TempFolder folder_;
   SampleDictionary dictionary_;
 };
-
-// The user dictionary is asked first, and only with its option; a word it
-// alone knows runs no passes.  Words nobody knows are not found.
-TEST_F(Translate, UserDictionaryIsAskedFirstAndOnlyWithItsOption) {
-  dictionary_.add("apple", {"Apfel"}).add("cat", {"Katze"}).setEndings({{"", "s"}});
-  folder_.write("aa_bb.udr", "apple:Apfel-user\r\ncats:Katzen\r\n");
-  const TranslatorSession session = open();
-  EXPECT_EQ((Strings{"Apfel-user", "Apfel"}), session.translate("apple", kUser).translations);
-  EXPECT_EQ(Strings{"Apfel"}, session.translate("apple").translations);
-  const Translation t = session.translate("CATS", kUser | kSmart);
-  EXPECT_EQ(TD_FOUND, t.status);
-  EXPECT_EQ(Strings{"Katzen"}, t.translations);
-  EXPECT_TRUE(t.suggestions.empty());
-  for (const std::string& word : {std::string("dog"), std::string(""), std::string(255, 'h')})
-    EXPECT_EQ(TD_NOT_FOUND, session.translate(word, -1).status) << word;
-}
 
 // The spell checker's step budget: a step before each string of a group,
 // each position in the word and each replacement; the pass stops once 2001
@@ -236,19 +205,17 @@ struct Query {
   std::string word;
   int32_t options;
   int16_t status;
-  Strings suggestions;
-  Strings translations;
-  int16_t transSize = 256;
-  int16_t suggestSize = 256;
+  Strings suggestions, translations;
+  int16_t transSize = 256, suggestSize = 256;
 };
 
 struct PassCase {
   const char* what;
   std::vector<std::pair<std::string, Strings>> entries;
-  lexcore::StringGroups endings;
-  lexcore::StringGroups variants;
+  lexcore::StringGroups endings, variants;
   std::vector<Query> queries;
   size_t perBlock = 4;
+  std::string userFile = "";  // the user dictionary's contents
 };
 
 // The lookup (translations in list order; every folded match once, entry 0
@@ -258,6 +225,12 @@ struct PassCase {
 // which they suggest and whose translations they give.
 TEST(Lookups, FindWordsAndSuggestCandidates) {
   const PassCase cases[] = {
+      // The user dictionary is asked first, and only with its option; a word
+      // it alone knows runs no passes.  Words nobody knows are not found.
+      {"the user dictionary", {{"apple", {"Apfel"}}, {"cat", {"Katze"}}}, {{"", "s"}}, {},
+       {{"apple", kUser, OK, {}, {"Apfel-user", "Apfel"}}, {"apple", 0, OK, {}, {"Apfel"}},
+        {"CATS", kUser | kSmart, OK, {}, {"Katzen"}}, {"dog", -1, NF, {}, {}}, {"", -1, NF, {}, {}},
+        {std::string(255, 'h'), -1, NF, {}, {}}}, 4, "apple:Apfel-user\r\ncats:Katzen\r\n"},
       {"case folding collects every folded match once", {{"Bill", {"Rechnung"}}, {"bill", {"Schnabel"}}, {"a", {"ein"}}},
        {}, {}, {{"BILL", 0, NF, {}, {}}, {"BILL", kFolded, OK, {}, {"Rechnung", "Schnabel"}}, {"A", kFolded, OK, {}, {"ein"}}},
        1},
@@ -319,9 +292,8 @@ TEST(Lookups, FindWordsAndSuggestCandidates) {
     vocaro_test::TempFolder folder;
     SampleDictionary dictionary;
     for (const auto& entry : c.entries) dictionary.add(entry.first, entry.second);
-    if (!c.endings.empty()) dictionary.setEndings(c.endings);
-    if (!c.variants.empty()) dictionary.setVariants(c.variants);
-    dictionary.setPerBlock(c.perBlock).write(folder);
+    dictionary.setEndings(c.endings).setVariants(c.variants).setPerBlock(c.perBlock).write(folder);
+    folder.write("aa_bb.udr", c.userFile);
     const TranslatorSession session(folder);
     for (const Query& q : c.queries) {
       const Translation t = session.translate(q.word, q.options, q.transSize, q.suggestSize);
@@ -338,8 +310,8 @@ TEST_F(Translate, CandidatesAndFirstWordsOver127BytesAreSkipped) {
   lexcore_test::CodeTable codes = lexcore::byteCodeTable();
   codes[1] = std::string(15, 'a');
   const std::string longest(127, 'a');
-  dictionary_.setCodes(codes).add(longest, {"long"}).setEndings({{"", "s"}});
-  const TranslatorSession session = open();
+  dictionary_.setCodes(codes).add(longest, {"long"}).setEndings({{"", "s"}}).write(folder_);
+  const TranslatorSession session(folder_);
   EXPECT_EQ(TD_SUGGESTED, session.translate(longest + "s", kSmart).status);
   EXPECT_EQ(TD_NOT_FOUND, session.translate(longest + "as", kSmart).status);
   EXPECT_EQ(Strings{longest}, session.translate(longest + " phrase").suggestions);

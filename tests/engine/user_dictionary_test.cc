@@ -65,8 +65,7 @@ TEST_F(UserDictionaryTest, ChoosesItsFileByTheListFileName) {
   std::filesystem::create_directory(folder_.path("my_dicts.v2"));
   const struct {
     std::vector<std::pair<std::string, std::string>> files;
-    std::string list;
-    std::string file;
+    std::string list, file;
     bool reversed;
     std::string lookUp;
     Strings expected;
@@ -125,7 +124,6 @@ TEST_F(UserDictionaryTest, ReadsOnePairALineAndSearchesIgnoringCase) {
   EXPECT_EQ(2, result);
 }
 
-
 // Adds in turn, by two dictionaries on one file: every pair one line in
 // sorted order; a pair already in the file, also
 // in another letter case, returns 1 without rewriting it ("=" below: same
@@ -140,8 +138,7 @@ TEST_F(UserDictionaryTest, AddsKeepTheFileOnePairALineInSortedOrder) {
   ASSERT_EQ(0, link(folder_.path("aa_bb.udr").c_str(), folder_.path("old-link").c_str()));
   const struct {
     UserDictionary* by;
-    const char* word;
-    const char* translation;
+    const char *word, *translation;
     int32_t result;
     std::string file;
   } adds[] = {
