@@ -27,37 +27,6 @@ lexcore::OptionalRecord tableRecord(uint8_t type, const lexcore::StringGroups& g
   return record;
 }
 
-SampleDictionary& SampleDictionary::add(const std::string& word, const std::vector<std::string>& translations) {
-  entries_[word] = translations;
-  return *this;
-}
-
-SampleDictionary& SampleDictionary::setEndings(const lexcore::StringGroups& groups) {
-  endings_ = groups;
-  return *this;
-}
-
-SampleDictionary& SampleDictionary::setVariants(const lexcore::StringGroups& groups) {
-  variants_ = groups;
-  return *this;
-}
-
-SampleDictionary& SampleDictionary::setPerBlock(size_t perBlock) {
-  perBlock_ = perBlock;
-  return *this;
-}
-
-SampleDictionary& SampleDictionary::setCodes(const CodeTable& codes) {
-  codes_ = codes;
-  return *this;
-}
-
-std::vector<std::string> SampleDictionary::primaryWords() const {
-  std::vector<std::string> words;
-  for (const auto& entry : entries_) words.push_back(entry.first);
-  return words;
-}
-
 std::vector<std::string> SampleDictionary::secondaryWords() const {
   std::vector<std::string> words;
   for (const auto& entry : entries_) words.insert(words.end(), entry.second.begin(), entry.second.end());
@@ -75,18 +44,13 @@ uint16_t SampleDictionary::secondaryIndex(const std::string& word) const {
 }
 
 lexcore::DataFileLayout SampleDictionary::primaryLayout() const {
-  lexcore::DataFileLayout layout = wordListLayout(primaryWords(), perBlock_, codes_);
+  std::vector<std::string> words;
+  for (const auto& entry : entries_) words.push_back(entry.first);
+  lexcore::DataFileLayout layout = wordListLayout(words, perBlock_, codes_);
   layout.languageId = 1;
   layout.languageName = "Aish";
   if (!endings_.empty()) layout.records.push_back(tableRecord(200, endings_));
   if (!variants_.empty()) layout.records.push_back(tableRecord(201, variants_));
-  return layout;
-}
-
-lexcore::DataFileLayout SampleDictionary::secondaryLayout() const {
-  lexcore::DataFileLayout layout = wordListLayout(secondaryWords(), perBlock_, codes_);
-  layout.languageId = 2;
-  layout.languageName = "Beeish";
   return layout;
 }
 
@@ -102,10 +66,14 @@ lexcore::ListFileLayout SampleDictionary::listLayout() const {
   return layout;
 }
 
-void SampleDictionary::write(const vocaro_test::TempFolder& folder) const {
+const SampleDictionary& SampleDictionary::write(const vocaro_test::TempFolder& folder) const {
   folder.write(kPrimaryName, lexcore::writeDataFile(primaryLayout()));
-  folder.write(kSecondaryName, lexcore::writeDataFile(secondaryLayout()));
+  lexcore::DataFileLayout secondary = wordListLayout(secondaryWords(), perBlock_, codes_);
+  secondary.languageId = 2;
+  secondary.languageName = "Beeish";
+  folder.write(kSecondaryName, lexcore::writeDataFile(secondary));
   folder.write(kListName, lexcore::writeListFile(listLayout()));
+  return *this;
 }
 
 }  // namespace lexcore_test

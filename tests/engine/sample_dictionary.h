@@ -39,24 +39,25 @@ class SampleDictionary {
   static constexpr const char* kSecondaryName = "bb.tdd";
   static constexpr const char* kListName = "aa_bb.tdl";
 
-  SampleDictionary& add(const std::string& word, const std::vector<std::string>& translations);
+  SampleDictionary& add(const std::string& word, const std::vector<std::string>& translations) {
+    entries_[word] = translations;
+    return *this;
+  }
   // The ending and variant tables of the primary file; none while empty.
-  SampleDictionary& setEndings(const lexcore::StringGroups& groups);
-  SampleDictionary& setVariants(const lexcore::StringGroups& groups);
-  SampleDictionary& setPerBlock(size_t perBlock);
+  SampleDictionary& setEndings(const lexcore::StringGroups& groups) { return endings_ = groups, *this; }
+  SampleDictionary& setVariants(const lexcore::StringGroups& groups) { return variants_ = groups, *this; }
+  SampleDictionary& setPerBlock(size_t perBlock) { return perBlock_ = perBlock, *this; }
   // The code table of both data files; one code per byte unless set.
-  SampleDictionary& setCodes(const CodeTable& codes);
+  SampleDictionary& setCodes(const CodeTable& codes) { return codes_ = codes, *this; }
 
   lexcore::DataFileLayout primaryLayout() const;
-  lexcore::DataFileLayout secondaryLayout() const;
   lexcore::ListFileLayout listLayout() const;
   // The global entry index of a translation.
   uint16_t secondaryIndex(const std::string& word) const;
 
-  void write(const vocaro_test::TempFolder& folder) const;
+  const SampleDictionary& write(const vocaro_test::TempFolder& folder) const;
 
  private:
-  std::vector<std::string> primaryWords() const;
   std::vector<std::string> secondaryWords() const;
 
   std::map<std::string, std::vector<std::string>> entries_;

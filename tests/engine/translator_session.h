@@ -28,9 +28,8 @@ Translation translate(TD_HANDLE handle, const std::string& word, int32_t options
 // test fails when one of them does not open.
 class TranslatorSession {
  public:
-  TranslatorSession(const vocaro_test::TempFolder& folder, const std::string& listName);
-  // The files SampleDictionary writes.
-  explicit TranslatorSession(const vocaro_test::TempFolder& folder);
+  // By default the list file SampleDictionary writes.
+  explicit TranslatorSession(const vocaro_test::TempFolder& folder, const std::string& listName = "aa_bb.tdl");
 
   TD_HANDLE handle() const { return translator_.get(); }
   Translation translate(const std::string& word, int32_t options = 0, int16_t transSize = 256,
