@@ -31,10 +31,8 @@ class LexmakeDictionaryInputs : public ::testing::Test {
     folder_.write("freedict-eng-deu.index", index);
     lexmake_test::writeGzipped(folder_.path("freedict-eng-deu.dict.dz"), data);
     // A Ding file: German on the left.
-    folder_.write("de-en",
-                  "# Version :: test\n"
-                  "Bank {f}; Sitzbank {f} | B\xC3\xA4nke {pl} :: bench | benches\n"
-                  "Haus {n} | H\xC3\xA4user {pl} :: house | houses\n");
+    folder_.write("de-en", "# Version :: test\nBank {f}; Sitzbank {f} | B\xC3\xA4nke {pl} :: bench | benches\n"
+                           "Haus {n} | H\xC3\xA4user {pl} :: house | houses\n");
     english_ = folder_.write("en.tables", "ending \"\" <- s es\n");
     german_ = folder_.write("de.tables", "ending \"\" <- e en\n");
   }
@@ -46,8 +44,7 @@ class LexmakeDictionaryInputs : public ::testing::Test {
   }
 
   TempFolder folder_;
-  std::string english_;
-  std::string german_;
+  std::string english_, german_;
 };
 
 TEST_F(LexmakeDictionaryInputs, MergesBothInputsAndTranslatesInSourceOrder) {

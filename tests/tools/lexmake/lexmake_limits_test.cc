@@ -13,28 +13,28 @@ namespace {
 using lexmake_test::RunResult;
 using lexmake_test::TempFolder;
 
-PairList pairsOf(const std::vector<std::pair<std::string, std::string>>& list) {
-  PairList pairs;
-  const uint16_t file = pairs.addFile("p");
-  for (size_t i = 0; i < list.size(); ++i)
-    pairs.add(list[i].first, list[i].second, Side::A, file, static_cast<uint32_t>(i + 1));
-  return pairs;
-}
+// Compiles the English-German pairs of `list` into `pair`.
+class LexmakeLimits : public ::testing::Test {
+ protected:
+  bool compile(const std::vector<std::pair<std::string, std::string>>& list) {
+    PairList pairs;
+    const uint16_t file = pairs.addFile("p");
+    for (size_t i = 0; i < list.size(); ++i) pairs.add(list[i].first, list[i].second, Side::A, file, static_cast<uint32_t>(i + 1));
+    lexmake_test::NullProgress progress;
+    return compilePair(pairs, SelectionRules(), Language{"en", "English", 1033, {}}, Language{"de", "German", 1031, {}},
+                       &pair, &diagnostics, &progress.bar);
+  }
 
-bool compile(const PairList& pairs, CompiledPair* result, Diagnostics* diagnostics) {
-  lexmake_test::NullProgress progress;
-  return compilePair(pairs, SelectionRules(), Language{"en", "English", 1033, {}}, Language{"de", "German", 1031, {}},
-                     result, diagnostics, &progress.bar);
-}
+  CompiledPair pair;
+  Diagnostics diagnostics;
+};
 
-TEST(LexmakeLimits, KeepsFifteenTranslationsOfAWordInEachDirection) {
+TEST_F(LexmakeLimits, KeepsFifteenTranslationsOfAWordInEachDirection) {
   std::vector<std::pair<std::string, std::string>> list;
   for (int i = 0; i < 16; ++i) list.push_back({"word", "w" + std::to_string(100 + i)});
   for (int i = 0; i < 16; ++i) list.push_back({"x" + std::to_string(100 + i), "Wort"});
   list.insert(list.begin() + 1, {"word", "w100"});  // a repeated pair counts once
-  CompiledPair pair;
-  Diagnostics diagnostics;
-  ASSERT_TRUE(compile(pairsOf(list), &pair, &diagnostics));
+  ASSERT_TRUE(compile(list));
 
   const auto a = std::find(pair.wordsA.begin(), pair.wordsA.end(), "word") - pair.wordsA.begin();
   ASSERT_EQ(pair.aToB[a].size(), 15u);
@@ -47,23 +47,17 @@ TEST(LexmakeLimits, KeepsFifteenTranslationsOfAWordInEachDirection) {
 
 // A word of 128 bytes does not fit an entry; a word whose only translation
 // is such a word has nothing left to translate to.
-TEST(LexmakeLimits, LeavesOutWordsOver127BytesAndWhatOnlyTheyTranslate) {
+TEST_F(LexmakeLimits, LeavesOutWordsOver127BytesAndWhatOnlyTheyTranslate) {
   const std::string fits(127, 'a');
   const std::string tooLong(128, 'b');
-  CompiledPair pair;
-  Diagnostics diagnostics;
-  ASSERT_TRUE(compile(pairsOf({{fits, "lang"}, {tooLong, "zu lang"}, {"short", tooLong}}), &pair, &diagnostics));
+  ASSERT_TRUE(compile({{fits, "lang"}, {tooLong, "zu lang"}, {"short", tooLong}}));
   EXPECT_EQ(pair.wordsA, (std::vector<std::string>{fits}));
   EXPECT_EQ(pair.wordsB, (std::vector<std::string>{"lang"}));
   EXPECT_EQ(leftOutSummary(pair.leftOut, "English", "German"),
             "1 English word over 127 bytes, 1 German word over 127 bytes, 1 English word without a kept translation, "
             "1 German word without a kept translation");
-}
-
-TEST(LexmakeLimits, RefusesAnInputWithNothingLeft) {
-  CompiledPair pair;
-  Diagnostics diagnostics;
-  EXPECT_FALSE(compile(pairsOf({{std::string(200, 'x'), "y"}}), &pair, &diagnostics));
+  // An input with nothing left is refused.
+  EXPECT_FALSE(compile({{std::string(200, 'x'), "y"}}));
   EXPECT_EQ(diagnostics.errors, std::vector<std::string>{"input: no word pairs to compile; left out: 1 English word "
                                                         "over 127 bytes, 1 German word without a kept translation"});
 
@@ -75,7 +69,7 @@ TEST(LexmakeLimits, RefusesAnInputWithNothingLeft) {
   EXPECT_FALSE(std::filesystem::exists(folder.path("out")));
 }
 
-TEST(LexmakeLimits, LeavesOutWordsThatDoNotEncodeAndKeepsTheRest) {
+TEST_F(LexmakeLimits, LeavesOutWordsThatDoNotEncodeAndKeepsTheRest) {
   std::mt19937 random(11);
   std::vector<std::pair<std::string, std::string>> list = {{"cat", "Katze"}, {"dog", "Hund"}};
   for (int i = 0; i < 40; ++i) {
@@ -83,9 +77,7 @@ TEST(LexmakeLimits, LeavesOutWordsThatDoNotEncodeAndKeepsTheRest) {
     for (int j = 0; j < 120; ++j) noise.push_back(static_cast<char>('A' + random() % 58));
     list.push_back({noise, "Rauschen"});
   }
-  CompiledPair pair;
-  Diagnostics diagnostics;
-  ASSERT_TRUE(compile(pairsOf(list), &pair, &diagnostics));
+  ASSERT_TRUE(compile(list));
   const size_t unencodable = pair.leftOut.count(LeftOutReason::Unencodable, Side::A);
   EXPECT_GT(unencodable, 0u);
   EXPECT_EQ(pair.wordsA.size() + unencodable, 42u);
@@ -95,7 +87,7 @@ TEST(LexmakeLimits, LeavesOutWordsThatDoNotEncodeAndKeepsTheRest) {
 
 // 65536 distinct words on each side, all equally useful: the pair that came
 // last is left out, and the 65535 that stay make files that pass the check.
-TEST(LexmakeLimits, Keeps65535WordsOfEachLanguage) {
+TEST_F(LexmakeLimits, Keeps65535WordsOfEachLanguage) {
   TempFolder folder;
   std::string content;
   char line[64];

@@ -98,8 +98,7 @@ TEST(LexmakePublish, AFailureAtAnyStepLeavesEveryListFileWholeAndTheNextRunClear
   TempFolder folder;
   const Sets sets(folder, kOldPairs, kNewPairs);
   ASSERT_NE(sets.oldAnswers, sets.newAnswers);
-  const std::string output = folder.path("out");
-  const std::string leftOut = folder.path("left-out.txt");
+  const std::string output = folder.path("out"), leftOut = folder.path("left-out.txt");
   const Strings newRun = pairArguments(sets.newInput, output, {"--left-out", leftOut});
   size_t points = 0;
   // Into a fresh folder, and over the old set; the step that fails counts up
@@ -178,8 +177,7 @@ struct FullBuffer : std::streambuf {
 
 TEST(LexmakeOutputs, RefusesUnusablePathsAndFailsOnWriteErrorsBeforeTouchingTheSet) {
   TempFolder folder;
-  const std::string input = folder.write("p.tsv", kOldPairs);
-  const std::string output = folder.path("out");
+  const std::string input = folder.write("p.tsv", kOldPairs), output = folder.path("out");
   fs::create_directories(folder.path("a folder"));
   ASSERT_EQ(runPair(input, output).status, kExitDone);
   const auto set = contents(output);

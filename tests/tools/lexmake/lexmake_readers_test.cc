@@ -92,11 +92,7 @@ TEST(LexmakeDing, PairsTheTermsOfCorrespondingPartsAndNamesMalformedLines) {
   const Read r = readLines("# Version :: devel\nBank {f}; Sitzbank {f} :: bench; seat\n");
   EXPECT_EQ(r.list.pairs[0].head, Side::B);
   EXPECT_EQ(r.list.where(r.list.pairs[2]), "de-en:2");
-  const Read bad = readLines(
-      "er/sie geht; Moskau :: he/she goes; Москва\n"
-      "kein Trenner hier\n"
-      "\n"
-      "gut :: good\n");
+  const Read bad = readLines("er/sie geht; Moskau :: he/she goes; Москва\nkein Trenner hier\n\ngut :: good\n");
   EXPECT_EQ(bad.pairs(), (Pairs{{"gut", "good"}}));  // Moskau has no usable translation
   EXPECT_EQ(bad.drops[TermDrop::SlashInPhrase], 2u);
   EXPECT_EQ(bad.drops[TermDrop::OutsideCharacterSet], 1u);
@@ -131,8 +127,7 @@ TEST(LexmakeFreedictEntry, TakesHeadwordsAndTheTranslationsOfEverySense) {
   }
   TermDrops drops;
   const DatabaseEntry gehen = parseEntry(cases[0].text, &drops);
-  ASSERT_EQ(gehen.examples.size(), 1u);
-  EXPECT_EQ(gehen.examples[0], (std::pair<std::string, std::string>{"Lass uns gehen!", "Let's go!"}));
+  EXPECT_EQ(gehen.examples, (Pairs{{"Lass uns gehen!", "Let's go!"}}));
   parseEntry(cases[5].text, &drops);
   EXPECT_EQ(drops[TermDrop::SlashInPhrase], 1u);
   EXPECT_EQ(drops[TermDrop::OutsideCharacterSet], 1u);

@@ -19,27 +19,10 @@ using lexmake_test::Translator;
 using Strings = std::vector<std::string>;
 
 const char* const kPairs =
-    "# English - German\n"
-    "house\tHaus\n"
-    "cat\tKatze\n"
-    "city\tStadt\n"
-    "town\tStadt\n"
-    "bank\tBank\n"
-    "bank\tUfer\n"
-    "bench\tBank\n"
-    "street\tStraße\n"
-    "photo\tFoto\n"
-    "good morning\tguten Morgen\n"
-    "big\tgroß\n";
-
-const char* const kEnglishTables =
-    "ending \"\" <- s es\n"
-    "ending y <- ies\n"
-    "variant ph f\n";
-
-const char* const kGermanTables =
-    "ending \"\" <- e en n\n"
-    "variant ss ß\n";
+    "# English - German\nhouse\tHaus\ncat\tKatze\ncity\tStadt\ntown\tStadt\nbank\tBank\nbank\tUfer\nbench\tBank\n"
+    "street\tStraße\nphoto\tFoto\ngood morning\tguten Morgen\nbig\tgroß\n";
+const char* const kEnglishTables = "ending \"\" <- s es\nending y <- ies\nvariant ph f\n";
+const char* const kGermanTables = "ending \"\" <- e en n\nvariant ss ß\n";
 
 class LexmakeRoundTrip : public ::testing::Test {
  protected:
@@ -55,10 +38,7 @@ class LexmakeRoundTrip : public ::testing::Test {
   }
 
   TempFolder folder_;
-  std::string pairs_;
-  std::string englishTables_;
-  std::string germanTables_;
-  std::string output_;
+  std::string pairs_, englishTables_, germanTables_, output_;
 };
 
 TEST_F(LexmakeRoundTrip, WritesFourNamedFilesAndASummary) {

@@ -44,6 +44,18 @@ Strings translationsOf(const Lexicon& lexicon, Side side, const std::string& wor
   return result;
 }
 
+Strings translationsOf(const PairList& pairs, const SelectionRules& rules, Side side, const std::string& word) {
+  LeftOut leftOut;
+  return translationsOf(Selector(pairs, rules).select(&leftOut), side, word);
+}
+
+// A frequency list of `size` filler words with the words of `at` at their places.
+Strings frequencyList(size_t size, const std::vector<std::pair<size_t, std::string>>& at) {
+  Strings words(size, "filler");
+  for (const auto& [place, word] : at) words[place] = word;
+  return words;
+}
+
 TEST(LexmakeSelection, RanksSingleWordsThenShortPhrasesThenInflectedFormsThenLongerPhrases) {
   const PairList pairs = toOneWord({"the big house", "houses", "ice cream", "cat", "house"});
   SelectionRules rules;
@@ -92,36 +104,27 @@ TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
       {"fahren", "go", Side::B},                // both directions: before "gehen"
       {"go", "laufen", Side::A}, {"go", "wandern", Side::A},  // equal evidence: input order
   });
-  LeftOut leftOut;
-  const Lexicon lexicon = Selector(pairs, SelectionRules()).select(&leftOut);
-  EXPECT_EQ(translationsOf(lexicon, Side::A, "dog"), (Strings{"Hund", "Bock", "Bandhaken"}));
-  EXPECT_EQ(translationsOf(lexicon, Side::B, "Hund"), (Strings{"dog", "tub"}));
-  EXPECT_EQ(translationsOf(lexicon, Side::A, "go"), (Strings{"fahren", "gehen", "laufen", "wandern"}));
+  EXPECT_EQ(translationsOf(pairs, SelectionRules(), Side::A, "dog"), (Strings{"Hund", "Bock", "Bandhaken"}));
+  EXPECT_EQ(translationsOf(pairs, SelectionRules(), Side::B, "Hund"), (Strings{"dog", "tub"}));
+  EXPECT_EQ(translationsOf(pairs, SelectionRules(), Side::A, "go"), (Strings{"fahren", "gehen", "laufen", "wandern"}));
 
   // A translation that several senses give before one sense's that stands
   // earlier; senses that a label or a note restricts do not count.
   const PairList klar = pairsOf({{"klar", "straight", Side::A}, {"klar", "clear", Side::A}, {"klar", "clear", Side::A},
                                  {"klar", "flux", Side::A}, {"klar", "flux", Side::A, labelled}, {"klar", "flux", Side::A, noted}});
-  EXPECT_EQ(translationsOf(Selector(klar, SelectionRules()).select(&leftOut), Side::A, "klar"),
-            (Strings{"clear", "straight", "flux"}));
+  EXPECT_EQ(translationsOf(klar, SelectionRules(), Side::A, "klar"), (Strings{"clear", "straight", "flux"}));
 
   // A plural after its singular, whatever the evidence.
   PairList window = pairsOf({{"Fenster", "windows", Side::B, examples}, {"Fenster", "window", Side::B}});
   SelectionRules english;
   english.endingsA = {{"", "s"}};
-  EXPECT_EQ(translationsOf(Selector(window, english).select(&leftOut), Side::B, "Fenster"),
-            (Strings{"window", "windows"}));
+  EXPECT_EQ(translationsOf(window, english, Side::B, "Fenster"), (Strings{"window", "windows"}));
 
   // A common translation comes before a rare one of equal evidence; being
   // given in both directions counts for more than being 20 times as common.
   SelectionRules rules;
-  Strings common(5000, "filler");
-  common[100] = "wandern";
-  common[2000] = "fahren";
-  common.push_back("laufen");
-  rules.frequencyB.add(common);
-  EXPECT_EQ(translationsOf(Selector(pairs, rules).select(&leftOut), Side::A, "go"),
-            (Strings{"fahren", "wandern", "laufen", "gehen"}));
+  rules.frequencyB.add(frequencyList(5001, {{100, "wandern"}, {2000, "fahren"}, {5000, "laufen"}}));
+  EXPECT_EQ(translationsOf(pairs, rules, Side::A, "go"), (Strings{"fahren", "wandern", "laufen", "gehen"}));
 
   // A common translation that gives the word back first ("seven") before a
   // more common one that gives it third ("screen"); a rare translation
@@ -130,13 +133,8 @@ TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
                                    {"screen", "Bildschirm", Side::A, examples}, {"screen", "Schirm", Side::A},
                                    {"screen", "sieben", Side::A}, {"seven", "sieben", Side::A}, {"sift", "sieben", Side::A}});
   SelectionRules ranks;
-  Strings words(5000, "filler");
-  words[100] = "screen";
-  words[200] = "seven";
-  words[4500] = "sift";
-  ranks.frequencyA.add(words);
-  EXPECT_EQ(translationsOf(Selector(sieben, ranks).select(&leftOut), Side::B, "sieben"),
-            (Strings{"seven", "screen", "sift"}));
+  ranks.frequencyA.add(frequencyList(5000, {{100, "screen"}, {200, "seven"}, {4500, "sift"}}));
+  EXPECT_EQ(translationsOf(sieben, ranks, Side::B, "sieben"), (Strings{"seven", "screen", "sift"}));
 }
 
 TEST(LexmakeSelection, ChoosesWordsByFrequencyAndGivesFormsTheirWordsTranslations) {
@@ -144,12 +142,7 @@ TEST(LexmakeSelection, ChoosesWordsByFrequencyAndGivesFormsTheirWordsTranslation
   SelectionRules rules;
   rules.maxWords = 3;
   rules.endingsA = {{"", "s"}};
-  Strings common(300, "filler");
-  const Strings top = {"the", "go", "ice", "house", "cream"};
-  std::copy(top.begin(), top.end(), common.begin());
-  common[59] = "houses";
-  common[199] = "abseil";
-  rules.frequencyA.add(common);
+  rules.frequencyA.add(frequencyList(300, {{0, "the"}, {1, "go"}, {2, "ice"}, {3, "house"}, {4, "cream"}, {59, "houses"}, {199, "abseil"}}));
   LeftOut leftOut;
   // "ice cream" ranks as its rarer word, "cream"; "houses" far lower, as
   // smart search reaches "house"; words no list knows last.

@@ -24,20 +24,14 @@ namespace lexmake_test {
 using vocaro_test::TempFolder;
 
 // A progress bar that draws nothing, for the readers' progress argument.
-struct NullProgress {
-  std::ostringstream sink;
-  lexmake::Progress bar{sink, false};
-};
+struct NullProgress { std::ostringstream sink; lexmake::Progress bar{sink, false}; };
 
 inline std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-struct RunResult {
-  int status = -1;
-  std::string out, err;
-};
+struct RunResult { int status = -1; std::string out, err; };
 
 inline RunResult runLexmake(const std::vector<std::string>& args) {
   std::ostringstream out, err;
