@@ -166,10 +166,12 @@ TEST(LexmakeCommandLine, AnswersHelpAndVersionAndRefusesBadUsageWithStatusTwo) {
   };
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {without("--lang-a"), "missing --lang-a"},
+      {without("--id-b"), "missing --id-b"},
       {with("--lang-a", "de"), "the two languages need different codes"},
       {with("--lang-a", "DE"), "the two languages need different codes"},
       {with("--lang-a", "engl1"), "a language code is 1 to 4 ASCII letters or digits, not \"engl1\""},
       {with("--id-a", "12x"), "a language id is a number from 0 to 4294967295, not \"12x\""},
+      {with("--id-a", "4294967296"), "a language id is a number from 0 to 4294967295, not \"4294967296\""},
       {with("--name-a", std::string(50, 'E')), "is longer than 49 characters"},
       {with("--name-b", "Русский"), "has no Windows-1252 character"},
       {{"--lang-a"}, "--lang-a needs a value"},
