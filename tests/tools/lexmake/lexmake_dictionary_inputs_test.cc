@@ -9,7 +9,6 @@ namespace lexmake {
 namespace {
 
 using lexmake_test::base64;
-using lexmake_test::gzipped;
 using lexmake_test::RunResult;
 using lexmake_test::TempFolder;
 using lexmake_test::Translator;
@@ -30,26 +29,22 @@ class LexmakeDictionaryInputs : public ::testing::Test {
       data += text;
     }
     folder_.write("freedict-eng-deu.index", index);
-    folder_.write("freedict-eng-deu.dict.dz", gzipped(data));
+    lexmake_test::writeGzipped(folder_.path("freedict-eng-deu.dict.dz"), data);
     // A Ding file: German on the left.
-    folder_.write("de-en",
-                  "# Version :: test\n"
-                  "Bank {f}; Sitzbank {f} | B\xC3\xA4nke {pl} :: bench | benches\n"
-                  "Haus {n} | H\xC3\xA4user {pl} :: house | houses\n");
+    folder_.write("de-en", "# Version :: test\nBank {f}; Sitzbank {f} | B\xC3\xA4nke {pl} :: bench | benches\n"
+                           "Haus {n} | H\xC3\xA4user {pl} :: house | houses\n");
     english_ = folder_.write("en.tables", "ending \"\" <- s es\n");
     german_ = folder_.write("de.tables", "ending \"\" <- e en\n");
   }
 
   RunResult compile(const std::string& output, const Strings& extra = {}) {
-    Strings args = lexmake_test::pairArguments(folder_.path("freedict-eng-deu.index"), output, english_, german_);
-    args.insert(args.end(), {"--from-b", folder_.path("de-en")});
+    Strings args = {"--tables-a", english_, "--tables-b", german_, "--from-b", folder_.path("de-en")};
     args.insert(args.end(), extra.begin(), extra.end());
-    return lexmake_test::runLexmake(args);
+    return lexmake_test::runPair(folder_.path("freedict-eng-deu.index"), output, args);
   }
 
   TempFolder folder_;
-  std::string english_;
-  std::string german_;
+  std::string english_, german_;
 };
 
 TEST_F(LexmakeDictionaryInputs, MergesBothInputsAndTranslatesInSourceOrder) {
@@ -57,7 +52,7 @@ TEST_F(LexmakeDictionaryInputs, MergesBothInputsAndTranslatesInSourceOrder) {
   ASSERT_EQ(run.status, kExitDone) << run.err;
   EXPECT_NE(run.out.find("left out: nothing"), std::string::npos) << run.out;
   Translator forward(folder_.path("out"), "en_de.tdl");
-  ASSERT_EQ(forward.openResult(), TD_OK);
+  ASSERT_EQ(forward.openResult, TD_OK);
   // The database's senses first, then what the Ding file adds.
   EXPECT_EQ(forward.translate("bank", 0).translations, (Strings{"Bank", "Ufer"}));
   EXPECT_EQ(forward.translate("bench", 0).translations, (Strings{"Bank", "Sitzbank"}));
@@ -119,9 +114,7 @@ TEST_F(LexmakeDictionaryInputs, NamesBadIndexLinesAndDamagedData) {
   std::string damaged = goodData;
   damaged[damaged.size() / 2] = static_cast<char>(damaged[damaged.size() / 2] ^ 0x55);
   const std::string expected = index + ":4: expected \"headword<TAB>offset<TAB>length\"";
-  const struct {
-    std::string index, data, message;
-  } cases[] = {
+  const struct { std::string index, data, message; } cases[] = {
       {goodIndex + "broken line\n", goodData, expected},
       {goodIndex + "last\tA\t" + std::string(8, '/') + "\n", goodData, expected},
       {goodIndex + "last\tB\t" + std::string(6, '/') + "\n", goodData, index + ":4: the entry lies beyond the end of " + data},

@@ -33,11 +33,7 @@ std::pair<Strings, Strings> parsePairs(const std::string& content) {
 // dropped; UTF-8 converted to Windows-1252; bad lines named by file and
 // line while the good ones stay.
 TEST(LexmakeInput, ReadsPairsAndNamesBadLines) {
-  const struct {
-    std::string content;
-    Strings pairs;
-    Strings errors;
-  } cases[] = {
+  const struct { std::string content; Strings pairs; Strings errors; } cases[] = {
       {"# a comment\n\n   \n\t\n  good morning \t  guten Morgen  \n#cat\tKatze\n", {"good morning=guten Morgen@pairs.tsv:5"}, {}},
       {"\xEF\xBB\xBFhouse\tHaus\r\ncat\tKatze\rdog\tHund\r\n\r\nmouse\tMaus",
        {"house=Haus@pairs.tsv:1", "cat=Katze@pairs.tsv:2", "dog=Hund@pairs.tsv:3", "mouse=Maus@pairs.tsv:5"}, {}},
@@ -62,9 +58,7 @@ TEST(LexmakeInput, ReadsPairsAndNamesBadLines) {
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
 struct Read {
-  PairList list;
-  TermDrops drops;
-  Diagnostics diagnostics;
+  PairList list; TermDrops drops; Diagnostics diagnostics;
 
   // The pairs as (German, English), the left side being German = language B.
   Pairs pairs() const {
@@ -84,11 +78,8 @@ Read readLines(const std::string& content) {
 // Every term of a part pairs with every term of the same part; marks,
 // labels, placeholders and the infinitive "to" of verbs go; sides whose
 // parts do not correspond give only their first part.
-TEST(LexmakeDing, PairsTheTermsOfCorrespondingParts) {
-  const struct {
-    std::string line;
-    Pairs pairs;
-  } cases[] = {
+TEST(LexmakeDing, PairsTheTermsOfCorrespondingPartsAndNamesMalformedLines) {
+  const struct { std::string line; Pairs pairs; } cases[] = {
       {"Aalbestand {m} | Aalbestände {pl} :: eel stock | eel stocks", {{"Aalbestand", "eel stock"}, {dict("Aalbestände"), "eel stocks"}}},
       {"Bank {f}; Sitzbank {f} :: bench; seat", {{"Bank", "bench"}, {"Bank", "seat"}, {"Sitzbank", "bench"}, {"Sitzbank", "seat"}}},
       {"ins Ausland gehen {vi} [soc.] :: to expatriate", {{"ins Ausland gehen", "expatriate"}}},
@@ -101,19 +92,11 @@ TEST(LexmakeDing, PairsTheTermsOfCorrespondingParts) {
   const Read r = readLines("# Version :: devel\nBank {f}; Sitzbank {f} :: bench; seat\n");
   EXPECT_EQ(r.list.pairs[0].head, Side::B);
   EXPECT_EQ(r.list.where(r.list.pairs[2]), "de-en:2");
-}
-
-TEST(LexmakeDing, CountsTermsItDropsAndNamesMalformedLines) {
-  const Read r = readLines(
-      "er/sie geht; Moskau :: he/she goes; Москва\n"
-      "kein Trenner hier\n"
-      "\n"
-      "gut :: good\n");
-  EXPECT_EQ(r.pairs(), (Pairs{{"gut", "good"}}));  // Moskau has no usable translation
-  EXPECT_EQ(r.drops[TermDrop::SlashInPhrase], 2u);
-  EXPECT_EQ(r.drops[TermDrop::OutsideCharacterSet], 1u);
-  ASSERT_EQ(r.diagnostics.errors.size(), 1u);
-  EXPECT_EQ(r.diagnostics.errors[0], "de-en:2: expected \"LEFT :: RIGHT\", found no \" :: \"");
+  const Read bad = readLines("er/sie geht; Moskau :: he/she goes; Москва\nkein Trenner hier\n\ngut :: good\n");
+  EXPECT_EQ(bad.pairs(), (Pairs{{"gut", "good"}}));  // Moskau has no usable translation
+  EXPECT_EQ(bad.drops[TermDrop::SlashInPhrase], 2u);
+  EXPECT_EQ(bad.drops[TermDrop::OutsideCharacterSet], 1u);
+  EXPECT_EQ(bad.diagnostics.errors, Strings{"de-en:2: expected \"LEFT :: RIGHT\", found no \" :: \""});
 }
 
 DatabaseEntry parseEntry(const std::string& text, TermDrops* drops = nullptr) {
@@ -124,11 +107,7 @@ DatabaseEntry parseEntry(const std::string& text, TermDrops* drops = nullptr) {
 // Headwords and translations of entries: every sense, numbered senses,
 // abbreviations and symbols glued on, brackets and sentences, alternatives.
 TEST(LexmakeFreedictEntry, TakesHeadwordsAndTheTranslationsOfEverySense) {
-  const struct {
-    std::string text;
-    Strings heads;
-    Strings translations;
-  } cases[] = {
+  const struct { std::string text; Strings heads; Strings translations; } cases[] = {
       {" gehen /\xC9\xA1\xCB\x88\x65\xCB\x90\xC9\x99n/ <v, intr>\ngo <v>, walk <v>\n [geogr.] reach a place <v>, extend <v>\n"
        "      \"Lass uns gehen!\"  - Let's go!\n   Synonyms: {laufen}\n         Note: to end\n see: {gehend}\n",
        {"gehen"}, {"go", "walk", "reach a place", "extend"}},
@@ -148,14 +127,11 @@ TEST(LexmakeFreedictEntry, TakesHeadwordsAndTheTranslationsOfEverySense) {
   }
   TermDrops drops;
   const DatabaseEntry gehen = parseEntry(cases[0].text, &drops);
-  ASSERT_EQ(gehen.examples.size(), 1u);
-  EXPECT_EQ(gehen.examples[0], (std::pair<std::string, std::string>{"Lass uns gehen!", "Let's go!"}));
+  EXPECT_EQ(gehen.examples, (Pairs{{"Lass uns gehen!", "Let's go!"}}));
   parseEntry(cases[5].text, &drops);
   EXPECT_EQ(drops[TermDrop::SlashInPhrase], 1u);
   EXPECT_EQ(drops[TermDrop::OutsideCharacterSet], 1u);
-}
-
-TEST(LexmakeFreedictEntry, KeepsWhatTheEntrySaysAboutEachSenseAndTheFormsItsHeadwordNames) {
+  // What the entry says about each sense, and the forms its headword names.
   const DatabaseEntry e = parseEntry(
       " go /\xC9\xA1/ (went /w/ <>, gone /\xC9\xA1/ <>) <v>\n"
       "gehen <v, intr>, fahren [Br.]\n"

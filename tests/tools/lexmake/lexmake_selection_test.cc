@@ -10,12 +10,27 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-// Every A word of `words` translates to the one B word "X".
-PairList toOneWord(const Strings& words) {
+// Pairs of two FreeDict-like databases, scored as the reader scores senses.
+struct Sense {
+  const char* head;
+  const char* translation;
+  Side side;
+  SenseEvidence evidence = {};
+};
+
+PairList pairsOf(const std::vector<Sense>& senses) {
   PairList pairs;
   const uint16_t file = pairs.addFile("p");
-  for (size_t i = 0; i < words.size(); ++i) pairs.add(words[i], "X", Side::A, file, static_cast<uint32_t>(i + 1));
+  uint32_t line = 0;
+  for (const Sense& s : senses) pairs.add(s.head, s.translation, s.side, file, ++line, senseScore(s.evidence));
   return pairs;
+}
+
+// Every A word of `words` translates to the one B word "X".
+PairList toOneWord(const Strings& words) {
+  std::vector<Sense> senses;
+  for (const std::string& w : words) senses.push_back({w.c_str(), "X", Side::A});
+  return pairsOf(senses);
 }
 
 Strings translationsOf(const Lexicon& lexicon, Side side, const std::string& word) {
@@ -27,6 +42,18 @@ Strings translationsOf(const Lexicon& lexicon, Side side, const std::string& wor
   if (i == words.size()) return result;
   for (const uint16_t j : links[i]) result.push_back(others[j]);
   return result;
+}
+
+Strings translationsOf(const PairList& pairs, const SelectionRules& rules, Side side, const std::string& word) {
+  LeftOut leftOut;
+  return translationsOf(Selector(pairs, rules).select(&leftOut), side, word);
+}
+
+// A frequency list of `size` filler words with the words of `at` at their places.
+Strings frequencyList(size_t size, const std::vector<std::pair<size_t, std::string>>& at) {
+  Strings words(size, "filler");
+  for (const auto& [place, word] : at) words[place] = word;
+  return words;
 }
 
 TEST(LexmakeSelection, RanksSingleWordsThenShortPhrasesThenInflectedFormsThenLongerPhrases) {
@@ -50,11 +77,7 @@ TEST(LexmakeSelection, RanksSingleWordsThenShortPhrasesThenInflectedFormsThenLon
 }
 
 TEST(LexmakeSelection, KeepsAWordTogetherWithItsFirstTranslation) {
-  PairList pairs;
-  const uint16_t file = pairs.addFile("p");
-  pairs.add("bank", "Ufer", Side::A, file, 1);
-  pairs.add("bank", "Bank", Side::A, file, 2);
-  pairs.add("Bank", "bench", Side::B, file, 3);
+  const PairList pairs = pairsOf({{"bank", "Ufer", Side::A}, {"bank", "Bank", Side::A}, {"Bank", "bench", Side::B}});
   SelectionRules rules;
   rules.maxWords = 1;
   LeftOut leftOut;
@@ -65,24 +88,8 @@ TEST(LexmakeSelection, KeepsAWordTogetherWithItsFirstTranslation) {
   EXPECT_EQ(leftOut.count(LeftOutReason::BeyondLimit, Side::A), 1u);  // "bench"
 }
 
-// Pairs of two FreeDict-like databases, scored as the reader scores senses.
-struct Sense {
-  const char* head;
-  const char* translation;
-  Side side;
-  SenseEvidence evidence;
-};
-
-PairList pairsOf(const std::vector<Sense>& senses) {
-  PairList pairs;
-  const uint16_t file = pairs.addFile("p");
-  uint32_t line = 0;
-  for (const Sense& s : senses) pairs.add(s.head, s.translation, s.side, file, ++line, senseScore(s.evidence));
-  return pairs;
-}
-
 TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
-  SenseEvidence plain, examples, labelled, noted, later;
+  SenseEvidence examples, labelled, noted, later;
   examples.examples = 3;
   labelled.labelPenalty = labelPenalty("techn.");
   noted.noted = true;
@@ -91,68 +98,43 @@ TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
       {"dog", "Bandhaken", Side::A, noted},     // a trade's sense, first in the source
       {"dog", "Bock", Side::A, labelled},
       {"dog", "Hund", Side::A, examples},
-      {"Hund", "tub", Side::B, plain},          // the mining sense, first
+      {"Hund", "tub", Side::B},                 // the mining sense, first
       {"Hund", "dog", Side::B, later},          // given back by "dog", so it wins
-      {"go", "gehen", Side::A, plain},
-      {"go", "fahren", Side::A, plain},
-      {"fahren", "go", Side::B, plain},         // both directions: before "gehen"
-      {"go", "laufen", Side::A, plain},         // equal evidence: input order
-      {"go", "wandern", Side::A, plain},
+      {"go", "gehen", Side::A}, {"go", "fahren", Side::A},
+      {"fahren", "go", Side::B},                // both directions: before "gehen"
+      {"go", "laufen", Side::A}, {"go", "wandern", Side::A},  // equal evidence: input order
   });
-  LeftOut leftOut;
-  const Lexicon lexicon = Selector(pairs, SelectionRules()).select(&leftOut);
-  EXPECT_EQ(translationsOf(lexicon, Side::A, "dog"), (Strings{"Hund", "Bock", "Bandhaken"}));
-  EXPECT_EQ(translationsOf(lexicon, Side::B, "Hund"), (Strings{"dog", "tub"}));
-  EXPECT_EQ(translationsOf(lexicon, Side::A, "go"), (Strings{"fahren", "gehen", "laufen", "wandern"}));
+  EXPECT_EQ(translationsOf(pairs, SelectionRules(), Side::A, "dog"), (Strings{"Hund", "Bock", "Bandhaken"}));
+  EXPECT_EQ(translationsOf(pairs, SelectionRules(), Side::B, "Hund"), (Strings{"dog", "tub"}));
+  EXPECT_EQ(translationsOf(pairs, SelectionRules(), Side::A, "go"), (Strings{"fahren", "gehen", "laufen", "wandern"}));
 
   // A translation that several senses give before one sense's that stands
   // earlier; senses that a label or a note restricts do not count.
-  const PairList klar = pairsOf({{"klar", "straight", Side::A, plain},
-                                 {"klar", "clear", Side::A, plain},
-                                 {"klar", "clear", Side::A, plain},
-                                 {"klar", "flux", Side::A, plain},
-                                 {"klar", "flux", Side::A, labelled},
-                                 {"klar", "flux", Side::A, noted}});
-  EXPECT_EQ(translationsOf(Selector(klar, SelectionRules()).select(&leftOut), Side::A, "klar"),
-            (Strings{"clear", "straight", "flux"}));
+  const PairList klar = pairsOf({{"klar", "straight", Side::A}, {"klar", "clear", Side::A}, {"klar", "clear", Side::A},
+                                 {"klar", "flux", Side::A}, {"klar", "flux", Side::A, labelled}, {"klar", "flux", Side::A, noted}});
+  EXPECT_EQ(translationsOf(klar, SelectionRules(), Side::A, "klar"), (Strings{"clear", "straight", "flux"}));
 
   // A plural after its singular, whatever the evidence.
-  PairList window = pairsOf({{"Fenster", "windows", Side::B, examples}, {"Fenster", "window", Side::B, plain}});
+  PairList window = pairsOf({{"Fenster", "windows", Side::B, examples}, {"Fenster", "window", Side::B}});
   SelectionRules english;
   english.endingsA = {{"", "s"}};
-  EXPECT_EQ(translationsOf(Selector(window, english).select(&leftOut), Side::B, "Fenster"),
-            (Strings{"window", "windows"}));
+  EXPECT_EQ(translationsOf(window, english, Side::B, "Fenster"), (Strings{"window", "windows"}));
 
   // A common translation comes before a rare one of equal evidence; being
   // given in both directions counts for more than being 20 times as common.
   SelectionRules rules;
-  Strings common(5000, "filler");
-  common[100] = "wandern";
-  common[2000] = "fahren";
-  common.push_back("laufen");
-  rules.frequencyB.add(common);
-  EXPECT_EQ(translationsOf(Selector(pairs, rules).select(&leftOut), Side::A, "go"),
-            (Strings{"fahren", "wandern", "laufen", "gehen"}));
+  rules.frequencyB.add(frequencyList(5001, {{100, "wandern"}, {2000, "fahren"}, {5000, "laufen"}}));
+  EXPECT_EQ(translationsOf(pairs, rules, Side::A, "go"), (Strings{"fahren", "wandern", "laufen", "gehen"}));
 
   // A common translation that gives the word back first ("seven") before a
   // more common one that gives it third ("screen"); a rare translation
   // that gives it back first ("sift") gains nothing.
-  const PairList sieben = pairsOf({{"sieben", "screen", Side::B, plain},
-                                   {"sieben", "sift", Side::B, examples},
-                                   {"sieben", "seven", Side::B, plain},
-                                   {"screen", "Bildschirm", Side::A, examples},
-                                   {"screen", "Schirm", Side::A, plain},
-                                   {"screen", "sieben", Side::A, plain},
-                                   {"seven", "sieben", Side::A, plain},
-                                   {"sift", "sieben", Side::A, plain}});
+  const PairList sieben = pairsOf({{"sieben", "screen", Side::B}, {"sieben", "sift", Side::B, examples}, {"sieben", "seven", Side::B},
+                                   {"screen", "Bildschirm", Side::A, examples}, {"screen", "Schirm", Side::A},
+                                   {"screen", "sieben", Side::A}, {"seven", "sieben", Side::A}, {"sift", "sieben", Side::A}});
   SelectionRules ranks;
-  Strings words(5000, "filler");
-  words[100] = "screen";
-  words[200] = "seven";
-  words[4500] = "sift";
-  ranks.frequencyA.add(words);
-  EXPECT_EQ(translationsOf(Selector(sieben, ranks).select(&leftOut), Side::B, "sieben"),
-            (Strings{"seven", "screen", "sift"}));
+  ranks.frequencyA.add(frequencyList(5000, {{100, "screen"}, {200, "seven"}, {4500, "sift"}}));
+  EXPECT_EQ(translationsOf(sieben, ranks, Side::B, "sieben"), (Strings{"seven", "screen", "sift"}));
 }
 
 TEST(LexmakeSelection, ChoosesWordsByFrequencyAndGivesFormsTheirWordsTranslations) {
@@ -160,24 +142,14 @@ TEST(LexmakeSelection, ChoosesWordsByFrequencyAndGivesFormsTheirWordsTranslation
   SelectionRules rules;
   rules.maxWords = 3;
   rules.endingsA = {{"", "s"}};
-  Strings common(300, "filler");
-  const Strings top = {"the", "go", "ice", "house", "cream"};
-  std::copy(top.begin(), top.end(), common.begin());
-  common[59] = "houses";
-  common[199] = "abseil";
-  rules.frequencyA.add(common);
+  rules.frequencyA.add(frequencyList(300, {{0, "the"}, {1, "go"}, {2, "ice"}, {3, "house"}, {4, "cream"}, {59, "houses"}, {199, "abseil"}}));
   LeftOut leftOut;
   // "ice cream" ranks as its rarer word, "cream"; "houses" far lower, as
   // smart search reaches "house"; words no list knows last.
   EXPECT_EQ(Selector(words, rules).select(&leftOut).wordsA, (Strings{"go", "house", "ice cream"}));
   rules.maxWords = 5;
 
-  PairList pairs;
-  const uint16_t file = pairs.addFile("p");
-  pairs.add("went", "ging", Side::A, file, 1);
-  pairs.add("go", "gehen", Side::A, file, 2);
-  pairs.add("go", "fahren", Side::A, file, 3);
-  pairs.add("house", "Haus", Side::A, file, 4);
+  PairList pairs = pairsOf({{"went", "ging", Side::A}, {"go", "gehen", Side::A}, {"go", "fahren", Side::A}, {"house", "Haus", Side::A}});
   pairs.addForm("went", "go", Side::A);
   pairs.addForm("houses", "house", Side::A);  // the ending table reaches "house"
   const Lexicon lexicon = Selector(pairs, rules).select(&leftOut);

@@ -13,11 +13,7 @@ namespace {
 
 using Groups = lexcore::StringGroups;
 
-struct Parsed {
-  bool ok = false;
-  LanguageTables tables;
-  Diagnostics diagnostics;
-};
+struct Parsed { bool ok = false; LanguageTables tables; Diagnostics diagnostics; };
 
 Parsed parse(const std::string& content) {
   Parsed p;
@@ -27,7 +23,8 @@ Parsed parse(const std::string& content) {
 
 // Groups in line order; comments, a byte order mark, tabs, every line end,
 // the empty string "" and Windows-1252 text.
-TEST(LexmakeTables, ReadsEndingAndVariantGroupsInLineOrder) {
+// Bad lines are named by their number, and the record limits hold.
+TEST(LexmakeTables, ReadsEndingAndVariantGroupsInLineOrderAndReportsBadLines) {
   const Parsed p = parse(
       "\xEF\xBB\xBF# English\r\n"
       "ending \"\" <- s es   # cats, boxes\n"
@@ -43,48 +40,39 @@ TEST(LexmakeTables, ReadsEndingAndVariantGroupsInLineOrder) {
   const Parsed quoted = parse("ending \"\"x <- e\n");
   EXPECT_EQ(quoted.diagnostics.errors,
             std::vector<std::string>{"en.tables:1: \"\"\"x\": quotes stand only in \"\", the empty string"});
-}
 
-TEST(LexmakeTables, ReportsEveryBadLineWithItsNumber) {
-  const Parsed p = parse(
+  const Parsed bad = parse(
       "ending s\n"           // 1: no arrow, no ending
-      "ending \"\" s es\n"   // 2: no arrow
-      "ending y <-\n"        // 3: no ending
-      "variant ph\n"         // 4: one string only
-      "endings y <- ies\n"   // 5: unknown line
-      "variant ß ß\n"        // 6: twice the same
-      "ending e <- s e\n"    // 7: an ending equal to its base
-      "variant я a\n"        // 8: no byte for the character
-      "ending y <- ies\n");  // 9: good
-  EXPECT_FALSE(p.ok);
-  EXPECT_EQ(p.diagnostics.errors, (std::vector<std::string>{
-                                      "en.tables:1: expected: ending BASE <- ENDING...",
-                                      "en.tables:2: expected: ending BASE <- ENDING...",
-                                      "en.tables:3: expected: ending BASE <- ENDING...",
-                                      "en.tables:4: expected: variant TEXT TEXT...",
-                                      "en.tables:5: unknown line \"endings\"; expected \"ending\" or \"variant\"",
-                                      "en.tables:6: \"ß\" stands twice in the line",
-                                      "en.tables:7: \"e\" stands twice in the line",
-                                      "en.tables:8: \"я\": \"я\" (U+044F) has no Windows-1252 character"}));
-  EXPECT_EQ(p.tables.endings, (Groups{{"y", "ies"}}));
-}
+      "ending y <-\n"        // 2: no ending
+      "variant ph\n"         // 3: one string only
+      "endings y <- ies\n"   // 4: unknown line
+      "variant ß ß\n"        // 5: twice the same
+      "ending e <- s e\n"    // 6: an ending equal to its base
+      "variant я a\n"        // 7: no byte for the character
+      "ending y <- ies\n");  // 8: good
+  EXPECT_FALSE(bad.ok);
+  EXPECT_EQ(bad.diagnostics.errors, (std::vector<std::string>{
+      "en.tables:1: expected: ending BASE <- ENDING...", "en.tables:2: expected: ending BASE <- ENDING...",
+      "en.tables:3: expected: variant TEXT TEXT...", "en.tables:4: unknown line \"endings\"; expected \"ending\" or \"variant\"",
+      "en.tables:5: \"ß\" stands twice in the line", "en.tables:6: \"e\" stands twice in the line",
+      "en.tables:7: \"я\": \"я\" (U+044F) has no Windows-1252 character"}));
+  EXPECT_EQ(bad.tables.endings, (Groups{{"y", "ies"}}));
 
-TEST(LexmakeTables, EnforcesTheRecordLimits) {
   // A group holds its length byte and at most 254 bytes of strings.
   const std::string fits = "variant " + std::string(126, 'a') + " " + std::string(126, 'b') + "\n";     // 254
   const std::string tooLong = "variant " + std::string(126, 'a') + " " + std::string(127, 'b') + "\n";  // 255
-  Parsed p = parse(fits + tooLong);
-  EXPECT_FALSE(p.ok);
-  EXPECT_EQ(p.diagnostics.errors, std::vector<std::string>{"en.tables:2: the line's strings take more than 254 bytes"});
-  EXPECT_EQ(p.tables.variants.size(), 1u);
+  Parsed limits = parse(fits + tooLong);
+  EXPECT_FALSE(limits.ok);
+  EXPECT_EQ(limits.diagnostics.errors, std::vector<std::string>{"en.tables:2: the line's strings take more than 254 bytes"});
+  EXPECT_EQ(limits.tables.variants.size(), 1u);
 
   // At most 255 groups of a kind.
   std::string many;
   for (int i = 0; i < 256; ++i) many += "ending \"\" <- s" + std::to_string(i) + "\n";
-  p = parse(many + "variant a b\n");
-  EXPECT_EQ(p.diagnostics.errors, std::vector<std::string>{"en.tables:256: more than 255 ending lines"});
-  EXPECT_EQ(p.tables.endings.size(), 255u);
-  EXPECT_EQ(p.tables.variants.size(), 1u);
+  limits = parse(many + "variant a b\n");
+  EXPECT_EQ(limits.diagnostics.errors, std::vector<std::string>{"en.tables:256: more than 255 ending lines"});
+  EXPECT_EQ(limits.tables.endings.size(), 255u);
+  EXPECT_EQ(limits.tables.variants.size(), 1u);
 }
 
 

@@ -24,20 +24,14 @@ namespace lexmake_test {
 using vocaro_test::TempFolder;
 
 // A progress bar that draws nothing, for the readers' progress argument.
-struct NullProgress {
-  std::ostringstream sink;
-  lexmake::Progress bar{sink, false};
-};
+struct NullProgress { std::ostringstream sink; lexmake::Progress bar{sink, false}; };
 
 inline std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-struct RunResult {
-  int status = -1;
-  std::string out, err;
-};
+struct RunResult { int status = -1; std::string out, err; };
 
 inline RunResult runLexmake(const std::vector<std::string>& args) {
   std::ostringstream out, err;
@@ -45,15 +39,18 @@ inline RunResult runLexmake(const std::vector<std::string>& args) {
   return {status, out.str(), err.str()};
 }
 
-// The usual arguments for an English-German pair compiled into `output`.
+// The usual arguments for an English-German pair compiled into `output`,
+// then `extra`.
 inline std::vector<std::string> pairArguments(const std::string& pairs, const std::string& output,
-                                              const std::string& tablesA = "", const std::string& tablesB = "") {
+                                              const std::vector<std::string>& extra = {}) {
   std::vector<std::string> args = {"--lang-a", "en",     "--lang-b", "de",     "--name-a", "English",  "--name-b",
-                                   "German",   "--id-a", "1033",     "--id-b", "1031",     "--output", output};
-  if (!tablesA.empty()) args.insert(args.end(), {"--tables-a", tablesA});
-  if (!tablesB.empty()) args.insert(args.end(), {"--tables-b", tablesB});
-  args.push_back(pairs);
+                                   "German",   "--id-a", "1033",     "--id-b", "1031",     "--output", output, pairs};
+  args.insert(args.end(), extra.begin(), extra.end());
   return args;
+}
+
+inline RunResult runPair(const std::string& pairs, const std::string& output, const std::vector<std::string>& extra = {}) {
+  return runLexmake(pairArguments(pairs, output, extra));
 }
 
 // UTF-8 to dictionary text, for words written in the tests' source.
@@ -64,53 +61,38 @@ inline std::string dict(const std::string& utf8) {
 }
 
 // A translator on a list file in `folder` and the data files it names.
-class Translator {
- public:
+struct Translator {
   Translator(const std::string& folder, const std::string& list)
-      : openResult_(translator_.open(vocaro_test::widen(folder + "/" + list)).result) {}
-
-  int32_t openResult() const { return openResult_; }
-  TD_HANDLE handle() const { return translator_.get(); }
+      : openResult(translator.open(vocaro_test::widen(folder + "/" + list)).result) {}
+  TD_HANDLE handle() const { return translator.get(); }
 
   // Translates the UTF-8 `word` with the option flags `options`; the lists
   // come back as UTF-8.
   vocaro::Translation translate(const std::string& word, int32_t options) const {
-    translator_.setOptions(options);
-    vocaro::Translation t = translator_.translate(dict(word), 2048, 512);
+    translator.setOptions(options);
+    vocaro::Translation t = translator.translate(dict(word), 2048, 512);
     for (auto* list : {&t.translations, &t.suggestions})
       for (std::string& s : *list) s = lexcore::dictionaryToUtf8(s.c_str());
     return t;
   }
 
- private:
-  vocaro::Translator translator_;
-  int32_t openResult_;
+  vocaro::Translator translator;  // before openResult, which it initialises
+  const int32_t openResult;
 };
 
-// gzip data of `text`, as a dictzip file holds it (without the chunk table,
-// which a reader of the whole file passes over).
-inline std::string gzipped(const std::string& text) {
-  z_stream stream = {};
-  deflateInit2(&stream, 9, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY);
-  std::string out(deflateBound(&stream, static_cast<uLong>(text.size())) + 32, '\0');
-  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
-  stream.avail_in = static_cast<uInt>(text.size());
-  stream.next_out = reinterpret_cast<Bytef*>(&out[0]);
-  stream.avail_out = static_cast<uInt>(out.size());
-  deflate(&stream, Z_FINISH);
-  out.resize(stream.total_out);
-  deflateEnd(&stream);
-  return out;
+// `text` written as a gzip file, which a dictzip reader without the chunk
+// table reads as a whole.
+inline void writeGzipped(const std::string& path, const std::string& text) {
+  gzFile file = gzopen(path.c_str(), "wb9");
+  gzwrite(file, text.data(), static_cast<unsigned>(text.size()));
+  gzclose(file);
 }
 
 // A number as a dictd index writes it: base 64, most significant digit first.
 inline std::string base64(size_t n) {
-  static const char* kDigits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
   std::string digits;
-  do {
-    digits.insert(digits.begin(), kDigits[n % 64]);
-    n /= 64;
-  } while (n > 0);
+  do digits.insert(digits.begin(), "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"[n % 64]);
+  while ((n /= 64) > 0);
   return digits;
 }
 
