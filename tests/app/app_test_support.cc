@@ -8,11 +8,25 @@
 #include <cstring>
 
 #include "datafile/data_file_writer.h"
+#include "integration/focus_query.h"
 #include "integration/settings.h"
 #include "translator/list_file_writer.h"
 #include "window_fixture.h"
 
 namespace {
+
+// Runs one file operation of the shell without asking the user; `from`
+// may name several files, each ended by a terminator.
+int shellFileOperation(UINT operation, std::wstring from, std::wstring to = L"") {
+  from += L'\0';  // the list ends with a second terminator
+  to += L'\0';
+  SHFILEOPSTRUCTW files{};
+  files.wFunc = operation;
+  files.pFrom = from.c_str();
+  files.pTo = to.c_str();
+  files.fFlags = FOF_NO_UI;
+  return SHFileOperationW(&files);
+}
 
 // The type of a stored setting, REG_NONE without one, and its bytes.
 DWORD readStored(const wchar_t* name, std::vector<BYTE>* data) {
@@ -91,7 +105,8 @@ bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs, bool pum
   while (!condition()) {
     if (GetTickCount() - start >= timeoutMs) return false;
     if (!pump) Sleep(20);
-    if (pump && MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT) != WAIT_FAILED) pumpMessages();
+    if (pump) MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    if (pump) pumpMessages();
   }
   return true;
 }
@@ -130,16 +145,12 @@ std::wstring programFolder() {
 }
 
 void copySampleDictionaries(const std::wstring& folder, const std::vector<std::wstring>& names) {
-  std::wstring from, to = folder + L'\0';  // each list ends with a second terminator
+  std::wstring from;
   for (const std::wstring& name : names.empty() ? std::vector<std::wstring>{L"*.td?"} : names) {
     from += programFolder() + L"dictionaries\\" + name + L'\0';
   }
-  SHFILEOPSTRUCTW files{};
-  files.wFunc = FO_COPY;
-  files.pFrom = from.c_str();
-  files.pTo = to.c_str();
-  files.fFlags = FOF_NO_UI;
-  ASSERT_EQ(SHFileOperationW(&files), 0) << "cannot copy the sample dictionaries";
+  from.pop_back();
+  ASSERT_EQ(shellFileOperation(FO_COPY, from, folder), 0) << "cannot copy the sample dictionaries";
 }
 
 std::string fileBytes(const std::wstring& path) {
@@ -238,10 +249,13 @@ ClipboardHeldElsewhere::~ClipboardHeldElsewhere() {
   CloseHandle(release_);
 }
 
+std::atomic<int> TargetWindow::queriesSeenByOwnProcedure{0};
+
 namespace {
 
 // The target's own procedure: passes the focus on to its control.
 LRESULT CALLBACK targetProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == QUERY_FOCUS_MESSAGE) ++TargetWindow::queriesSeenByOwnProcedure;
   if (message != WM_SETFOCUS) return DefWindowProcW(window, message, wParam, lParam);
   if (HWND control = GetWindow(window, GW_CHILD)) SetFocus(control);
   return 0;
@@ -270,6 +284,8 @@ TargetWindow::TargetWindow(const wchar_t* controlClass, const wchar_t* text) {
                       nullptr, nullptr);
   control = CreateWindowW(controlClass, L"", WS_CHILD | WS_VISIBLE, 10, 10, 250, 24, top, nullptr, nullptr, nullptr);
   select(text, text);
+  ownProcedure = GetWindowLongPtrW(top, GWLP_WNDPROC);
+  queriesSeenByOwnProcedure = 0;
 }
 
 void TargetWindow::select(const std::wstring& text, const std::wstring& selection) const {

@@ -9,6 +9,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -149,6 +150,8 @@ class TargetWindow {
 
   HWND top = nullptr;
   HWND control = nullptr;
+  LONG_PTR ownProcedure = 0;
+  static std::atomic<int> queriesSeenByOwnProcedure;  // focus queries that reached the window
 };
 
 #endif  // LEXPAD_TESTS_WINDOW_FIXTURE_H
