@@ -22,9 +22,6 @@ class DialogsTest : public WindowTest {
     const int expected = static_cast<int>(more.size());
     EXPECT_EQ(runWithDialogs(window, [&] { driver->press('O', true); }, std::move(more)), expected);
   }
-  void withAboutBox(const DialogHandler& handler) {
-    EXPECT_EQ(runWithDialogs(window, [&] { command(IDM_ABOUT); }, {handler}), 1);
-  }
   // The settings written when the session ends.
   DWORD savedOptions() {
     SendMessageW(window, WM_ENDSESSION, TRUE, 0);
@@ -167,14 +164,15 @@ TEST_F(DialogsTest, TheAboutBoxNamesTheVersionAndTheFiguresOfTheDictionariesVolu
   open();
   std::wstring available;
   std::wstring free;
-  withAboutBox([&](HWND box) {
+  const auto readBox = [&](HWND box) {
     EXPECT_EQ(windowText(box), L"About Vocaro");
     EXPECT_EQ(GetWindow(box, GW_OWNER), window);
     available = itemText(box, IDT_AVAILABLE_MEMORY);
     free = itemText(box, IDT_FREE_MEMORY);
     SetFocus(GetDlgItem(box, IDOK));
     PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);  // Escape closes it
-  });
+  };
+  EXPECT_EQ(runWithDialogs(window, [&] { command(IDM_ABOUT); }, {readBox}), 1);
   EXPECT_TRUE(IsWindowEnabled(window)) << "the main window takes input again";
   // The figures in kilobytes against the bytes the system reports; other
   // programs write to the volume meanwhile.

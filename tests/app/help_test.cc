@@ -23,13 +23,6 @@ class HelpTest : public WindowTest {
   }
 
   std::wstring probeOutput() const { return windowsPath(folder) + L"\\probe.txt"; }
-  std::wstring probeProgram() const { return programFolder() + L"help_viewer_probe.exe"; }
-
-  // Puts a help viewer into the current folder, where it is looked for.
-  void installViewer() {
-    ASSERT_TRUE(CopyFileW(probeProgram().c_str(), (windowsPath(viewerFolder) + L"\\PegHelp.exe").c_str(), FALSE));
-    SetCurrentDirectoryW(windowsPath(viewerFolder).c_str());
-  }
 
   // The command line the probe was started with; empty when it was not
   // started within the timeout.  The report is used up.
@@ -53,7 +46,10 @@ class HelpTest : public WindowTest {
 
 TEST_F(HelpTest, EachWindowAsksTheViewerForItsOwnTopic) {
   open();
-  installViewer();
+  // A help viewer in the current folder, where it is looked for.
+  const std::wstring viewer = windowsPath(viewerFolder) + L"\\PegHelp.exe";
+  ASSERT_TRUE(CopyFileW((programFolder() + L"help_viewer_probe.exe").c_str(), viewer.c_str(), FALSE));
+  SetCurrentDirectoryW(windowsPath(viewerFolder).c_str());
   askForHelp(window);
   EXPECT_EQ(probeCommandLine(), "vocaro.htm#vocaro_help") << "main window";
   clickToolBarButton(-2);

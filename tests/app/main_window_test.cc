@@ -31,6 +31,19 @@ TEST_F(MainWindowTest, ShowsAtStartOnlyWhenShowUIIsSetOtherwiseOnATapOnTheIcon) 
   EXPECT_EQ(GetFocus(), item(IDE_FROM_WORD));
 }
 
+TEST_F(MainWindowTest, AShellThatStartsAgainGetsTheNotificationIconBack) {
+  openShowing(0);
+  NOTIFYICONDATAW icon{};  // only an icon the shell holds can be deleted or modified
+  icon.cbSize = notifyIconDataSize();
+  icon.hWnd = window;
+  icon.uID = IDI_APP;
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));  // a shell that ends takes its icons with it
+  ASSERT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &icon));
+  SendMessageTimeoutW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 5000,
+                      nullptr);
+  EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &icon));
+}
+
 TEST_F(MainWindowTest, EscapeCloseRequestHideAndTheCloseButtonOnlyHideTheWindow) {
   openShowing(1);
   TargetWindow target(L"RichEdit20W");

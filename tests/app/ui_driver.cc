@@ -98,7 +98,6 @@ int UserDriver::selection(int listId) const {
 
 namespace {
 
-
 struct DialogWatch {
   HWND mainWindow = nullptr;
   std::vector<DialogHandler> handlers;
@@ -107,14 +106,11 @@ struct DialogWatch {
 };
 DialogWatch* activeWatch = nullptr;
 
-bool isDialog(HWND window) {
-  wchar_t name[16];
-  return GetClassNameW(window, name, 16) > 0 && wcscmp(name, L"#32770") == 0;
-}
-
 BOOL CALLBACK findNewDialog(HWND window, LPARAM found) {
   const std::vector<HWND>& seen = activeWatch->seen;
-  if (window == activeWatch->mainWindow || !IsWindowVisible(window) || !isDialog(window) ||
+  wchar_t name[16];
+  if (window == activeWatch->mainWindow || !IsWindowVisible(window) || !GetClassNameW(window, name, 16) ||
+      wcscmp(name, L"#32770") != 0 ||
       std::find(seen.begin(), seen.end(), window) != seen.end()) {
     return TRUE;
   }
