@@ -84,7 +84,9 @@ TEST_F(DictionaryFileLoading, RefusesFilesThatAreNotDataFiles) {
   const auto changed = [&](size_t at, char to) { return valid.substr(0, at) + to + valid.substr(at + 1); };
   DataFileLayout noBlocks = wordListLayout(kWords, 2), emptyBlock = noBlocks, total;
   noBlocks.blockCountField = -1;
-  emptyBlock.entryCountFields = std::vector<uint16_t>{2, 0, 2, 1};
+  emptyBlock.entryCountFields.emplace();
+  for (const DataBlock& b : emptyBlock.blocks) emptyBlock.entryCountFields->push_back(b.entryCodes.size());
+  (*emptyBlock.entryCountFields)[1] = 0;
   total.codes = byteCodeTable();
   total.blocks = {DataBlock{"a", {"", "b"}}, DataBlock{"c", {"", "d"}}};
   total.entryCountFields = std::vector<uint16_t>{65535, 1};
