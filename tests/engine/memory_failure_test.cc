@@ -100,7 +100,9 @@ TEST_F(MemoryFailure, FailedAddLeavesFileAndDictionaryAlone) {
       SCOPED_TRACE("memory for " + std::to_string(allowed) + " allocations" + (prepared ? ", loaded before" : ""));
       folder_.write("aa_bb.udr", before);
       TranslatorSession session(folder_);
-      if (prepared) ASSERT_EQ(TD_FOUND, session.translate("plum", TD_OPT_USER_DICTIONARY).status);
+      if (prepared) {
+        ASSERT_EQ(TD_FOUND, session.translate("plum", TD_OPT_USER_DICTIONARY).status);
+      }
       const Limited l = withAllocations(allowed, [&] { return TD_TransAddUdr(session.handle(), "fig", "Feige"); });
       EXPECT_EQ(l.ranOut ? 0 : 1, l.result);
       EXPECT_EQ(l.ranOut ? before : after, folder_.read("aa_bb.udr"));
