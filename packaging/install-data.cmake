@@ -116,6 +116,19 @@ if(real_files)
         " frequency list of the npm package ${package}.\n")
     endif()
   endforeach()
+
+  # WordNet's word class counts, which ranked the English senses.
+  set(wordnet_copyright /usr/share/doc/wordnet-base/copyright)
+  if(EXISTS "${wordnet_copyright}")
+    file(READ "${wordnet_copyright}" text)
+    if(text MATCHES "\nLicense: (WordNet[^\n]*)\n(( [^\n]*\n)+)")
+      file(INSTALL "${wordnet_copyright}" DESTINATION "${VOCARO_DOCDIR}/word-classes/wordnet-base")
+      string(APPEND copyright "\nFiles: usr/share/doc/vocaro/word-classes/wordnet-base/*\n"
+        "Copyright: 2006 Princeton University\nLicense: ${CMAKE_MATCH_1}\n${CMAKE_MATCH_2}"
+        "Comment: lexmake ranked the English senses of the dictionaries with\n"
+        " WordNet's sense counts (cntlist.rev of Debian's wordnet-base).\n")
+    endif()
+  endif()
 endif()
 
 list(REMOVE_DUPLICATES licences)

@@ -87,7 +87,7 @@ bool parseCommandLine(const std::vector<std::string>& args, Options* options, st
     }
     static const char* const kOptions[] = {"--lang-a",  "--lang-b",  "--name-a", "--name-b", "--id-a",
                                            "--id-b",    "--tables-a", "--tables-b", "--rank-a", "--rank-b",
-                                           "--frequency-a", "--frequency-b",
+                                           "--frequency-a", "--frequency-b", "--word-classes-a", "--word-classes-b",
                                            "--from-b",  "--left-out", "--output"};
     if (std::find(std::begin(kOptions), std::end(kOptions), arg) == std::end(kOptions)) {
       *error = "unknown option " + arg;
@@ -123,6 +123,10 @@ bool parseCommandLine(const std::vector<std::string>& args, Options* options, st
       options->a.frequencyPaths.push_back(value);
     } else if (arg == "--frequency-b") {
       options->b.frequencyPaths.push_back(value);
+    } else if (arg == "--word-classes-a") {
+      options->a.wordClassesPath = value;
+    } else if (arg == "--word-classes-b") {
+      options->b.wordClassesPath = value;
     } else if (arg == "--from-b") {
       options->inputs.push_back({value, Side::B});
     } else if (arg == "--left-out") {
@@ -189,6 +193,12 @@ Other options:
                    number after the last blank, are ignored.  Ranks the
                    words kept and each word's translations; repeatable
   --frequency-b FILE  the same for language B
+  --word-classes-a FILE  how often each sense of each word of language A
+                   is used, in WordNet's cntlist.rev format (Debian's
+                   wordnet-base: /usr/share/wordnet/cntlist.rev).  A sense
+                   of a word class the word is seldom used in ranks lower
+                   among the translations (default: none)
+  --word-classes-b FILE  the same for language B
   --from-b INPUT   an input whose headwords are language B (inputs named
                    without an option have language A headwords)
   --left-out FILE  writes every word and translation left out, with the

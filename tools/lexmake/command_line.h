@@ -15,6 +15,7 @@ struct LanguageOption {
   std::string tablesPath;  // empty: no ending or variant table
   std::string rankPath;    // empty: no word list to rank by
   std::vector<std::string> frequencyPaths;  // frequency lists, most common word first
+  std::string wordClassesPath;              // word class counts (WordNet's cntlist.rev); empty: none
 };
 
 struct Options {

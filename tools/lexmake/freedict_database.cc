@@ -247,6 +247,12 @@ bool splitExample(const std::string& line, std::string* source, std::string* tra
   return true;
 }
 
+// The word class that the grammar mark opening at `open` names ("<v, trans>").
+WordClass grammarClassAt(const std::string& line, size_t open) {
+  const size_t close = open == std::string::npos ? open : line.find('>', open);
+  return close == std::string::npos ? WordClass::Unknown : wordClassOfGrammar(line.substr(open + 1, close - open - 1));
+}
+
 // Where the pronunciation of a headword line starts: the first " /" outside
 // brackets; else its grammar, the first " <"; else its end.
 size_t headwordEnd(const std::string& line) {
@@ -321,7 +327,9 @@ DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
       cleanTerm(head.substr(0, headwordEnd(head)), head.find("<v") != std::string::npos, &entry.heads, drops);
       sentence = std::any_of(entry.heads.begin(), entry.heads.end(), isSentence);
       if (entry.heads.size() == 1 && entry.heads[0].find(' ') == std::string::npos) entry.forms = namedForms(head);
+      entry.wordClass = grammarClassAt(head, head.rfind('<'));  // the last: forms carry "<>"
     } else if (isTranslationLine(line.text)) {
+      if (entry.wordClass == WordClass::Unknown) entry.wordClass = grammarClassAt(line.text, line.text.find('<'));
       addTranslations(trimLeft(line.text), sentence, sense++, &entry.translations, &entry.evidence, drops);
     } else {
       std::string source, translation;
@@ -356,7 +364,7 @@ DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
 }
 
 void readFreedictDatabase(const std::string& indexPath, const std::string& dataPath, uint16_t file, Side headSide,
-                          PairList* pairs, TermDrops* drops, Diagnostics* diagnostics, Progress* progress) {
+                          const WordClassTables& classes, PairList* pairs, TermDrops* drops, Diagnostics* diagnostics, Progress* progress) {
   std::vector<IndexEntry> entries;
   std::string data;
   if (!readIndex(indexPath, &entries, diagnostics, progress) || !readData(dataPath, &data, diagnostics, progress))
@@ -389,7 +397,10 @@ void readFreedictDatabase(const std::string& indexPath, const std::string& dataP
     // senses within an entry have a place.
     for (const std::string& head : entry.heads) {
       for (size_t t = 0; t < entry.translations.size(); ++t) {
-        pairs->add(head, entry.translations[t], headSide, file, e.line, senseScore(entry.evidence[t]));
+        SenseEvidence evidence = entry.evidence[t];
+        evidence.classPenalty = classes.of(headSide).penalty(head, entry.wordClass) +
+                                classes.of(otherSide(headSide)).penalty(entry.translations[t], entry.wordClass);
+        pairs->add(head, entry.translations[t], headSide, file, e.line, senseScore(evidence));
       }
     }
     for (const std::string& form : entry.forms) {

@@ -28,7 +28,7 @@
 // its references), its other references, its notes, the labels of the
 // translation and of its line, its place in its line and the line's place
 // among the entry's senses (the order of a headword's entries tells
-// nothing).  Forms that a one-word headword's line names
+// nothing), and how much the entry's word class is used (word_classes.h).  Forms that a one-word headword's line names
 // ("go /ɡˈəʊ/ (went /wˈɛnt/ <>, gone /ɡˈɒn/ <>)") and that the index lists as
 // keys of the entry become forms of the headword (PairList::forms).
 // The database's own entries (00databaseinfo and the like) are skipped.
@@ -44,6 +44,7 @@
 #include "progress.h"
 #include "term_cleaning.h"
 #include "translation_ranking.h"
+#include "word_classes.h"
 
 namespace lexmake {
 
@@ -60,14 +61,17 @@ struct DatabaseEntry {
   std::vector<SenseEvidence> evidence;  // of each translation; `sense` counts within this entry
   std::vector<std::pair<std::string, std::string>> examples;
   std::vector<std::string> forms;  // forms of a one-word headword that its line names
+  // The class its headword line's grammar names, else its first translation's.
+  WordClass wordClass = WordClass::Unknown;
 };
 DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops);
 
 // Adds the pairs of the database (input file `file` of `pairs`) whose
-// headwords are language `headSide`.  A bad index line, an entry outside the
+// headwords are language `headSide`, with the word class counts of both
+// languages.  A bad index line, an entry outside the
 // data, or damaged compressed data is an error naming the file (and line).
 void readFreedictDatabase(const std::string& indexPath, const std::string& dataPath, uint16_t file, Side headSide,
-                          PairList* pairs, TermDrops* drops, Diagnostics* diagnostics, Progress* progress);
+                          const WordClassTables& classes, PairList* pairs, TermDrops* drops, Diagnostics* diagnostics, Progress* progress);
 
 }  // namespace lexmake
 

@@ -18,7 +18,7 @@ bool namesDatabase(const std::string& path) {
 
 }  // namespace
 
-void readInputs(const std::vector<InputFile>& inputs, PairList* pairs, TermDrops* drops, Diagnostics* diagnostics,
+void readInputs(const std::vector<InputFile>& inputs, const WordClassTables& classes, PairList* pairs, TermDrops* drops, Diagnostics* diagnostics,
                 Progress* progress) {
   for (const InputFile& input : inputs) {
     if (namesDatabase(input.path)) {
@@ -28,7 +28,7 @@ void readInputs(const std::vector<InputFile>& inputs, PairList* pairs, TermDrops
         continue;
       }
       const uint16_t file = pairs->addFile(indexPath);
-      readFreedictDatabase(indexPath, dataPath, file, input.headSide, pairs, drops, diagnostics, progress);
+      readFreedictDatabase(indexPath, dataPath, file, input.headSide, classes, pairs, drops, diagnostics, progress);
       continue;
     }
     std::string content;

@@ -15,6 +15,7 @@
 #include "pair_list.h"
 #include "progress.h"
 #include "term_cleaning.h"
+#include "word_classes.h"
 
 namespace lexmake {
 
@@ -23,9 +24,10 @@ struct InputFile {
   Side headSide = Side::A;  // the language of the input's headwords (first field, left side)
 };
 
-// Reads every input into `pairs`, in order; terms of dictionary inputs that
-// do not become words are counted in `drops`.
-void readInputs(const std::vector<InputFile>& inputs, PairList* pairs, TermDrops* drops, Diagnostics* diagnostics,
+// Reads every input into `pairs`, in order, weighing the senses of dictionary
+// inputs with `classes`; terms of dictionary inputs that do not become words
+// are counted in `drops`.
+void readInputs(const std::vector<InputFile>& inputs, const WordClassTables& classes, PairList* pairs, TermDrops* drops, Diagnostics* diagnostics,
                 Progress* progress);
 
 }  // namespace lexmake

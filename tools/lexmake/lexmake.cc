@@ -245,12 +245,26 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       (side == Side::A ? rules.frequencyA : rules.frequencyB).add(words);
     }
   }
+  WordClassTables classes;
+  bool classesOk = true;
+  for (const Side side : {Side::A, Side::B}) {
+    const std::string& path = (side == Side::A ? options.a : options.b).wordClassesPath;
+    if (path.empty()) continue;
+    std::string content;
+    if (!readWholeFile(path, &content)) {
+      diagnostics.error(path, cannotReadMessage(path));
+      classesOk = false;
+      continue;
+    }
+    classesOk = (side == Side::A ? classes.a : classes.b).add(content, path, &diagnostics) && classesOk;
+  }
   rules.endingsA = options.a.language.tables.endings;
   rules.endingsB = options.b.language.tables.endings;
   PairList pairs;
   CompiledPair pair;
-  if (tablesOk && listsOk && frequencyOk) readInputs(options.inputs, &pairs, &pair.leftOut.terms, &diagnostics, &progress);
-  if (!tablesOk || !listsOk || !frequencyOk || !diagnostics.errors.empty() ||
+  const bool extrasOk = tablesOk && listsOk && frequencyOk && classesOk;
+  if (extrasOk) readInputs(options.inputs, classes, &pairs, &pair.leftOut.terms, &diagnostics, &progress);
+  if (!extrasOk || !diagnostics.errors.empty() ||
       !compilePair(pairs, rules, options.a.language, options.b.language, &pair, &diagnostics, &progress)) {
     progress.finish();
     report(diagnostics, err);

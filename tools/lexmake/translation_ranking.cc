@@ -12,6 +12,9 @@ namespace {
 const char* const kRegionLabels[] = {"Am.",   "Br.",  "eAm.",  "Austr.", "Can.",   "Sc.",     "Ir.",   "NZ",
                                      "Ös.",   "Schw.", "Dt.",  "Norddt.", "Süddt.", "Bayr.",  "ugs.",  "coll.",
                                      "formal", "geh.", "fig.", "übtr.",  "BE",     "AE",      "fam."};
+// Labels of what kind of thing a word names: everyday words carry them as
+// often as specialist ones.
+const char* const kKindLabels[] = {"zool.", "bot.", "ornith.", "cook.", "anat."};
 // Labels of rare, dated, slang or playful use.
 const char* const kRareLabels[] = {"veraltet", "dated", "archaic", "obs.",  "rare", "selten", "slang",
                                    "vulg.",    "pej.",  "poet.",   "lit.",  "humor.", "euphem.", "obsolete"};
@@ -40,6 +43,9 @@ int labelPenalty(const std::string& label) {
   // The labels are UTF-8 as the inputs write them.  An object ("[jdm.]")
   // is grammar, no label.
   if (namesAnObject(label)) return 0;
+  for (const char* l : kKindLabels) {
+    if (label == l) return 0;
+  }
   for (const char* l : kRegionLabels) {
     if (label == l) return kRegionLabel;
   }
@@ -72,10 +78,23 @@ int senseScore(const SenseEvidence& e) {
   if (e.inExamples) score += kUsedInExamples;
   score += kPerReference * std::min(e.references, kMaxReferences);
   score -= e.labelPenalty;
+  score -= e.classPenalty;
   if (e.noted) score -= kNotePenalty;
   score -= kPerPlace * std::min(e.place, kMaxPlaces);
   score -= kPerSense * std::min(e.sense, kMaxSenses);
   return score;
+}
+
+int wordClassPenalty(uint32_t classCount, uint32_t mostCount) {
+  // floor(4 * log2((most + 1) / (count + 1))), in integers so that every
+  // platform compiles the same bytes.
+  const uint64_t count = std::min(classCount, kMaxWordClassCount) + uint64_t{1};
+  const uint64_t most = std::min(mostCount, kMaxWordClassCount) + uint64_t{1};
+  int quarterHalvings = 0;
+  while (kPerClassQuarterHalving * quarterHalvings < kMaxClassPenalty &&
+         (count * count * count * count << (quarterHalvings + 1)) <= most * most * most * most)
+    ++quarterHalvings;
+  return kPerClassQuarterHalving * quarterHalvings;
 }
 
 int commonnessBonus(Rank rank) {

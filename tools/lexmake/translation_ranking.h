@@ -36,7 +36,11 @@
 //     kRegionLabel for regions and registers ([Br.], [ugs.], [formal]),
 //     kRareLabel for rare, dated, slang and humorous use ([veraltet],
 //     [slang]), kDomainLabel for any other label, a subject ([techn.],
-//     [constr.], [zool.]); an object ([jdm.]) is grammar, no label;
+//     [constr.]); an object ([jdm.]) is grammar, no label, and so is a
+//     label of what kind of thing a word names ([zool.], [bot.], [ornith.],
+//     [cook.], [anat.]: an animal, a plant, a bird, a food, a part of the
+//     body), which marks everyday words ("fox": Fuchs [zool.]) as often as
+//     specialist ones;
 //   - kNotePenalty when the sense carries a note that restricts it
 //     ("Note: Fassbinderei", "Note: railway", "Note: of time"): notes
 //     restrict a sense to a trade, a field or a use.  A note of grammar
@@ -44,6 +48,9 @@
 //     sb."), a preposition ("Note: with") or whom or what the sense is said
 //     of ("Note: person", "Note: of a thing"), words all of which are
 //     articles, prepositions and words for a person or a thing;
+//   - wordClassPenalty when the sense's word class is one that its word
+//     (headword or translation, in a language with counts) is used in less
+//     than its most used class (word_classes.h);
 //   - kPerPlace for each translation before it in its sense (at most
 //     kMaxPlaces), kPerSense for each sense before it in its entry (at most
 //     kMaxSenses).
@@ -83,6 +90,14 @@ constexpr int kRegionLabel = 4;
 constexpr int kRareLabel = 12;
 constexpr int kDomainLabel = 8;
 constexpr int kNotePenalty = 12;
+// A sense of a word class that the word is used in less than its most used
+// class loses kPerClassQuarterHalving for each quarter of a halving from
+// the most used class's count to its own, both read plus one (at most
+// kMaxClassPenalty): "belt", tagged 11 times as a noun and twice as a verb,
+// is first "Gürtel".  Counts above kMaxWordClassCount read as that.
+constexpr int kPerClassQuarterHalving = 1;
+constexpr int kMaxClassPenalty = 12;
+constexpr uint32_t kMaxWordClassCount = 1u << 12;
 constexpr int kPerPlace = 2;
 constexpr int kMaxPlaces = 6;
 constexpr int kPerSense = 1;
@@ -121,6 +136,7 @@ struct SenseEvidence {
   int references = 0;    // other entries it refers to
   bool inExamples = false;  // the translations of the examples use it
   int labelPenalty = 0;  // the sum of labelPenalty() of its labels
+  int classPenalty = 0;  // wordClassPenalty() of its word class
   bool noted = false;    // the sense carries a note
   int place = 0;         // translations before it in its sense
   int sense = 0;         // senses of its entry before this one
@@ -130,6 +146,10 @@ struct SenseEvidence {
 int labelPenalty(const std::string& label);
 
 int senseScore(const SenseEvidence& evidence);
+
+// The penalty of a sense of a word class used `classCount` times, for a
+// word whose most used class is used `mostCount` times.
+int wordClassPenalty(uint32_t classCount, uint32_t mostCount);
 
 // Whether a note (its text after "Note:") restricts its sense to a trade,
 // a field or a use; see kNotePenalty.

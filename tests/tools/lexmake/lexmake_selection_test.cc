@@ -4,6 +4,7 @@
 
 #include "lexmake_test_support.h"
 #include "selection.h"
+#include "word_classes.h"
 
 namespace lexmake {
 namespace {
@@ -135,6 +136,37 @@ TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
   SelectionRules ranks;
   ranks.frequencyA.add(frequencyList(5000, {{100, "screen"}, {200, "seven"}, {4500, "sift"}}));
   EXPECT_EQ(translationsOf(sieben, ranks, Side::B, "sieben"), (Strings{"seven", "screen", "sift"}));
+
+  // A label of what kind of thing a word names costs nothing; a subject's does.
+  SenseEvidence pearLabel;
+  pearLabel.labelPenalty = labelPenalty("bot.");
+  const PairList birne = pairsOf({{"Birne", "bulb", Side::B, labelled}, {"Birne", "pear", Side::B, pearLabel}});
+  EXPECT_EQ(translationsOf(birne, SelectionRules(), Side::B, "Birne"), (Strings{"pear", "bulb"}));
+}
+
+// Word class counts: a sense of the class its word is seldom used in comes
+// after the senses of its usual class, whatever its examples.
+TEST(LexmakeSelection, RanksSensesOfAWordsUsualClassFirst) {
+  WordClassCounts counts;
+  Diagnostics diagnostics;
+  EXPECT_TRUE(counts.add("belt%1:06:00:: 1 11\nbelt%2:35:00:: 1 2\nice_cream%1:13:00:: 1 3\n", "cntlist.rev",
+                         &diagnostics));
+  SenseEvidence verb, noun;
+  verb.examples = 2;  // "he/she belts", "I/he/she belted": more examples than the noun's
+  noun.examples = 1;
+  verb.classPenalty = counts.penalty("belt", WordClass::Verb);
+  noun.classPenalty = counts.penalty("belt", WordClass::Noun);
+  const PairList belt = pairsOf({{"belt", "hauen", Side::A, verb}, {"belt", "Gürtel", Side::A, noun}});
+  EXPECT_EQ(translationsOf(belt, SelectionRules(), Side::A, "belt"), (Strings{"Gürtel", "hauen"}));
+  EXPECT_EQ(counts.penalty("Belt", WordClass::Noun), 0);
+  EXPECT_GT(counts.penalty("ice cream", WordClass::Verb), 0);
+  EXPECT_EQ(counts.penalty("fox", WordClass::Verb), 0);  // no counts, no evidence
+  EXPECT_EQ(counts.penalty("belt", WordClass::Unknown), 0);
+
+  EXPECT_FALSE(counts.add("belt%1:06:00:: 1 11\nbelt 1 2\nbelt%9:00:00:: 1 2\nbelt%1:06:00:: 1 x\n", "c.rev",
+                          &diagnostics));
+  EXPECT_EQ(diagnostics.errors.size(), 3u);
+  EXPECT_NE(diagnostics.errors[0].find("c.rev:2"), std::string::npos) << diagnostics.errors[0];
 }
 
 TEST(LexmakeSelection, ChoosesWordsByFrequencyAndGivesFormsTheirWordsTranslations) {
