@@ -17,7 +17,12 @@ const char* const kRegionLabels[] = {"Am.",   "Br.",  "eAm.",  "Austr.", "Can.",
 const char* const kKindLabels[] = {"zool.", "bot.", "ornith.", "cook.", "anat."};
 // Labels of rare, dated, slang or playful use.
 const char* const kRareLabels[] = {"veraltet", "dated", "archaic", "obs.",  "rare", "selten", "slang",
-                                   "vulg.",    "pej.",  "poet.",   "lit.",  "humor.", "euphem.", "obsolete"};
+                                   "vulg.",    "pej.",  "poet.",   "lit.",  "humor.", "euphem.", "obsolete",
+                                   "veraltend", "altertümlich", "becoming dated", "former name",
+                                   "frühere Bezeichnung", "literary", "Jägersprache", "hunters' parlance",
+                                   "Kindersprache", "children's speech", "Jugendsprache"};
+// Subjects that the inputs name with a word rather than an abbreviation.
+const char* const kSubjectWords[] = {"auto", "sport", "art", "school", "print", "tm", "BW"};
 
 // Words of grammar in a note: articles, prepositions and conjunctions, and
 // the words for whom or what a sense is said of.
@@ -28,6 +33,14 @@ const char* const kNoteGrammarWords[] = {
     "eine",   "einer",  "eines", "einem", "von", "vom",     "zu",     "zum",    "zur",   "für",    "mit",
     "im",     "am",     "auf",   "aus",   "bei", "beim",    "nach",   "über",   "unter", "zwischen", "als",
     "und",    "oder",   "person", "personen", "sache", "sachen", "ding", "dinge"};
+
+// Whether UTF-8 text starts with a capital letter: A to Z, or À to Þ.
+bool startsWithCapital(const std::string& text) {
+  if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') return true;
+  if (text.size() < 2 || static_cast<unsigned char>(text[0]) != 0xC3) return false;
+  const unsigned char second = static_cast<unsigned char>(text[1]);
+  return second >= 0x80 && second <= 0x9E && second != 0x97;  // not ×
+}
 
 // floor(2 * log2(r)) for r >= 1.
 int twiceLog2(uint64_t r) {
@@ -52,7 +65,15 @@ int labelPenalty(const std::string& label) {
   for (const char* l : kRareLabels) {
     if (label == l) return kRareLabel;
   }
-  return kDomainLabel;
+  for (const char* l : kSubjectWords) {
+    if (label == l) return kDomainLabel;
+  }
+  // Any other subject is an abbreviation ("techn.").  A place is a region
+  // ("Südtirol"); a lower-case word says which of the word's uses a sense
+  // is ("[dicker] fog", "[+ gen]", "[only before noun]"), no restriction.
+  if (label.empty()) return 0;
+  if (label.back() == '.') return kDomainLabel;
+  return startsWithCapital(label) ? kRegionLabel : 0;
 }
 
 bool noteRestricts(const std::string& note) {

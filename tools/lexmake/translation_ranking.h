@@ -33,10 +33,12 @@
 //     kMaxReferences): the forms and phrases a dictionary lists with a sense
 //     show how much it is used;
 //   - labelPenalty for each label on the translation or on its sense line:
-//     kRegionLabel for regions and registers ([Br.], [ugs.], [formal]),
-//     kRareLabel for rare, dated, slang and humorous use ([veraltet],
-//     [slang]), kDomainLabel for any other label, a subject ([techn.],
-//     [constr.]); an object ([jdm.]) is grammar, no label, and so is a
+//     kRegionLabel for regions and registers ([Br.], [ugs.], [formal],
+//     [Südtirol]), kRareLabel for rare, dated, slang and humorous use
+//     ([veraltet], [slang]), kDomainLabel for a subject ([techn.],
+//     [constr.], [sport]: any other abbreviation); a lower-case word that
+//     says which use a sense is ([dicker] fog, [+ gen], [only before noun])
+//     restricts nothing, an object ([jdm.]) is grammar, no label, and so is a
 //     label of what kind of thing a word names ([zool.], [bot.], [ornith.],
 //     [cook.], [anat.]: an animal, a plant, a bird, a food, a part of the
 //     body), which marks everyday words ("fox": Fuchs [zool.]) as often as

@@ -137,11 +137,17 @@ TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
   ranks.frequencyA.add(frequencyList(5000, {{100, "screen"}, {200, "seven"}, {4500, "sift"}}));
   EXPECT_EQ(translationsOf(sieben, ranks, Side::B, "sieben"), (Strings{"seven", "screen", "sift"}));
 
-  // A label of what kind of thing a word names costs nothing; a subject's does.
-  SenseEvidence pearLabel;
-  pearLabel.labelPenalty = labelPenalty("bot.");
-  const PairList birne = pairsOf({{"Birne", "bulb", Side::B, labelled}, {"Birne", "pear", Side::B, pearLabel}});
+  // A label of what kind of thing a word names costs nothing, nor does a
+  // word saying which use a sense is; a subject's label and a place's do.
+  SenseEvidence pear, fog, place;
+  pear.labelPenalty = labelPenalty("bot.");
+  fog.labelPenalty = labelPenalty("dicker");
+  place.labelPenalty = labelPenalty("S\xC3\xBC" "dtirol");
+  const PairList birne = pairsOf({{"Birne", "bulb", Side::B, labelled}, {"Birne", "pear", Side::B, pear},
+                                  {"Nebel", "nebula", Side::B, labelled}, {"Nebel", "mist", Side::B, place},
+                                  {"Nebel", "fog", Side::B, fog}});
   EXPECT_EQ(translationsOf(birne, SelectionRules(), Side::B, "Birne"), (Strings{"pear", "bulb"}));
+  EXPECT_EQ(translationsOf(birne, SelectionRules(), Side::B, "Nebel"), (Strings{"fog", "mist", "nebula"}));
 }
 
 // Word class counts: a sense of the class its word is seldom used in comes
