@@ -120,7 +120,7 @@ int wordClassPenalty(uint32_t classCount, uint32_t mostCount) {
 
 int commonnessBonus(Rank rank) {
   if (rank == 0) return 0;
-  return 3 * std::max(0, 34 - twiceLog2(rank)) / 2;
+  return kPerFrequencyHalving * std::max(0, 34 - twiceLog2(rank)) / 2;
 }
 
 int pairScore(int senseForward, int senseBack, Rank translationRank) {

@@ -65,11 +65,12 @@
 //
 // How common a word is: its rank in the frequency lists of its language (1
 // is the most common word), a phrase's from its words (phraseRank).  The
-// bonus falls by one and a half points for each halving of frequency,
-// reading rank r as frequency 1/r: a translation 256 times as common gains
-// as much as a sense's usage examples do, since FreeDict lists the senses
-// of every part of speech of a headword side by side ("better": verbessern,
-// besser) and rare synonyms with examples of their own.
+// bonus falls by kPerFrequencyHalving points for each halving of frequency,
+// reading rank r as frequency 1/r: a translation 16 times as common gains a
+// little more than one direction's usage examples give, since FreeDict
+// lists the senses of every part of speech of a headword side by side
+// ("better": verbessern, besser) and rare senses and synonyms with examples
+// of their own ("breit": mainstream, with three examples; wide, with none).
 #ifndef LEXMAKE_TRANSLATION_RANKING_H
 #define LEXMAKE_TRANSLATION_RANKING_H
 
@@ -82,6 +83,7 @@
 namespace lexmake {
 
 // Weights, in points.
+constexpr int kPerFrequencyHalving = 5;
 constexpr int kExampleSense = 12;
 constexpr int kPerExample = 2;
 constexpr int kMaxExamples = 6;
@@ -121,7 +123,7 @@ constexpr int kMaxExtraWords = 2;
 constexpr int kPerRepeatedSense = 3;
 constexpr int kMaxRepeatedSenses = 3;
 // The score of a direction in which no entry gives the pair.
-constexpr int kNoSense = -16;
+constexpr int kNoSense = -24;
 // A common translation whose own ranked list gives the word back first
 // ("seven": sieben, Siebener) gains kGivenBackFirst, one that gives it
 // second half as much, and so on; a word that is one of many senses of its
@@ -129,7 +131,7 @@ constexpr int kNoSense = -16;
 // translations among the kGivenBackMaxRank most common words of their
 // language count: a rare synonym has one or two translations, so it gives
 // any word back first ("twain": zwei).
-constexpr int kGivenBackFirst = 8;
+constexpr int kGivenBackFirst = 12;
 constexpr uint32_t kGivenBackMaxRank = 4096;
 
 // What one dictionary sense says about one of its translations.

@@ -132,6 +132,7 @@ TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
   // that gives it back first ("sift") gains nothing.
   const PairList sieben = pairsOf({{"sieben", "screen", Side::B}, {"sieben", "sift", Side::B, examples}, {"sieben", "seven", Side::B},
                                    {"screen", "Bildschirm", Side::A, examples}, {"screen", "Schirm", Side::A},
+                                   {"Bildschirm", "screen", Side::B}, {"Schirm", "screen", Side::B},
                                    {"screen", "sieben", Side::A}, {"seven", "sieben", Side::A}, {"sift", "sieben", Side::A}});
   SelectionRules ranks;
   ranks.frequencyA.add(frequencyList(5000, {{100, "screen"}, {200, "seven"}, {4500, "sift"}}));
