@@ -247,10 +247,10 @@ bool splitExample(const std::string& line, std::string* source, std::string* tra
   return true;
 }
 
-// The word class that the grammar mark opening at `open` names ("<v, trans>").
-WordClass grammarClassAt(const std::string& line, size_t open) {
+// The text of the grammar mark opening at `open` ("v, trans" of "<v, trans>").
+std::string grammarAt(const std::string& line, size_t open) {
   const size_t close = open == std::string::npos ? open : line.find('>', open);
-  return close == std::string::npos ? WordClass::Unknown : wordClassOfGrammar(line.substr(open + 1, close - open - 1));
+  return close == std::string::npos ? std::string() : line.substr(open + 1, close - open - 1);
 }
 
 // Where the pronunciation of a headword line starts: the first " /" outside
@@ -327,9 +327,12 @@ DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
       cleanTerm(head.substr(0, headwordEnd(head)), head.find("<v") != std::string::npos, &entry.heads, drops);
       sentence = std::any_of(entry.heads.begin(), entry.heads.end(), isSentence);
       if (entry.heads.size() == 1 && entry.heads[0].find(' ') == std::string::npos) entry.forms = namedForms(head);
-      entry.wordClass = grammarClassAt(head, head.rfind('<'));  // the last: forms carry "<>"
+      const std::string grammar = grammarAt(head, head.rfind('<'));  // the last: forms carry "<>"
+      entry.wordClass = wordClassOfGrammar(grammar);
+      entry.plural = namesPlural(grammar);
     } else if (isTranslationLine(line.text)) {
-      if (entry.wordClass == WordClass::Unknown) entry.wordClass = grammarClassAt(line.text, line.text.find('<'));
+      if (entry.wordClass == WordClass::Unknown)
+        entry.wordClass = wordClassOfGrammar(grammarAt(line.text, line.text.find('<')));
       addTranslations(trimLeft(line.text), sentence, sense++, &entry.translations, &entry.evidence, drops);
     } else {
       std::string source, translation;
@@ -400,7 +403,7 @@ void readFreedictDatabase(const std::string& indexPath, const std::string& dataP
         SenseEvidence evidence = entry.evidence[t];
         evidence.classPenalty = classes.of(headSide).penalty(head, entry.wordClass) +
                                 classes.of(otherSide(headSide)).penalty(entry.translations[t], entry.wordClass);
-        pairs->add(head, entry.translations[t], headSide, file, e.line, senseScore(evidence));
+        pairs->add(head, entry.translations[t], headSide, file, e.line, senseScore(evidence), entry.plural);
       }
     }
     for (const std::string& form : entry.forms) {

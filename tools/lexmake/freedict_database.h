@@ -63,6 +63,7 @@ struct DatabaseEntry {
   std::vector<std::string> forms;  // forms of a one-word headword that its line names
   // The class its headword line's grammar names, else its first translation's.
   WordClass wordClass = WordClass::Unknown;
+  bool plural = false;  // its headword line's grammar names a plural ("Folgen <pl>")
 };
 DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops);
 

@@ -25,7 +25,7 @@ uint16_t PairList::addFile(const std::string& name) {
 }
 
 void PairList::add(const std::string& head, const std::string& translation, Side headSide, uint16_t file,
-                   uint32_t line, int sense) {
+                   uint32_t line, int sense, bool pluralHead) {
   SourcePair pair;
   const bool headIsA = headSide == Side::A;
   pair.a = a.add(headIsA ? head : translation);
@@ -34,6 +34,7 @@ void PairList::add(const std::string& head, const std::string& translation, Side
   pair.file = file;
   pair.head = headSide;
   pair.sense = static_cast<int16_t>(std::max(INT16_MIN + 1, std::min(INT16_MAX + 0, sense)));
+  pair.pluralHead = pluralHead;
   pairs.push_back(pair);
 }
 

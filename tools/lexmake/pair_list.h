@@ -39,6 +39,7 @@ struct SourcePair {
   uint16_t file = 0;  // index into PairList::files
   Side head = Side::A;  // the side that was the headword in the input
   int16_t sense = 0;    // the score of the sense that gives the pair (translation_ranking.h)
+  bool pluralHead = false;  // the input's entry names its headword a plural ("Folgen <pl>")
 };
 
 // A form of a word that people type (an irregular verb form such as "went"
@@ -68,7 +69,7 @@ struct PairList {
   // `translation` (the other language).
   // `sense` scores the sense of the input that gives the pair.
   void add(const std::string& head, const std::string& translation, Side headSide, uint16_t file, uint32_t line,
-           int sense = 0);
+           int sense = 0, bool pluralHead = false);
   // Adds `form` (language `side`) as a form of `lemma`.
   void addForm(const std::string& form, const std::string& lemma, Side side);
 

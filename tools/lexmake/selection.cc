@@ -6,6 +6,7 @@
 
 #include "datafile/block_partition.h"
 #include "datafile/format.h"
+#include "platform/letter_case.h"
 #include "translator/list_file.h"
 
 namespace lexmake {
@@ -48,6 +49,31 @@ bool reachesAnotherWord(uint32_t id, const lexcore::StringGroups& endings, const
     }
   }
   return false;
+}
+
+// Which words of a language are capitalised plurals, every entry of theirs
+// naming a plural ("Folgen <pl>"), and which are lower-case words that are
+// no such plural ("folgen").  Both are false for a word no entry heads.
+void findPluralSpellings(const PairList& pairs, Side side, std::vector<bool>* capitalPlural,
+                         std::vector<bool>* lowerCaseWord) {
+  const Vocabulary& vocabulary = pairs.words(side);
+  std::vector<uint32_t> entries(vocabulary.size(), 0), pluralEntries(vocabulary.size(), 0);
+  for (const SourcePair& pair : pairs.pairs) {
+    if (pair.head != side) continue;
+    const uint32_t w = PairList::wordOf(pair, side);
+    ++entries[w];
+    if (pair.pluralHead) ++pluralEntries[w];
+  }
+  capitalPlural->assign(vocabulary.size(), false);
+  lowerCaseWord->assign(vocabulary.size(), false);
+  for (uint32_t w = 0; w < vocabulary.size(); ++w) {
+    if (entries[w] == 0 || vocabulary.word(w).empty()) continue;
+    const uint8_t first = static_cast<uint8_t>(vocabulary.word(w)[0]);
+    const bool capital = lexcore::foldChar(first) != first;
+    const bool plural = pluralEntries[w] == entries[w];
+    (*capitalPlural)[w] = capital && plural;
+    (*lowerCaseWord)[w] = !capital && !plural;
+  }
 }
 
 // The words of a phrase (dictionary text), split at blanks.
@@ -141,8 +167,12 @@ void Selector::collectLinks() {
 // search shows the translations of every spelling, the less likely ones
 // first when they sort first, and a translation must not come twice ("fish"
 // and "Fish" both giving "Fische").  Their pairs merge, each keeping its
-// best evidence.
+// best evidence.  A capitalised plural that joins a lower-case word
+// ("Folgen", consequences, joining "folgen", follow) gives translations
+// that come after the word's own: the search finds the plural for the
+// lower-case word too, and the reader who types "folgen" means the verb.
 void Selector::scoreLinks() {
+  std::vector<bool> pluralA, pluralB, lowerCaseA, lowerCaseB;
   for (const Side side : {Side::A, Side::B}) {
     const Vocabulary& vocabulary = pairs_.words(side);
     std::vector<int> best(vocabulary.size(), INT32_MIN);
@@ -153,10 +183,18 @@ void Selector::scoreLinks() {
     std::unordered_map<std::string, uint32_t> spelling;  // folded text to the chosen word
     std::vector<uint32_t>& chosen = side == Side::A ? spellingA_ : spellingB_;
     chosen.resize(vocabulary.size());
+    // A lower-case word ("folgen") is chosen before a capitalised plural of
+    // another word ("Folgen", of "Folge"), whatever their evidence.
+    std::vector<bool>& plural = side == Side::A ? pluralA : pluralB;
+    std::vector<bool>& lowerCase = side == Side::A ? lowerCaseA : lowerCaseB;
+    findPluralSpellings(pairs_, side, &plural, &lowerCase);
     for (uint32_t w = 0; w < vocabulary.size(); ++w) {
       if (best[w] == INT32_MIN) continue;
       const auto inserted = spelling.emplace(foldedText(vocabulary.word(w)), w);
-      if (!inserted.second && best[w] > best[inserted.first->second]) inserted.first->second = w;
+      const uint32_t held = inserted.first->second;
+      const bool outranks =
+          (plural[held] && lowerCase[w]) || (!(plural[w] && lowerCase[held]) && best[w] > best[held]);
+      if (!inserted.second && outranks) inserted.first->second = w;
     }
     // Spellings that share translations are one word; others ("Morgen",
     // morning, and "morgen", tomorrow) stay apart, unless the
@@ -185,6 +223,8 @@ void Selector::scoreLinks() {
   std::vector<Link> merged;
   std::unordered_map<uint64_t, uint32_t> index;  // (a, b) to its place in `merged`
   for (Link link : links_) {
+    link.pluralOnlyA = pluralA[link.a] && spellingA_[link.a] != link.a && lowerCaseA[spellingA_[link.a]];
+    link.pluralOnlyB = pluralB[link.b] && spellingB_[link.b] != link.b && lowerCaseB[spellingB_[link.b]];
     link.a = spellingA_[link.a];
     link.b = spellingB_[link.b];
     const auto inserted = index.emplace((uint64_t{link.a} << 32) | link.b, static_cast<uint32_t>(merged.size()));
@@ -199,6 +239,8 @@ void Selector::scoreLinks() {
     into.sensesB = static_cast<uint16_t>(std::min<int>(into.sensesB + link.sensesB, UINT16_MAX));
     into.orderA = std::min(into.orderA, link.orderA);
     into.orderB = std::min(into.orderB, link.orderB);
+    into.pluralOnlyA = into.pluralOnlyA && link.pluralOnlyA;
+    into.pluralOnlyB = into.pluralOnlyB && link.pluralOnlyB;
   }
   links_.swap(merged);
   for (Link& link : links_) {
@@ -207,6 +249,8 @@ void Selector::scoreLinks() {
     const int repeated = repeatedSenseBonus(link.sensesA) + repeatedSenseBonus(link.sensesB);
     link.scoreA = pairScore(link.senseA, link.senseB, b_.common[link.b]) + repeated - extraWordsPenalty(wordsA, wordsB);
     link.scoreB = pairScore(link.senseB, link.senseA, a_.common[link.a]) + repeated - extraWordsPenalty(wordsB, wordsA);
+    if (link.pluralOnlyA) link.scoreA -= kInflectedTranslation;
+    if (link.pluralOnlyB) link.scoreB -= kInflectedTranslation;
   }
   demoteInflectedTranslations(Side::A, rules_.endingsB);
   demoteInflectedTranslations(Side::B, rules_.endingsA);

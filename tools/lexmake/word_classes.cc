@@ -9,16 +9,34 @@
 
 namespace lexmake {
 
-WordClass wordClassOfGrammar(const std::string& grammar) {
-  for (std::string mark : splitOutsideBrackets(grammar, ',')) {
+namespace {
+
+// The marks of a grammar mark, without blanks ("fem", "n", "sg").
+std::vector<std::string> marksOf(const std::string& grammar) {
+  std::vector<std::string> marks = splitOutsideBrackets(grammar, ',');
+  for (std::string& mark : marks) {
     mark.erase(0, mark.find_first_not_of(' '));
     mark.erase(mark.find_last_not_of(' ') + 1);
+  }
+  return marks;
+}
+
+}  // namespace
+
+WordClass wordClassOfGrammar(const std::string& grammar) {
+  for (const std::string& mark : marksOf(grammar)) {
     if (mark == "v") return WordClass::Verb;
     if (mark == "adj") return WordClass::Adjective;
     if (mark == "adv") return WordClass::Adverb;
     if (mark == "n" || mark == "masc" || mark == "fem" || mark == "neut") return WordClass::Noun;
   }
   return WordClass::Unknown;
+}
+
+bool namesPlural(const std::string& grammar) {
+  const std::vector<std::string> marks = marksOf(grammar);
+  return std::find(marks.begin(), marks.end(), "pl") != marks.end() &&
+         std::find(marks.begin(), marks.end(), "sg") == marks.end();
 }
 
 bool WordClassCounts::add(const std::string& content, const std::string& path, Diagnostics* diagnostics) {

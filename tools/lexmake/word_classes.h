@@ -34,6 +34,9 @@ enum class WordClass : uint8_t { Noun, Verb, Adjective, Adverb, Unknown };
 // it names none.
 WordClass wordClassOfGrammar(const std::string& grammar);
 
+// Whether a grammar mark names a plural and no singular ("pl", "pl, n").
+bool namesPlural(const std::string& grammar);
+
 class WordClassCounts {
  public:
   // Adds the counts of a cntlist.rev file's content; a line that does not

@@ -143,6 +143,8 @@ TEST(LexmakeFreedictEntry, TakesHeadwordsAndTheTranslationsOfEverySense) {
   EXPECT_EQ(e.wordClass, WordClass::Verb);  // the head's last mark, after the forms' "<>"
   EXPECT_EQ(parseEntry(" belt /b/\nG\xC3\xBCrtel <masc>, Gurt <masc>\n").wordClass, WordClass::Noun);
   EXPECT_EQ(parseEntry(" Birne /b/ <fem, n, sg>\npear <n>\n").wordClass, WordClass::Noun);
+  EXPECT_FALSE(parseEntry(" Birne /b/ <fem, n, sg>\npear <n>\n").plural);
+  EXPECT_TRUE(parseEntry(" Folgen /f/ <pl, n>\nconsequences\n").plural);
   ASSERT_EQ(e.evidence.size(), 4u);
   for (const SenseEvidence& s : e.evidence) {
     EXPECT_EQ(s.examples, 2);  // one example, one sentence among the references
