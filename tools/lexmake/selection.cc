@@ -33,9 +33,12 @@ size_t spacesIn(const std::string& word) { return static_cast<size_t>(std::count
 // Whether `word` is an inflected form that the engine's smart search takes
 // back to its base: it ends with an ending of a group, the word with that
 // ending replaced by the group's base is in the vocabulary, and that word is
-// at least as common (so that "das" is no form of "da").
+// at least as common (so that "das" is no form of "da"), and no plural: the
+// ending table takes "Bohne" to "Bohnen" as it takes "mache" to "machen",
+// but a plural is no word's base.
 bool reachesAnotherWord(uint32_t id, const lexcore::StringGroups& endings, const Vocabulary& vocabulary,
-                        const std::vector<uint32_t>& linkCount, const std::vector<uint32_t>& usage) {
+                        const std::vector<uint32_t>& linkCount, const std::vector<uint32_t>& usage,
+                        const std::vector<bool>& pluralOnly) {
   const std::string& word = vocabulary.word(id);
   for (const auto& group : endings) {
     for (size_t e = 1; e < group.size(); ++e) {
@@ -44,35 +47,31 @@ bool reachesAnotherWord(uint32_t id, const lexcore::StringGroups& endings, const
         continue;
       const std::string base = word.substr(0, word.size() - ending.size()) + group[0];
       const uint32_t baseId = vocabulary.find(base);
-      if (base != word && baseId != Vocabulary::kAbsent && linkCount[baseId] > 0 && usage[baseId] >= usage[id])
+      if (base != word && baseId != Vocabulary::kAbsent && linkCount[baseId] > 0 && usage[baseId] >= usage[id] &&
+          !pluralOnly[baseId])
         return true;
     }
   }
   return false;
 }
 
-// Which words of a language are capitalised plurals, every entry of theirs
-// naming a plural ("Folgen <pl>"), and which are lower-case words that are
-// no such plural ("folgen").  Both are false for a word no entry heads.
-void findPluralSpellings(const PairList& pairs, Side side, std::vector<bool>* capitalPlural,
-                         std::vector<bool>* lowerCaseWord) {
-  const Vocabulary& vocabulary = pairs.words(side);
-  std::vector<uint32_t> entries(vocabulary.size(), 0), pluralEntries(vocabulary.size(), 0);
+// Which words of a language head an entry of the inputs, and which of those
+// are plurals: every entry they head names them so ("Folgen <pl>").
+void findPluralHeadwords(const PairList& pairs, Side side, std::vector<bool>* headword,
+                         std::vector<bool>* pluralOnly) {
+  const size_t n = pairs.words(side).size();
+  std::vector<uint32_t> entries(n, 0), pluralEntries(n, 0);
   for (const SourcePair& pair : pairs.pairs) {
     if (pair.head != side) continue;
     const uint32_t w = PairList::wordOf(pair, side);
     ++entries[w];
     if (pair.pluralHead) ++pluralEntries[w];
   }
-  capitalPlural->assign(vocabulary.size(), false);
-  lowerCaseWord->assign(vocabulary.size(), false);
-  for (uint32_t w = 0; w < vocabulary.size(); ++w) {
-    if (entries[w] == 0 || vocabulary.word(w).empty()) continue;
-    const uint8_t first = static_cast<uint8_t>(vocabulary.word(w)[0]);
-    const bool capital = lexcore::foldChar(first) != first;
-    const bool plural = pluralEntries[w] == entries[w];
-    (*capitalPlural)[w] = capital && plural;
-    (*lowerCaseWord)[w] = !capital && !plural;
+  headword->assign(n, false);
+  pluralOnly->assign(n, false);
+  for (size_t w = 0; w < n; ++w) {
+    (*headword)[w] = entries[w] > 0;
+    (*pluralOnly)[w] = entries[w] > 0 && pluralEntries[w] == entries[w];
   }
 }
 
@@ -115,6 +114,8 @@ Selector::Selector(const PairList& pairs, const SelectionRules& rules) : pairs_(
     if (frequency.empty()) continue;
     for (uint32_t w = 0; w < vocabulary.size(); ++w) words.common[w] = frequency.phraseRank(vocabulary.word(w));
   }
+  findPluralHeadwords(pairs_, Side::A, &a_.headword, &a_.pluralOnly);
+  findPluralHeadwords(pairs_, Side::B, &b_.headword, &b_.pluralOnly);
   collectLinks();
   scoreLinks();
   addFormLinks(rules_.endingsA, Side::A);
@@ -187,7 +188,15 @@ void Selector::scoreLinks() {
     // another word ("Folgen", of "Folge"), whatever their evidence.
     std::vector<bool>& plural = side == Side::A ? pluralA : pluralB;
     std::vector<bool>& lowerCase = side == Side::A ? lowerCaseA : lowerCaseB;
-    findPluralSpellings(pairs_, side, &plural, &lowerCase);
+    plural.assign(vocabulary.size(), false);
+    lowerCase.assign(vocabulary.size(), false);
+    for (uint32_t w = 0; w < vocabulary.size(); ++w) {
+      const std::string& text = vocabulary.word(w);
+      if (!of(side).headword[w] || text.empty()) continue;
+      const bool capital = lexcore::foldChar(static_cast<uint8_t>(text[0])) != static_cast<uint8_t>(text[0]);
+      plural[w] = capital && of(side).pluralOnly[w];
+      lowerCase[w] = !capital && !of(side).pluralOnly[w];
+    }
     for (uint32_t w = 0; w < vocabulary.size(); ++w) {
       if (best[w] == INT32_MIN) continue;
       const auto inserted = spelling.emplace(foldedText(vocabulary.word(w)), w);
@@ -412,7 +421,8 @@ void Selector::rankWords(Side side, const lexcore::StringGroups& endings, const 
     const std::string& word = vocabulary.word(w);
     const size_t spaces = spacesIn(word);
     if (spaces == 0) {
-      tier[w] = reachesAnotherWord(w, endings, vocabulary, linkCount, usage) ? kInflectedWord : kSingleWord;
+      tier[w] = reachesAnotherWord(w, endings, vocabulary, linkCount, usage, words.pluralOnly) ? kInflectedWord
+                                                                                               : kSingleWord;
     } else {
       tier[w] = spaces == 1 ? kTwoWordPhrase : kLongerPhrase;
     }

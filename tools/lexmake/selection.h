@@ -108,6 +108,8 @@ class Selector {
     std::vector<uint32_t> rank;       // place in `ranked`, or UINT32_MAX
     std::vector<uint32_t> firstPair;  // a pair of the input that holds the word
     std::vector<Rank> common;         // the word's rank in the frequency lists (0: unknown)
+    std::vector<bool> headword;       // it heads an entry of the inputs
+    std::vector<bool> pluralOnly;     // every entry it heads names it a plural ("Folgen <pl>")
     std::vector<uint8_t> excluded;    // 0, or 1 + the LeftOutReason
   };
 

@@ -76,6 +76,15 @@ TEST(LexmakeSelection, RanksSingleWordsThenShortPhrasesThenInflectedFormsThenLon
   rules.maxWords = 2;
   rules.rankA = {"the big house", "not in the input", "houses"};
   EXPECT_EQ(Selector(pairs, rules).select(&leftOut).wordsA, (Strings{"houses", "the big house"}));
+
+  // A plural is no word's base, though the ending table takes the singular
+  // to it as it takes "mache" to "machen".
+  const PairList bohnen = pairsOf({{"mache", "X", Side::A}, {"machen", "X", Side::A},
+                                   {"Bohnen", "X", Side::A, {}, true}, {"Bohne", "X", Side::A}});
+  SelectionRules german;
+  german.maxWords = 3;
+  german.endingsA = {{"en", "e"}};
+  EXPECT_EQ(Selector(bohnen, german).select(&leftOut).wordsA, (Strings{"Bohne", "Bohnen", "machen"}));
 }
 
 TEST(LexmakeSelection, KeepsAWordTogetherWithItsFirstTranslation) {
