@@ -1,6 +1,7 @@
 #include "freedict_database.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <filesystem>
 #include <unordered_map>
@@ -283,6 +284,26 @@ std::vector<std::string> namedForms(const std::string& line) {
   return forms;
 }
 
+// The form a reference names when it is a person and one word ("er/sie/es
+// ist", "ich bin", "ich/er/sie dachte"): FreeDict refers so to the
+// conjugated forms of a verb.  Empty for any other reference.
+std::string conjugatedForm(const std::string& reference) {
+  static const char* const kPersons[] = {"ich", "du", "er", "sie", "es", "wir", "ihr",
+                                         "I",   "you", "he", "she", "it", "we", "they"};
+  const size_t blank = reference.find(' ');
+  if (blank == std::string::npos || reference.find(' ', blank + 1) != std::string::npos) return "";
+  for (const std::string& person : splitOutsideBrackets(reference.substr(0, blank), '/')) {
+    if (std::find(std::begin(kPersons), std::end(kPersons), person) == std::end(kPersons)) return "";
+  }
+  std::string form, problem;
+  const std::string word = reference.substr(blank + 1);
+  if (word.empty() || !std::all_of(word.begin(), word.end(), [](char c) {
+        return !std::ispunct(static_cast<unsigned char>(c));
+      }) || !toDictionaryText(word, &form, &problem))
+    return "";
+  return form;
+}
+
 // The folded words of a text (UTF-8), each preceded and followed by a blank.
 std::string foldedWords(const std::string& text) {
   std::string words = " ";
@@ -314,6 +335,8 @@ std::string stemOf(const std::string& head) {
 DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
   DatabaseEntry entry;
   bool headSeen = false;
+  bool oneWordHead = false;
+  bool withSynonyms = false;
   bool sentence = false;
   int sense = 0;
   bool noted = false;
@@ -326,7 +349,8 @@ DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
       headSeen = true;
       cleanTerm(head.substr(0, headwordEnd(head)), head.find("<v") != std::string::npos, &entry.heads, drops);
       sentence = std::any_of(entry.heads.begin(), entry.heads.end(), isSentence);
-      if (entry.heads.size() == 1 && entry.heads[0].find(' ') == std::string::npos) entry.forms = namedForms(head);
+      oneWordHead = entry.heads.size() == 1 && entry.heads[0].find(' ') == std::string::npos;
+      if (oneWordHead) entry.forms = namedForms(head);
       const std::string grammar = grammarAt(head, head.rfind('<'));  // the last: forms carry "<>"
       entry.wordClass = wordClassOfGrammar(grammar);
       entry.plural = namesPlural(grammar);
@@ -339,6 +363,7 @@ DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
       if (splitExample(line.text, &source, &translation)) entry.examples.push_back({source, translation});
       const std::string rest = trimLeft(line.text);
       noted = noted || (startsWith(rest, "Note:") && noteRestricts(rest.substr(5)));
+      withSynonyms = withSynonyms || startsWith(rest, "Synonym");
       if (startsWith(rest, "see:")) {
         for (const std::string& item : splitOutsideBrackets(rest.substr(4), ',')) {
           const std::string reference = trimLeft(item);
@@ -348,9 +373,20 @@ DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
           const bool example = isSentence(target) && !entry.heads.empty() &&
                                foldedWords(target).find(" " + stemOf(entry.heads[0])) != std::string::npos;
           ++(example ? sentences : references);
+          const std::string form = conjugatedForm(target.empty() || target[0] != '{' ? target : target.substr(1));
+          if (!form.empty() && oneWordHead && entry.wordClass == WordClass::Verb) entry.conjugatedForms.push_back(form);
         }
       }
     }
+  }
+  // The references of an entry with synonyms name the synonyms' forms too
+  // ("take": "Synonym: {carry}", "see: {you carry}"): there only forms that
+  // start as the headword does are its own ("denken": "dachte", not "fand").
+  if (withSynonyms) {
+    const auto foreign = [&entry](const std::string& form) { return form[0] != entry.heads[0][0]; };
+    entry.conjugatedForms.erase(
+        std::remove_if(entry.conjugatedForms.begin(), entry.conjugatedForms.end(), foreign),
+        entry.conjugatedForms.end());
   }
   // The words of the examples' translations, to find the translations they use.
   std::string used = " ";
@@ -406,6 +442,7 @@ void readFreedictDatabase(const std::string& indexPath, const std::string& dataP
         pairs->add(head, entry.translations[t], headSide, file, e.line, senseScore(evidence), entry.plural);
       }
     }
+    for (const std::string& form : entry.conjugatedForms) pairs->addForm(form, entry.heads[0], headSide);
     for (const std::string& form : entry.forms) {
       const std::string folded = foldedText(form);
       for (const std::string& key : keys[i]) {

@@ -30,7 +30,8 @@
 // among the entry's senses (the order of a headword's entries tells
 // nothing), and how much the entry's word class is used (word_classes.h).  Forms that a one-word headword's line names
 // ("go /ɡˈəʊ/ (went /wˈɛnt/ <>, gone /ɡˈɒn/ <>)") and that the index lists as
-// keys of the entry become forms of the headword (PairList::forms).
+// keys of the entry become forms of the headword (PairList::forms), as do
+// the forms a verb's references name with a person ("{er/sie/es ist}").
 // The database's own entries (00databaseinfo and the like) are skipped.
 #ifndef LEXMAKE_FREEDICT_DATABASE_H
 #define LEXMAKE_FREEDICT_DATABASE_H
@@ -61,6 +62,11 @@ struct DatabaseEntry {
   std::vector<SenseEvidence> evidence;  // of each translation; `sense` counts within this entry
   std::vector<std::pair<std::string, std::string>> examples;
   std::vector<std::string> forms;  // forms of a one-word headword that its line names
+  // Forms of a one-word verb that its references name with a person ("sein
+  // <v>": "see: {ich bin}, {er/sie/es ist}, {ich/er/sie/es war}"); in an
+  // entry with synonyms, whose forms it names too, only those that start as
+  // the headword does.
+  std::vector<std::string> conjugatedForms;
   // The class its headword line's grammar names, else its first translation's.
   WordClass wordClass = WordClass::Unknown;
   bool plural = false;  // its headword line's grammar names a plural ("Folgen <pl>")

@@ -323,6 +323,7 @@ void Selector::addFormLinks(const lexcore::StringGroups& endings, Side side) {
   if (linksOf.empty()) return;
   const size_t count = links_.size();
   for (uint32_t l = 0; l < count; ++l) {
+    if (links_[l].oneWay != 0) continue;  // a form's, given by the other language's forms
     const auto it = linksOf.find(side == Side::A ? links_[l].a : links_[l].b);
     if (it != linksOf.end()) it->second.push_back(l);
   }
@@ -332,8 +333,22 @@ void Selector::addFormLinks(const lexcore::StringGroups& endings, Side side) {
     const uint64_t partner = side == Side::A ? links_[l].b : links_[l].a;
     present[(mine << 32) | partner] = 1;
   }
+  // A form that the inputs name for several words ("fand" under "finden" and
+  // under its synonym "denken") belongs to those that share most of its
+  // start.
+  std::unordered_map<uint32_t, size_t> longestShared;  // form to the longest start it shares with a word
+  const auto shared = [&](const WordForm& form) {
+    const std::string& text = vocabulary.word(form.form);
+    const std::string& lemma = vocabulary.word(chosenSpelling(side, form.lemma));
+    size_t n = 0;
+    while (n < text.size() && n < lemma.size() && text[n] == lemma[n]) ++n;
+    return n;
+  };
   for (const WordForm& form : pairs_.forms) {
-    if (form.side != side || of(side).excluded[form.form] != 0) continue;
+    if (form.side == side) longestShared[form.form] = std::max(longestShared[form.form], shared(form));
+  }
+  for (const WordForm& form : pairs_.forms) {
+    if (form.side != side || of(side).excluded[form.form] != 0 || shared(form) < longestShared[form.form]) continue;
     const std::string& text = vocabulary.word(form.form);
     const uint32_t lemmaId = chosenSpelling(side, form.lemma);
     const std::string& lemma = vocabulary.word(lemmaId);
@@ -355,6 +370,9 @@ void Selector::addFormLinks(const lexcore::StringGroups& endings, Side side) {
       const uint64_t partner = side == Side::A ? link.b : link.a;
       if (!present.emplace((uint64_t{form.form} << 32) | partner, 1).second) continue;
       link.oneWay = side == Side::A ? 1 : 2;
+      // A form that is a word of its own ("weiß", white, and of "wissen")
+      // gives its own translations first.
+      if (of(side).headword[form.form]) (side == Side::A ? link.scoreA : link.scoreB) -= kInflectedTranslation;
       links_.push_back(link);
     }
   }

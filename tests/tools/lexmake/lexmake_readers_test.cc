@@ -164,6 +164,17 @@ TEST(LexmakeFreedictEntry, TakesHeadwordsAndTheTranslationsOfEverySense) {
   ASSERT_EQ(geben.evidence.size(), 1u);
   EXPECT_EQ(geben.evidence[0].labelPenalty, 0);
   EXPECT_FALSE(geben.evidence[0].noted);
+  // The forms a verb's references name with a person; none when the entry
+  // is no verb.  An entry with synonyms names their forms too: only those
+  // that start as its headword does are its own.
+  EXPECT_EQ(parseEntry(" sein /z/ <v, intr>\nbe <v>\n see: {seiend}, {ich bin}, {er/sie/es ist}, {es ist nicht}, {sei!}\n")
+                .conjugatedForms,
+            (Strings{"bin", "ist"}));
+  EXPECT_TRUE(parseEntry(" baked /b/\ngebacken\n see: {I bake}\n").conjugatedForms.empty());
+  EXPECT_TRUE(parseEntry(" take /t/\ntragen <v>\n   Synonym: {carry}\n see: {you carry}\n").conjugatedForms.empty());
+  EXPECT_EQ(parseEntry(" denken /d/ <v>\nthink <v>\n   Synonym: {finden}\n see: {ich/er/sie dachte}, {ich/er/sie fand}\n")
+                .conjugatedForms,
+            Strings{"dachte"});
   // An abbreviation in parentheses is no form.
   EXPECT_TRUE(parseEntry(" mountain bike /m/ (MTB /e/)\nMountainbike\n").forms.empty());
 }

@@ -215,6 +215,25 @@ TEST(LexmakeSelection, ChoosesWordsByFrequencyAndGivesFormsTheirWordsTranslation
   EXPECT_EQ(lexicon.wordsA, (Strings{"go", "house", "went"}));
   EXPECT_EQ(translationsOf(lexicon, Side::A, "went"), (Strings{"ging", "gehen", "fahren"}));
   EXPECT_EQ(translationsOf(lexicon, Side::B, "gehen"), Strings{"go"});  // the form is not listed back
+
+  // A form that several words claim belongs to the one sharing most of its
+  // start ("fand": "finden", not its synonym "denken"), and takes no form's
+  // translations of the other language ("went", given to "go").  A form
+  // that is a word of its own gives its own translations first.
+  SenseEvidence examples;
+  examples.examples = 3;
+  PairList german = pairsOf({{"finden", "find", Side::B}, {"denken", "think", Side::B}, {"gehen", "go", Side::B},
+                             {"wissen", "know", Side::B, examples}, {"weiß", "white", Side::B}});
+  german.addForm("fand", "denken", Side::B);
+  german.addForm("fand", "finden", Side::B);
+  german.addForm("ging", "gehen", Side::B);
+  german.addForm("went", "go", Side::A);
+  german.addForm("weiß", "wissen", Side::B);
+  rules.maxWords = 8;
+  const Lexicon de = Selector(german, rules).select(&leftOut);
+  EXPECT_EQ(translationsOf(de, Side::B, "fand"), Strings{"find"});
+  EXPECT_EQ(translationsOf(de, Side::B, "ging"), Strings{"go"});
+  EXPECT_EQ(translationsOf(de, Side::B, "weiß"), (Strings{"white", "know"}));
 }
 
 TEST(LexmakeSelection, ThinsRunsOfWordsSharingFifteenBytesLowestRankedFirst) {
