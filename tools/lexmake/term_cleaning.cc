@@ -1,5 +1,8 @@
 #include "term_cleaning.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "dictionary_text.h"
 
 namespace lexmake {
@@ -13,6 +16,25 @@ const char* const kHyphens[] = {"\xE2\x80\x90", "\xE2\x80\x91"};  // U+2010, U+2
 // Object placeholders of English and German dictionaries.
 const char* const kPlaceholders[] = {"sb.", "sth.", "sb.'s", "sth.'s", "sb's", "jd.", "jdn.", "jdm.", "jds.",
                                      "etw.", "so.", "+Gen.", "+Dat.", "+Akk.", "+Nom."};
+
+// German prepositions: one that stands before a placeholder and the verb
+// ("mit jdm. sprechen", "sich an etw. gewöhnen") belongs to the object the
+// placeholder stands for.
+const char* const kPrepositions[] = {"an",    "auf", "aus",  "bei", "durch", "für",  "gegen", "hinter", "in",
+                                     "mit",   "nach", "neben", "ohne", "über", "um", "unter", "von",    "vor",
+                                     "wegen", "zu",   "zwischen", "am", "im",   "ins", "vom",  "zum",    "zur", "beim"};
+
+bool isPreposition(const std::string& token) {
+  return std::find(std::begin(kPrepositions), std::end(kPrepositions), token) != std::end(kPrepositions);
+}
+
+// An indefinite article and a noun that stand for an object ("einer Sache",
+// "eine Person"), as in "jdm./einer Sache": read as one more placeholder.
+bool isArticleOfPlaceholder(const std::string& article, const std::string& noun) {
+  static const char* const kArticles[] = {"ein", "eine", "einer", "einem", "einen", "eines"};
+  return (noun == "Sache" || noun == "Person" || noun == "Sachen" || noun == "Personen") &&
+         std::find(std::begin(kArticles), std::end(kArticles), article) != std::end(kArticles);
+}
 
 bool isPlaceholder(const std::string& token) {
   // "jdn./etw." and "sb./sth." are placeholders joined by a slash.
@@ -171,10 +193,43 @@ void cleanTerm(const std::string& raw, bool isVerb, std::vector<std::string>* te
     drops->add(TermDrop::Incomplete);
     return;
   }
-  std::vector<std::string> tokens;
-  for (const std::string& token : splitTokens(removeBracketedSpans(text))) {
-    if (!isPlaceholder(token)) tokens.push_back(token);
+  const std::vector<std::string> all = splitTokens(removeBracketedSpans(text));
+  // Which tokens stand for an object: placeholders ("jdn./etw."), also one
+  // joined to an article and a noun ("jdm./einer Sache"), and an article
+  // with "Sache" or "Person" after a preposition ("mit einer Sache").
+  std::vector<bool> object(all.size(), false);
+  for (size_t i = 0; i < all.size(); ++i) {
+    const size_t slash = all[i].rfind('/');
+    const bool nounFollows = i + 1 < all.size();
+    const bool joined = nounFollows && slash != std::string::npos && isPlaceholder(all[i].substr(0, slash)) &&
+                        isArticleOfPlaceholder(all[i].substr(slash + 1), all[i + 1]);
+    const bool afterPreposition =
+        nounFollows && i > 0 && isPreposition(all[i - 1]) && isArticleOfPlaceholder(all[i], all[i + 1]);
+    if (joined || afterPreposition) {
+      object[i] = object[i + 1] = true;
+      ++i;
+    } else {
+      object[i] = isPlaceholder(all[i]);
+    }
   }
+  std::vector<std::string> tokens;
+  for (size_t i = 0; i < all.size(); ++i) {
+    if (object[i]) continue;
+    // A German preposition before an object that a word follows belongs to
+    // the object: "mit jdm. sprechen" is "sprechen".  (English objects stand
+    // after their verb: "be in sb.'s shoes" keeps its "in".)
+    size_t after = i + 1;
+    while (after < all.size() && object[after]) ++after;
+    const bool germanObject = after > i + 1 && (all[i + 1].rfind("jd", 0) == 0 || all[i + 1].rfind("etw", 0) == 0 ||
+                                                 all[i + 1].rfind("ein", 0) == 0);
+    if (isPreposition(all[i]) && germanObject && after < all.size()) continue;
+    tokens.push_back(all[i]);
+  }
+  // A conjunction left at the end joined two objects ("compare sth. and sth.").
+  static const char* const kConjunctions[] = {"and", "or", "und", "oder"};
+  while (tokens.size() > 1 && !object.empty() && object.back() &&
+         std::find(std::begin(kConjunctions), std::end(kConjunctions), tokens.back()) != std::end(kConjunctions))
+    tokens.pop_back();
   while (!tokens.empty() && !hasLetterOrDigit(tokens.back())) tokens.pop_back();
   while (!tokens.empty() && !hasLetterOrDigit(tokens.front())) tokens.erase(tokens.begin());
   if (tokens.size() > 1 && tokens[0] == "sich") tokens.erase(tokens.begin());

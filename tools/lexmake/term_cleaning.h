@@ -7,7 +7,14 @@
 //   <n> <v, trans>        part-of-speech marks in angle brackets
 //   (on a menu) (sich)    explanations and optional parts in parentheses
 //   sb. sth. jdn. etw.    placeholders for an object ("etw. ändern" becomes
-//                         "ändern"), also joined by a slash ("jdn./etw.")
+//                         "ändern"), also joined by a slash ("jdn./etw."),
+//                         to an article and a noun ("jdm./einer Sache"), and
+//                         "einer Sache" after a preposition
+//   an, mit, über, ...    a German preposition between a placeholder's
+//                         object and the verb ("sich an etw. gewöhnen"
+//                         becomes "gewöhnen")
+//   and, or, und, oder    a conjunction left at the end by the objects it
+//                         joined ("compare sth. and sth." becomes "compare")
 //   sich                  a reflexive pronoun that starts a phrase
 //                         ("sich freuen" becomes "freuen")
 //   ´ :-) $               symbols at either end of a term

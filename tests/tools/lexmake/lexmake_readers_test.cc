@@ -117,8 +117,13 @@ TEST(LexmakeFreedictEntry, TakesHeadwordsAndTheTranslationsOfEverySense) {
        {"Ampere"}, {"ampere", "amp", "Sergeant Major", "dollar sign"}},
       {" the (liberal / business-friendly) policies /\xC3\xB0/\ndie (liberale) Politik\n", {"the policies"}, {"die Politik"}},
       {" Go, then, if you must! /\xC9\xA1/\nDann geh (halt) in Gottes Namen!\n", {"Go, then, if you must!"}, {"Dann geh in Gottes Namen!"}},
-      {" pre-empt/preempt sb./sth. /p/\njdm./einer Sache zuvorkommen <v>, etw. vorwegnehmen <v>, \xD0\x9C\xD0\xBE\n",
-       {"pre-empt", "preempt"}, {"vorwegnehmen"}},
+      {" pre-empt/preempt sb./sth. /p/\njdm./einer Sache zuvorkommen <v>, etw. vorwegnehmen <v>, er/sie kommt zuvor, "
+       "\xD0\x9C\xD0\xBE\n",
+       {"pre-empt", "preempt"}, {"zuvorkommen", "vorwegnehmen"}},
+      // A German preposition before an object and the verb is the object's.
+      {" get used to sth. /g/\nsich an etw. gew\xC3\xB6hnen <v>, mit einer Sache umgehen <v>\n", {"get used to"},
+       {dict("gew\xC3\xB6hnen"), "umgehen"}},
+      {" compare sth. and sth. /k/\nvergleichen <v>\n", {"compare"}, {"vergleichen"}},
   };
   for (const auto& c : cases) {
     const DatabaseEntry e = parseEntry(c.text);
