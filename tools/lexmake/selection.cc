@@ -6,7 +6,6 @@
 
 #include "datafile/block_partition.h"
 #include "datafile/format.h"
-#include "platform/letter_case.h"
 #include "translator/list_file.h"
 
 namespace lexmake {
@@ -168,12 +167,8 @@ void Selector::collectLinks() {
 // search shows the translations of every spelling, the less likely ones
 // first when they sort first, and a translation must not come twice ("fish"
 // and "Fish" both giving "Fische").  Their pairs merge, each keeping its
-// best evidence.  A capitalised plural that joins a lower-case word
-// ("Folgen", consequences, joining "folgen", follow) gives translations
-// that come after the word's own: the search finds the plural for the
-// lower-case word too, and the reader who types "folgen" means the verb.
+// best evidence.
 void Selector::scoreLinks() {
-  std::vector<bool> pluralA, pluralB, lowerCaseA, lowerCaseB;
   for (const Side side : {Side::A, Side::B}) {
     const Vocabulary& vocabulary = pairs_.words(side);
     std::vector<int> best(vocabulary.size(), INT32_MIN);
@@ -184,26 +179,10 @@ void Selector::scoreLinks() {
     std::unordered_map<std::string, uint32_t> spelling;  // folded text to the chosen word
     std::vector<uint32_t>& chosen = side == Side::A ? spellingA_ : spellingB_;
     chosen.resize(vocabulary.size());
-    // A lower-case word ("folgen") is chosen before a capitalised plural of
-    // another word ("Folgen", of "Folge"), whatever their evidence.
-    std::vector<bool>& plural = side == Side::A ? pluralA : pluralB;
-    std::vector<bool>& lowerCase = side == Side::A ? lowerCaseA : lowerCaseB;
-    plural.assign(vocabulary.size(), false);
-    lowerCase.assign(vocabulary.size(), false);
-    for (uint32_t w = 0; w < vocabulary.size(); ++w) {
-      const std::string& text = vocabulary.word(w);
-      if (!of(side).headword[w] || text.empty()) continue;
-      const bool capital = lexcore::foldChar(static_cast<uint8_t>(text[0])) != static_cast<uint8_t>(text[0]);
-      plural[w] = capital && of(side).pluralOnly[w];
-      lowerCase[w] = !capital && !of(side).pluralOnly[w];
-    }
     for (uint32_t w = 0; w < vocabulary.size(); ++w) {
       if (best[w] == INT32_MIN) continue;
       const auto inserted = spelling.emplace(foldedText(vocabulary.word(w)), w);
-      const uint32_t held = inserted.first->second;
-      const bool outranks =
-          (plural[held] && lowerCase[w]) || (!(plural[w] && lowerCase[held]) && best[w] > best[held]);
-      if (!inserted.second && outranks) inserted.first->second = w;
+      if (!inserted.second && best[w] > best[inserted.first->second]) inserted.first->second = w;
     }
     // Spellings that share translations are one word; others ("Morgen",
     // morning, and "morgen", tomorrow) stay apart, unless the
@@ -232,8 +211,6 @@ void Selector::scoreLinks() {
   std::vector<Link> merged;
   std::unordered_map<uint64_t, uint32_t> index;  // (a, b) to its place in `merged`
   for (Link link : links_) {
-    link.pluralOnlyA = pluralA[link.a] && spellingA_[link.a] != link.a && lowerCaseA[spellingA_[link.a]];
-    link.pluralOnlyB = pluralB[link.b] && spellingB_[link.b] != link.b && lowerCaseB[spellingB_[link.b]];
     link.a = spellingA_[link.a];
     link.b = spellingB_[link.b];
     const auto inserted = index.emplace((uint64_t{link.a} << 32) | link.b, static_cast<uint32_t>(merged.size()));
@@ -248,8 +225,6 @@ void Selector::scoreLinks() {
     into.sensesB = static_cast<uint16_t>(std::min<int>(into.sensesB + link.sensesB, UINT16_MAX));
     into.orderA = std::min(into.orderA, link.orderA);
     into.orderB = std::min(into.orderB, link.orderB);
-    into.pluralOnlyA = into.pluralOnlyA && link.pluralOnlyA;
-    into.pluralOnlyB = into.pluralOnlyB && link.pluralOnlyB;
   }
   links_.swap(merged);
   for (Link& link : links_) {
@@ -258,8 +233,6 @@ void Selector::scoreLinks() {
     const int repeated = repeatedSenseBonus(link.sensesA) + repeatedSenseBonus(link.sensesB);
     link.scoreA = pairScore(link.senseA, link.senseB, b_.common[link.b]) + repeated - extraWordsPenalty(wordsA, wordsB);
     link.scoreB = pairScore(link.senseB, link.senseA, a_.common[link.a]) + repeated - extraWordsPenalty(wordsB, wordsA);
-    if (link.pluralOnlyA) link.scoreA -= kInflectedTranslation;
-    if (link.pluralOnlyB) link.scoreB -= kInflectedTranslation;
   }
   demoteInflectedTranslations(Side::A, rules_.endingsB);
   demoteInflectedTranslations(Side::B, rules_.endingsA);

@@ -95,10 +95,6 @@ class Selector {
     uint32_t placeA = 0;  // where the pair stands in the A word's ranked translations
     uint32_t placeB = 0;
     uint8_t oneWay = 0;  // 1: only the A word lists it (a word form); 2: only the B word
-    // Only a capitalised plural gives the pair to the lower-case A word (or
-    // B word) it joined ("Folgen", consequences, joined "folgen").
-    bool pluralOnlyA = false;
-    bool pluralOnlyB = false;
   };
   // One language's words: who they are linked to, how they rank.
   struct Words {

@@ -159,16 +159,6 @@ TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
                                   {"Nebel", "fog", Side::B, fog}});
   EXPECT_EQ(translationsOf(birne, SelectionRules(), Side::B, "Birne"), (Strings{"pear", "bulb"}));
   EXPECT_EQ(translationsOf(birne, SelectionRules(), Side::B, "Nebel"), (Strings{"fog", "mist", "nebula"}));
-
-  // The search shows a capitalised plural's translations for the lower-case
-  // word too: they come after the word's own.  A capitalised word that is no
-  // plural keeps its evidence ("Morgen" before "morgen").
-  const PairList folgen = pairsOf({{"Folgen", "consequences", Side::B, examples, true},
-                                   {"folgen", "follow", Side::B},
-                                   {"Morgen", "morning", Side::B, examples}, {"morgen", "morning", Side::B}});
-  EXPECT_EQ(translationsOf(folgen, SelectionRules(), Side::B, "folgen"), (Strings{"follow", "consequences"}));
-  EXPECT_EQ(translationsOf(folgen, SelectionRules(), Side::B, "Folgen"), Strings{});  // joined "folgen"
-  EXPECT_EQ(translationsOf(folgen, SelectionRules(), Side::B, "Morgen"), Strings{"morning"});
 }
 
 // Word class counts: a sense of the class its word is seldom used in comes
