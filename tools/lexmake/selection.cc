@@ -182,7 +182,10 @@ void Selector::scoreLinks() {
     for (uint32_t w = 0; w < vocabulary.size(); ++w) {
       if (best[w] == INT32_MIN) continue;
       const auto inserted = spelling.emplace(foldedText(vocabulary.word(w)), w);
-      if (!inserted.second && best[w] > best[inserted.first->second]) inserted.first->second = w;
+      // Of two as strong, the one the search shows first ("Leben", "leben").
+      const uint32_t held = inserted.first->second;
+      const bool stronger = best[w] > best[held] || (best[w] == best[held] && vocabulary.word(w) < vocabulary.word(held));
+      if (!inserted.second && stronger) inserted.first->second = w;
     }
     // Spellings that share translations are one word; others ("Morgen",
     // morning, and "morgen", tomorrow) stay apart, unless the

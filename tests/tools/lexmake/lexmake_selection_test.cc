@@ -159,6 +159,12 @@ TEST(LexmakeSelection, RanksTranslationsByEvidenceThenInputOrder) {
                                   {"Nebel", "fog", Side::B, fog}});
   EXPECT_EQ(translationsOf(birne, SelectionRules(), Side::B, "Birne"), (Strings{"pear", "bulb"}));
   EXPECT_EQ(translationsOf(birne, SelectionRules(), Side::B, "Nebel"), (Strings{"fog", "mist", "nebula"}));
+
+  // Of two spellings as strong, the one the search shows first stays itself:
+  // "life" is "Leben", not "leben".
+  const PairList leben = pairsOf({{"leben", "live", Side::B}, {"Leben", "life", Side::B}});
+  EXPECT_EQ(translationsOf(leben, SelectionRules(), Side::A, "life"), Strings{"Leben"});
+  EXPECT_EQ(translationsOf(leben, SelectionRules(), Side::A, "live"), Strings{"leben"});
 }
 
 // Word class counts: a sense of the class its word is seldom used in comes
