@@ -295,12 +295,11 @@ std::string conjugatedForm(const std::string& reference) {
   for (const std::string& person : splitOutsideBrackets(reference.substr(0, blank), '/')) {
     if (std::find(std::begin(kPersons), std::end(kPersons), person) == std::end(kPersons)) return "";
   }
-  std::string form, problem;
   const std::string word = reference.substr(blank + 1);
-  if (word.empty() || !std::all_of(word.begin(), word.end(), [](char c) {
-        return !std::ispunct(static_cast<unsigned char>(c));
-      }) || !toDictionaryText(word, &form, &problem))
-    return "";
+  const bool punctuated =
+      std::any_of(word.begin(), word.end(), [](char c) { return std::ispunct(static_cast<unsigned char>(c)) != 0; });
+  std::string form, problem;
+  if (word.empty() || punctuated || !toDictionaryText(word, &form, &problem)) return "";
   return form;
 }
 
@@ -374,7 +373,8 @@ DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
                                foldedWords(target).find(" " + stemOf(entry.heads[0])) != std::string::npos;
           ++(example ? sentences : references);
           const std::string form = conjugatedForm(target.empty() || target[0] != '{' ? target : target.substr(1));
-          if (!form.empty() && oneWordHead && entry.wordClass == WordClass::Verb) entry.conjugatedForms.push_back(form);
+          if (!form.empty() && oneWordHead && entry.wordClass == WordClass::Verb)
+            entry.conjugatedForms.push_back(form);
         }
       }
     }
@@ -403,7 +403,8 @@ DatabaseEntry parseDatabaseEntry(const std::string& text, TermDrops* drops) {
 }
 
 void readFreedictDatabase(const std::string& indexPath, const std::string& dataPath, uint16_t file, Side headSide,
-                          const WordClassTables& classes, PairList* pairs, TermDrops* drops, Diagnostics* diagnostics, Progress* progress) {
+                          const WordClassTables& classes, PairList* pairs, TermDrops* drops,
+                          Diagnostics* diagnostics, Progress* progress) {
   std::vector<IndexEntry> entries;
   std::string data;
   if (!readIndex(indexPath, &entries, diagnostics, progress) || !readData(dataPath, &data, diagnostics, progress))

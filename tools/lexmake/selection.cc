@@ -184,7 +184,8 @@ void Selector::scoreLinks() {
       const auto inserted = spelling.emplace(foldedText(vocabulary.word(w)), w);
       // Of two as strong, the one the search shows first ("Leben", "leben").
       const uint32_t held = inserted.first->second;
-      const bool stronger = best[w] > best[held] || (best[w] == best[held] && vocabulary.word(w) < vocabulary.word(held));
+      const bool stronger =
+          best[w] > best[held] || (best[w] == best[held] && vocabulary.word(w) < vocabulary.word(held));
       if (!inserted.second && stronger) inserted.first->second = w;
     }
     // Spellings that share translations are one word; others ("Morgen",

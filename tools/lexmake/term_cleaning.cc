@@ -36,6 +36,7 @@ bool isArticleOfPlaceholder(const std::string& article, const std::string& noun)
          std::find(std::begin(kArticles), std::end(kArticles), article) != std::end(kArticles);
 }
 
+
 bool isPlaceholder(const std::string& token) {
   // "jdn./etw." and "sb./sth." are placeholders joined by a slash.
   size_t start = 0;
@@ -48,6 +49,33 @@ bool isPlaceholder(const std::string& token) {
     if (slash == std::string::npos) return true;
     start = slash + 1;
   }
+}
+
+// Whether a token starts a German object: "jdm.", "etw.", "einer (Sache)".
+bool isGermanObject(const std::string& token) {
+  return token.rfind("jd", 0) == 0 || token.rfind("etw", 0) == 0 || token.rfind("ein", 0) == 0;
+}
+
+// Which tokens stand for an object: placeholders ("jdn./etw."), also one
+// joined to an article and a noun ("jdm./einer Sache"), and an article with
+// "Sache" or "Person" after a preposition ("mit einer Sache").
+std::vector<bool> objectTokens(const std::vector<std::string>& tokens) {
+  std::vector<bool> object(tokens.size(), false);
+  for (size_t i = 0; i < tokens.size(); ++i) {
+    const size_t slash = tokens[i].rfind('/');
+    const bool nounFollows = i + 1 < tokens.size();
+    const bool joined = nounFollows && slash != std::string::npos && isPlaceholder(tokens[i].substr(0, slash)) &&
+                        isArticleOfPlaceholder(tokens[i].substr(slash + 1), tokens[i + 1]);
+    const bool afterPreposition =
+        nounFollows && i > 0 && isPreposition(tokens[i - 1]) && isArticleOfPlaceholder(tokens[i], tokens[i + 1]);
+    if (joined || afterPreposition) {
+      object[i] = object[i + 1] = true;
+      ++i;
+    } else {
+      object[i] = isPlaceholder(tokens[i]);
+    }
+  }
+  return object;
 }
 
 std::vector<std::string> splitTokens(const std::string& text) {
@@ -194,24 +222,7 @@ void cleanTerm(const std::string& raw, bool isVerb, std::vector<std::string>* te
     return;
   }
   const std::vector<std::string> all = splitTokens(removeBracketedSpans(text));
-  // Which tokens stand for an object: placeholders ("jdn./etw."), also one
-  // joined to an article and a noun ("jdm./einer Sache"), and an article
-  // with "Sache" or "Person" after a preposition ("mit einer Sache").
-  std::vector<bool> object(all.size(), false);
-  for (size_t i = 0; i < all.size(); ++i) {
-    const size_t slash = all[i].rfind('/');
-    const bool nounFollows = i + 1 < all.size();
-    const bool joined = nounFollows && slash != std::string::npos && isPlaceholder(all[i].substr(0, slash)) &&
-                        isArticleOfPlaceholder(all[i].substr(slash + 1), all[i + 1]);
-    const bool afterPreposition =
-        nounFollows && i > 0 && isPreposition(all[i - 1]) && isArticleOfPlaceholder(all[i], all[i + 1]);
-    if (joined || afterPreposition) {
-      object[i] = object[i + 1] = true;
-      ++i;
-    } else {
-      object[i] = isPlaceholder(all[i]);
-    }
-  }
+  const std::vector<bool> object = objectTokens(all);
   std::vector<std::string> tokens;
   for (size_t i = 0; i < all.size(); ++i) {
     if (object[i]) continue;
@@ -220,9 +231,7 @@ void cleanTerm(const std::string& raw, bool isVerb, std::vector<std::string>* te
     // after their verb: "be in sb.'s shoes" keeps its "in".)
     size_t after = i + 1;
     while (after < all.size() && object[after]) ++after;
-    const bool germanObject = after > i + 1 && (all[i + 1].rfind("jd", 0) == 0 || all[i + 1].rfind("etw", 0) == 0 ||
-                                                 all[i + 1].rfind("ein", 0) == 0);
-    if (isPreposition(all[i]) && germanObject && after < all.size()) continue;
+    if (isPreposition(all[i]) && after > i + 1 && after < all.size() && isGermanObject(all[i + 1])) continue;
     tokens.push_back(all[i]);
   }
   // A conjunction left at the end joined two objects ("compare sth. and sth.").

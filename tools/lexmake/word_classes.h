@@ -34,7 +34,8 @@ enum class WordClass : uint8_t { Noun, Verb, Adjective, Adverb, Unknown };
 // it names none.
 WordClass wordClassOfGrammar(const std::string& grammar);
 
-// Whether a grammar mark names a plural and no singular ("pl", "pl, n").
+// Whether a grammar mark names a plural and no singular ("pl", "pl, n"):
+// FreeDict's plurals are words of their own ("Folgen <pl>").
 bool namesPlural(const std::string& grammar);
 
 class WordClassCounts {
