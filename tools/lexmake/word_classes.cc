@@ -66,7 +66,7 @@ bool WordClassCounts::add(const std::string& content, const std::string& path, D
 }
 
 int WordClassCounts::penalty(const std::string& word, WordClass wordClass) const {
-  if (wordClass == WordClass::Unknown) return 0;
+  if (wordClass == WordClass::Unknown || counts_.empty()) return 0;
   const auto it = counts_.find(foldedText(word));
   if (it == counts_.end()) return 0;
   const auto& counts = it->second;
