@@ -436,10 +436,11 @@ void readFreedictDatabase(const std::string& indexPath, const std::string& dataP
     // it mostly follows their translations' alphabetical order): only the
     // senses within an entry have a place.
     for (const std::string& head : entry.heads) {
+      const int headPenalty = classes.of(headSide).penalty(head, entry.wordClass);
       for (size_t t = 0; t < entry.translations.size(); ++t) {
         SenseEvidence evidence = entry.evidence[t];
-        evidence.classPenalty = classes.of(headSide).penalty(head, entry.wordClass) +
-                                classes.of(otherSide(headSide)).penalty(entry.translations[t], entry.wordClass);
+        evidence.classPenalty =
+            headPenalty + classes.of(otherSide(headSide)).penalty(entry.translations[t], entry.wordClass);
         pairs->add(head, entry.translations[t], headSide, file, e.line, senseScore(evidence), entry.plural);
       }
     }
