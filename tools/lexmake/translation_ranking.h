@@ -70,7 +70,7 @@
 // little more than one direction's usage examples give, since FreeDict
 // lists the senses of every part of speech of a headword side by side
 // ("better": verbessern, besser) and rare senses and synonyms with examples
-// of their own ("breit": mainstream, with three examples; wide, with none).
+// of their own ("Menschen": bods).
 #ifndef LEXMAKE_TRANSLATION_RANKING_H
 #define LEXMAKE_TRANSLATION_RANKING_H
 
