@@ -34,6 +34,17 @@ bool readTables(LanguageOption* option, Diagnostics* diagnostics) {
   return parseLanguageTables(content, option->tablesPath, &option->language.tables, diagnostics);
 }
 
+// The word class counts of one language (word_classes.h), when given.
+bool readWordClasses(const std::string& path, WordClassCounts* counts, Diagnostics* diagnostics) {
+  if (path.empty()) return true;
+  std::string content;
+  if (!readWholeFile(path, &content)) {
+    diagnostics->error(path, cannotReadMessage(path));
+    return false;
+  }
+  return counts->add(content, path, diagnostics);
+}
+
 // A word list: one word a line, most useful first; blank lines and lines
 // starting with '#' are skipped.  Words without a Windows-1252 spelling
 // cannot be in a dictionary; they are counted in a warning.
@@ -246,18 +257,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
   }
   WordClassTables classes;
-  bool classesOk = true;
-  for (const Side side : {Side::A, Side::B}) {
-    const std::string& path = (side == Side::A ? options.a : options.b).wordClassesPath;
-    if (path.empty()) continue;
-    std::string content;
-    if (!readWholeFile(path, &content)) {
-      diagnostics.error(path, cannotReadMessage(path));
-      classesOk = false;
-      continue;
-    }
-    classesOk = (side == Side::A ? classes.a : classes.b).add(content, path, &diagnostics) && classesOk;
-  }
+  const bool classesOk = readWordClasses(options.a.wordClassesPath, &classes.a, &diagnostics) &
+                         readWordClasses(options.b.wordClassesPath, &classes.b, &diagnostics);
   rules.endingsA = options.a.language.tables.endings;
   rules.endingsB = options.b.language.tables.endings;
   PairList pairs;
