@@ -315,11 +315,7 @@ void Selector::addFormLinks(const lexcore::StringGroups& endings, Side side) {
   // start.
   std::unordered_map<uint32_t, size_t> longestShared;  // form to the longest start it shares with a word
   const auto shared = [&](const WordForm& form) {
-    const std::string& text = vocabulary.word(form.form);
-    const std::string& lemma = vocabulary.word(chosenSpelling(side, form.lemma));
-    size_t n = 0;
-    while (n < text.size() && n < lemma.size() && text[n] == lemma[n]) ++n;
-    return n;
+    return lexcore::commonPrefix(vocabulary.word(form.form), vocabulary.word(chosenSpelling(side, form.lemma)));
   };
   for (const WordForm& form : pairs_.forms) {
     if (form.side == side) longestShared[form.form] = std::max(longestShared[form.form], shared(form));
